@@ -1,0 +1,110 @@
+#pragma once
+
+// The colour vocabulary every band-painting page speaks: ten digit colours in
+// two palettes, the tolerance entries, the unit suffixes and the contents of
+// every list. Read-only; the item texts double as the keys a pick is
+// recognised by.
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace colorcode {
+
+// A display colour as the program stores it: 0x00BBGGRR, red in the low byte.
+// kWindowBackground is not an RGB value but the desktop's window-background
+// colour; it is resolved against a palette only when painted.
+using ColorCode = quint32;
+inline constexpr ColorCode kWindowBackground = 0x80000005;
+inline constexpr ColorCode kBlack = 0x000000;
+
+constexpr int redOf(ColorCode c) { return int(c & 0xFF); }
+constexpr int greenOf(ColorCode c) { return int((c >> 8) & 0xFF); }
+constexpr int blueOf(ColorCode c) { return int((c >> 16) & 0xFF); }
+
+struct BandColor {
+    int digit;
+    QStringView itemText;   // "4 노랑": the digit, one blank, the colour word
+    QStringView colourWord; // "노랑"
+    ColorCode selectorColor; // painted on the colour-to-value page
+    ColorCode encoderColor;  // painted on the value-to-colour and LED pages
+};
+
+// Digits 8 and 9 are the only ones whose two palettes differ.
+inline constexpr std::array<BandColor, 10> kBandColors{{
+    {0, u"0 검정", u"검정", 0x000000, 0x000000},
+    {1, u"1 갈색", u"갈색", 0x004080, 0x004080},
+    {2, u"2 적색", u"적색", 0x0000FF, 0x0000FF},
+    {3, u"3 주황", u"주황", 0x0080FF, 0x0080FF},
+    {4, u"4 노랑", u"노랑", 0x00FFFF, 0x00FFFF},
+    {5, u"5 초록", u"초록", 0x00C000, 0x00C000},
+    {6, u"6 파랑", u"파랑", 0xC00000, 0xC00000},
+    {7, u"7 보라", u"보라", 0x800080, 0x800080},
+    {8, u"8 회색", u"회색", 0x808080, 0xC0C0C0},
+    {9, u"9 백색", u"백색", 0xFFFFFF, kWindowBackground},
+}};
+
+// The multiplier list offers "0 검정" to "6 파랑" only: ×1 to ×1,000,000.
+inline constexpr int kMultiplierEntries = 7;
+
+struct ToleranceEntry {
+    QStringView text;        // "±5%"
+    QStringView colourWord;  // "금색"; "없음" for the band that is not drawn
+    bool filled;             // false: the band's fill is transparent, no band is seen
+    ColorCode selectorColor; // colour-to-value page
+    ColorCode encoderColor;  // value-to-colour and LED pages
+    double factor;           // 0.05 for ±5%
+};
+
+// ±10% is the one entry whose palettes differ; ±20% has no band at all.
+inline constexpr std::array<ToleranceEntry, 9> kTolerances{{
+    {u"±5%", u"금색", true, 0x00C0C0, 0x00C0C0, 0.05},
+    {u"±10%", u"은색", true, 0xC0C0C0, 0xE0E0E0, 0.1},
+    {u"±20%", u"없음", false, kBlack, kBlack, 0.2},
+    {u"±1%", u"갈색", true, 0x004080, 0x004080, 0.01},
+    {u"±2%", u"적색", true, 0x0000FF, 0x0000FF, 0.02},
+    {u"±0.05%", u"주황", true, 0x0080FF, 0x0080FF, 0.0005},
+    {u"±0.5%", u"초록", true, 0x00C000, 0x00C000, 0.005},
+    {u"±0.25%", u"파랑", true, 0xC00000, 0xC00000, 0.0025},
+    {u"±0.1%", u"보라", true, 0x800080, 0x800080, 0.001},
+}};
+
+// List contents, in the order the user sees them.
+inline constexpr std::array<QStringView, 3> kFourBandTolerances{u"±5%", u"±10%", u"±20%"};
+inline constexpr std::array<QStringView, 6> kFiveBandTolerances{
+    u"±1%", u"±2%", u"±0.05%", u"±0.5%", u"±0.25%", u"±0.1%"};
+inline constexpr std::array<QStringView, 5> kEncoderTolerances{u"±1%", u"±2%", u"±5%", u"±10%",
+                                                              u"±20%"};
+
+// Unit suffixes, written straight after the number. The ohm character is
+// U+2126 OHM SIGN everywhere, never the Greek capital omega.
+inline constexpr QStringView kOhm = u"\u2126";
+inline constexpr QStringView kKiloOhm = u"K\u2126";
+inline constexpr QStringView kMegaOhm = u"M\u2126";
+inline constexpr QStringView kGigaOhm = u"G\u2126";
+inline constexpr std::array<QStringView, 3> kUnitList{kOhm, kKiloOhm, kMegaOhm};
+
+// The digit of a list item text, compared whole and exactly ("0 검정" but not
+// "0 검정 " or "0검정") against the first `entries` item texts in digit order.
+std::optional<int> digitOfItemText(QStringView text, int entries = int(kBandColors.size()));
+
+// The tolerance entry of a text, looked up only among the texts `offered` in
+// the caller's context; nullptr when the text is none of them.
+const ToleranceEntry *toleranceOf(QStringView text, std::span<const QStringView> offered);
+
+// The texts of a list as QStrings, for filling a combo box.
+template <std::size_t N> QStringList itemTexts(const std::array<QStringView, N> &texts)
+{
+    QStringList list;
+    for (QStringView t : texts)
+        list << t.toString();
+    return list;
+}
+QStringList digitItemTexts(int entries = int(kBandColors.size()));
+
+} // namespace colorcode

@@ -1,0 +1,263 @@
+#include "shell/form1.h"
+
+#include "pages/color_to_value/colortovaluepage.h"
+#include "pages/guide/guidepage.h"
+#include "pages/led/ledpage.h"
+#include "pages/value_to_color/valuetocolorpage.h"
+#include "shell/aboutdialog.h"
+#include "shell/placement.h"
+#include "shell/tipdialog.h"
+#include "shell/widgets/svgpicture.h"
+#include "shell/widgets/twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Client area and tab control of the window design, in twips.
+constexpr int kClientWidth = 7695;
+constexpr int kClientHeight = 5175;
+constexpr QRect kTabRect = ui::twipsRect(240, 120, 7215, 4815);
+
+// Dialog placement: offsets from the main window's top-left corner, in twips.
+constexpr int kTipOffsetTop = 1500;
+constexpr int kTipOffsetLeft = 800;
+constexpr int kAboutOffsetTop = 1100;
+constexpr int kAboutOffsetLeft = 830;
+
+// The three digit lists of page 0 in pixels relative to the tab control. The
+// height is that of the open list: all ten colours show without scrolling.
+struct ListPlace {
+    QComboBox *ColorToValuePage::*list;
+    QRect rect;
+};
+constexpr ListPlace kDigitListPlaces[] = {
+    {&ColorToValuePage::Combo7, {33, 187, 60, 200}},
+    {&ColorToValuePage::Combo8, {117, 187, 60, 200}},
+    {&ColorToValuePage::Combo9, {201, 187, 60, 200}},
+};
+constexpr int kDigitEntries = 10;
+
+struct TabPicture {
+    const char16_t *name;
+    const char16_t *source;
+    QSize size;
+};
+constexpr TabPicture kTabPictures[] = {
+    {u"TabPicture0", u":/art/tab_color_to_value.svg", {30, 14}},
+    {u"TabPicture1", u":/art/tab_value_to_color.svg", {14, 15}},
+    {u"TabPicture2", u":/art/tab_led.svg", {26, 13}},
+    {u"TabPicture3", u":/art/tab_guide.svg", {14, 15}},
+};
+
+void setPointFont(QWidget *w, int points, bool bold)
+{
+    QFont f = w->font();
+    f.setPointSize(points);
+    if (bold)
+        f.setBold(true);
+    w->setFont(f);
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"Pallado"_s);
+
+    Menu_file = menuBar()->addMenu(u"&File"_s);
+    Menu_file->setObjectName(u"Menu_file"_s);
+    Menu_r = Menu_file->addAction(u"저항에 관한 상식"_s);
+    Menu_r->setObjectName(u"Menu_r"_s);
+    Menu_r->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    Menu_exit = Menu_file->addAction(u"E&xit"_s);
+    Menu_exit->setObjectName(u"Menu_exit"_s);
+    Menu_exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    Menu_help = menuBar()->addMenu(u"&Help"_s);
+    Menu_help->setObjectName(u"Menu_help"_s);
+    Menu_about = Menu_help->addAction(u"&About"_s);
+    Menu_about->setObjectName(u"Menu_about"_s);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(u"client"_s);
+    client->setFixedSize(ui::px(kClientWidth), ui::px(kClientHeight));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    SSTab1 = new QTabWidget(client);
+    SSTab1->setObjectName(u"SSTab1"_s);
+    SSTab1->setGeometry(kTabRect);
+    m_colorToValue = new ColorToValuePage;
+    m_valueToColor = new ValueToColorPage;
+    m_led = new LedPage;
+    m_guide = new GuidePage;
+    SSTab1->addTab(m_colorToValue, u"컬러@저항값(&C)"_s);
+    SSTab1->addTab(m_valueToColor, u"저항값@컬러(&R)"_s);
+    SSTab1->addTab(m_led, u"저항값계산(&L)"_s);
+    SSTab1->addTab(m_guide, u"저항값 읽는법(&H)"_s);
+    // Each tab's picture has a size of its own, so it is a small picture
+    // widget beside the caption rather than an icon of the bar's one size.
+    SSTab1->tabBar()->setUsesScrollButtons(false);
+    SSTab1->tabBar()->setExpanding(true);
+    SSTab1->tabBar()->setStyleSheet(u"QTabBar::tab { padding: 3px 5px 3px 2px; }"_s);
+    for (int i = 0; i < int(std::size(kTabPictures)); ++i) {
+        const TabPicture &picture = kTabPictures[i];
+        SSTab1->tabBar()->setTabButton(
+            i, QTabBar::LeftSide,
+            new ui::SvgPicture(nullptr, picture.name, picture.source, QRect(QPoint(), picture.size)));
+    }
+    SSTab1->setCurrentIndex(0);
+
+    connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
+    connect(Menu_r, &QAction::triggered, this, &Form1::Menu_r_Click);
+    connect(Menu_exit, &QAction::triggered, this, &Form1::Menu_exit_Click);
+    connect(Menu_about, &QAction::triggered, this, &Form1::Menu_about_Click);
+
+    // Ctrl+X in a text box is the desktop's cut; see eventFilter.
+    qApp->installEventFilter(this);
+
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void Form1::Form_Load()
+{
+    // 1. Centre on the screen by the window's outer size, unclamped.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        adjustSize();
+        move(shell::centredTopLeft(screen->geometry().size(), frameGeometry().size()) +
+             screen->geometry().topLeft());
+    }
+
+    // 2. The digit lists of page 0 open tall enough for all ten colours.
+    for (const ListPlace &place : kDigitListPlaces)
+        (m_colorToValue->*place.list)->setMaxVisibleItems(kDigitEntries);
+    placeDigitLists();
+
+    // 3. Page 2 starts empty but for the usual LED current.
+    m_led->Text26->setText(QString());
+    m_led->Text30->setText(QString());
+    m_led->Text31->setText(u"20"_s);
+    m_led->Text32->setText(u"0"_s);
+
+    // 4. Fonts.
+    setPointFont(m_colorToValue->Text17, 16, true);
+    setPointFont(m_colorToValue->Text18, 12, true);
+    setPointFont(m_valueToColor->Text25, 16, true);
+    setPointFont(m_led->Text32, 16, true);
+    setPointFont(m_valueToColor->Label3, 16, true);
+    setPointFont(m_led->Text41, 12, false);
+    setPointFont(m_led->Text42, 12, false);
+    setPointFont(m_valueToColor->Combo1, 12, false);
+
+    // 5. The digit holders of page 0 are the page's memory, never shown.
+    for (QLineEdit *holder : {m_colorToValue->Text19, m_colorToValue->Text20,
+                              m_colorToValue->Text33, m_colorToValue->Text34})
+        holder->hide();
+}
+
+void Form1::placeDigitLists()
+{
+    // The rectangles are relative to the tab control, but the lists live on
+    // page 0, whose place inside the tab control is known only once the tab
+    // control has been laid out: on the first show.
+    if (m_digitListsPlaced || !isVisible())
+        return;
+    const QPoint pageOrigin = m_colorToValue->mapTo(SSTab1, QPoint(0, 0));
+    for (const ListPlace &place : kDigitListPlaces) {
+        QComboBox *list = m_colorToValue->*place.list;
+        list->setGeometry(place.rect.x() - pageOrigin.x(), place.rect.y() - pageOrigin.y(),
+                          place.rect.width(), list->sizeHint().height());
+    }
+    m_digitListsPlaced = true;
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    placeDigitLists();
+}
+
+void Form1::SSTab1_Click()
+{
+    // Page 2 starts at its supply-voltage box; the other pages at their first
+    // control, since the supply-voltage box is not on screen there.
+    switch (SSTab1->currentIndex()) {
+    case 0:
+        m_colorToValue->Combo7->setFocus();
+        break;
+    case 1:
+        m_valueToColor->Text25->setFocus();
+        break;
+    case 2:
+        m_led->Text26->setFocus();
+        break;
+    case 3:
+        m_guide->Option3->setFocus();
+        break;
+    }
+}
+
+void Form1::showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips)
+{
+    dialog.move(frameGeometry().topLeft() + ui::twipsPoint(offsetLeftTwips, offsetTopTwips));
+    dialog.exec();
+}
+
+void Form1::Menu_r_Click()
+{
+    SSTab1->setEnabled(false);
+    frmTip dialog(this);
+    if (dialog.Form_Load())
+        showDialog(dialog, kTipOffsetTop, kTipOffsetLeft);
+    // However the dialog ended (OK, close box, Escape, or closing itself
+    // while loading), the pages are usable again.
+    SSTab1->setEnabled(true);
+}
+
+void Form1::Menu_about_Click()
+{
+    SSTab1->setEnabled(false);
+    fmAbout dialog(this);
+    showDialog(dialog, kAboutOffsetTop, kAboutOffsetLeft);
+    SSTab1->setEnabled(true);
+}
+
+void Form1::Menu_exit_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl+X is the shortcut of "E&xit", but in a text box it is the desktop's
+    // cut: ending the program there would throw away what the user typed.
+    // Editable boxes claim the key themselves; read-only ones are made to
+    // claim it here, so the program ends only when no text box has the focus.
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit *>(watched)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_X)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+// Form1, the main window: a menu bar and the four-page tab control SSTab1.
+//
+// How a user action flows: a control's signal (a pick from a list is
+// QComboBox::activated, a button's clicked, a typed Enter) calls the handler
+// named after control and event (Combo7_Click, Command3_Click,
+// Text25_KeyPress) on the page that holds the control. The handler reads its
+// page's controls, calls one rule of the core library (colorcode/ and the
+// rule files of each page folder) and writes the result back into the same
+// page's controls. Pages keep their whole state in their controls and share
+// nothing; the two dialogs are opened modally from the menu handlers here.
+
+#include <QMainWindow>
+
+class ColorToValuePage;
+class GuidePage;
+class LedPage;
+class QAction;
+class QDialog;
+class QMenu;
+class QTabWidget;
+class ValueToColorPage;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    QTabWidget *SSTab1 = nullptr;  // the four pages
+    QMenu *Menu_file = nullptr;    // "&File"
+    QAction *Menu_r = nullptr;     // "저항에 관한 상식", Ctrl+R: the tip dialog
+    QAction *Menu_exit = nullptr;  // "E&xit", Ctrl+X: ends the program
+    QMenu *Menu_help = nullptr;    // "&Help"
+    QAction *Menu_about = nullptr; // "&About": the About box
+
+    ColorToValuePage *colorToValuePage() const { return m_colorToValue; }
+    ValueToColorPage *valueToColorPage() const { return m_valueToColor; }
+    LedPage *ledPage() const { return m_led; }
+    GuidePage *guidePage() const { return m_guide; }
+
+    void Form_Load();
+    void SSTab1_Click();
+    void Menu_r_Click();
+    void Menu_exit_Click();
+    void Menu_about_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void placeDigitLists();
+    void showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips);
+
+    ColorToValuePage *m_colorToValue = nullptr;
+    ValueToColorPage *m_valueToColor = nullptr;
+    LedPage *m_led = nullptr;
+    GuidePage *m_guide = nullptr;
+    bool m_digitListsPlaced = false;
+};

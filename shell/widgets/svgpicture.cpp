@@ -1,0 +1,34 @@
+#include "shell/widgets/svgpicture.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace ui {
+
+SvgPicture::SvgPicture(QWidget *parent, QStringView name, QStringView source, const QRect &geometry)
+    : QWidget(parent), m_source(source.toString())
+{
+    setObjectName(name.toString());
+    setGeometry(geometry);
+}
+
+SvgPicture::~SvgPicture() = default;
+
+void SvgPicture::setSource(const QString &source)
+{
+    m_source = source;
+    m_renderer.reset();
+    update();
+}
+
+void SvgPicture::paintEvent(QPaintEvent *)
+{
+    if (m_source.isEmpty())
+        return;
+    if (!m_renderer)
+        m_renderer = std::make_unique<QSvgRenderer>(m_source);
+    QPainter p(this);
+    m_renderer->render(&p, QRectF(rect()));
+}
+
+} // namespace ui

@@ -1,0 +1,126 @@
+#pragma once
+
+// Helpers for driving the windows as a user would, shared by the widget tests.
+
+#include "shell/application.h"
+#include "shell/form1.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace uitest {
+
+inline void setUp()
+{
+    shell::setUpApplication(*qobject_cast<QApplication *>(QCoreApplication::instance()));
+}
+
+// A shown, active main window in its starting state.
+inline std::unique_ptr<Form1> openWindow()
+{
+    auto window = std::make_unique<Form1>();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("main window did not become active");
+    return window;
+}
+
+template <typename T> T *find(QObject *root, const QString &name)
+{
+    T *child = root->findChild<T *>(name);
+    if (!child)
+        qWarning("no control named %s", qPrintable(name));
+    return child;
+}
+
+// Opens the list's popup and clicks the entry with the given text, as a user
+// picks it; returns false when the list has no such entry.
+inline bool pickFromList(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly);
+    if (index < 0)
+        return false;
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    if (!QTest::qWaitFor([&] { return view->isVisible(); }))
+        return false;
+    const QModelIndex item = view->model()->index(index, list->modelColumn(), list->rootModelIndex());
+    view->scrollTo(item);
+    const QPoint centre = view->visualRect(item).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    return QTest::qWaitFor([&] { return !view->isVisible(); });
+}
+
+// What a modal message box showed before it was answered.
+struct SeenBox {
+    bool seen = false;
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+// Answers the next modal message box from a timer, pressing its only button,
+// and records what it showed. Arm it before the action that opens the box;
+// assert on seen() after the action returns.
+class BoxAnswerer {
+public:
+    BoxAnswerer() : m_seen(std::make_shared<SeenBox>())
+    {
+        auto seen = m_seen;
+        m_timer = std::make_unique<QTimer>();
+        m_timer->setInterval(10);
+        QObject::connect(m_timer.get(), &QTimer::timeout, [seen, timer = m_timer.get()] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen->seen = true;
+            seen->text = box->text();
+            seen->title = box->windowTitle();
+            seen->icon = box->icon();
+            seen->buttons = int(box->buttons().size());
+            timer->stop();
+            if (QAbstractButton *button = box->buttons().value(0))
+                button->click();
+            else
+                box->reject();
+        });
+        m_timer->start();
+    }
+    const SeenBox &seen() const { return *m_seen; }
+
+private:
+    std::shared_ptr<SeenBox> m_seen;
+    std::unique_ptr<QTimer> m_timer;
+};
+
+// Runs `answer` on the next modal dialog of the given object name once it is
+// on screen (for the tip and About dialogs). The flag tells whether it ran.
+inline std::shared_ptr<bool> onNextDialog(const QString &name, std::function<void(QWidget *)> answer)
+{
+    auto ran = std::make_shared<bool>(false);
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != name)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        *ran = true;
+        answer(modal);
+    });
+    timer->start();
+    return ran;
+}
+
+} // namespace uitest
