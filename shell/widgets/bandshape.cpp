@@ -15,7 +15,6 @@ BandShape::BandShape(QWidget *parent, const QString &name, const QRect &geometry
 {
     setObjectName(name);
     setGeometry(geometry);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void BandShape::setFilled(bool filled)
@@ -40,6 +39,12 @@ void BandShape::setBorderVisible(bool visible)
 {
     m_borderVisible = visible;
     update();
+}
+
+void BandShape::setDescription(const QString &text)
+{
+    setToolTip(text);
+    setAccessibleName(text);
 }
 
 void BandShape::paintEvent(QPaintEvent *)

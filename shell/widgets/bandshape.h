@@ -34,6 +34,12 @@ public:
     bool borderVisible() const { return m_borderVisible; }
     void setBorderVisible(bool visible);
 
+    // What the band shows in words, for a learner who cannot tell the
+    // colours apart or uses a screen reader: "제1색띠: 노랑". It becomes the
+    // band's tooltip and accessible name; the page keeps it current whenever
+    // it paints or clears the band.
+    void setDescription(const QString &text);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
