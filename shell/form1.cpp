@@ -112,7 +112,15 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     // widget beside the caption rather than an icon of the bar's one size.
     SSTab1->tabBar()->setUsesScrollButtons(false);
     SSTab1->tabBar()->setExpanding(true);
-    SSTab1->tabBar()->setStyleSheet(u"QTabBar::tab { padding: 3px 5px 3px 2px; }"_s);
+    // The four captions fill the bar only with a little less padding than the
+    // style's own, drawn here to look like ordinary tabs.
+    SSTab1->tabBar()->setStyleSheet(
+        u"QTabBar::tab { padding: 1px 4px 2px 3px; margin-right: 1px;"
+        "  border: 1px solid palette(mid); border-bottom: none;"
+        "  border-top-left-radius: 3px; border-top-right-radius: 3px;"
+        "  background: palette(button); }"
+        "QTabBar::tab:selected { background: palette(window); }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"_s);
     for (int i = 0; i < int(std::size(kTabPictures)); ++i) {
         const TabPicture &picture = kTabPictures[i];
         SSTab1->tabBar()->setTabButton(
