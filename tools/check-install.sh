@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Validates the desktop entry and the metainfo, unpacks the .deb into a
+# scratch root and starts the unpacked program under a virtual X server until
+# its main window is on screen.
+set -euo pipefail
+build=${1:-build}
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+
+deb=$(ls -t "$build"/pallado_*.deb | head -n 1)
+dpkg-deb -x "$deb" "$root"
+echo "unpacked $deb"
+
+desktop-file-validate "$root"/usr/share/applications/org.pallado.Pallado.desktop
+appstreamcli validate --no-net "$root"/usr/share/metainfo/org.pallado.Pallado.metainfo.xml
+test -f "$root"/usr/share/icons/hicolor/scalable/apps/org.pallado.Pallado.svg
+test -x "$root"/usr/lib/pallado/pallado
+test -f "$root"/usr/lib/pallado/RESISTOR.TXT || { echo "RESISTOR.TXT is not beside the program"; exit 1; }
+test -L "$root"/usr/bin/pallado
+
+# The launcher link is relative, so it works inside the scratch root as well.
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    "$1"/usr/bin/pallado & pid=$!
+    for _ in $(seq 1 100); do
+        if xwininfo -root -tree | grep -q "\"Pallado\""; then
+            echo "the installed program shows its window"
+            kill $pid; wait $pid 2>/dev/null || true
+            exit 0
+        fi
+        kill -0 $pid 2>/dev/null || { echo "the installed program ended"; exit 1; }
+        sleep 0.1
+    done
+    echo "no window within 10 s"; kill $pid; exit 1
+' _ "$root"
