@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test shots install package check-install bench clean
+.PHONY: all deps configure build run test monkey fuzz shots install package check-install bench clean
 
 all: build
 
@@ -22,6 +22,21 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The random-input run of the whole window, at will: make monkey SEED=7 ACTIONS=50000
+SEED ?= 20261208
+ACTIONS ?= 20000
+monkey: build
+	QT_QPA_PLATFORM=offscreen PALLADO_MONKEY_SEED=$(SEED) PALLADO_MONKEY_ACTIONS=$(ACTIONS) \
+		$(BUILD)/tests/tst_monkey
+
+# Every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, ASan + UBSan).
+FUZZ_SECONDS ?= 20
+fuzz:
+	@tools/install-deps.sh clang libclang-rt-14-dev
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DPALLADO_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+	tools/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 # A PNG of every page and dialog in shots/ (no display needed). SCALE=2 for 200 %.
 SCALE ?= 1
