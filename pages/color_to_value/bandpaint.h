@@ -1,0 +1,42 @@
+#pragma once
+
+// What a pick on the colour-to-value page paints: the band colour and the
+// digit behind an item text, the tolerance band of a tolerance text, and the
+// words that say what a band shows. The page paints with the selector
+// palette.
+
+#include "colorcode/colortables.h"
+#include "pages/color_to_value/readout.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+namespace colortovalue {
+
+// A digit or multiplier band as an item text paints it.
+struct DigitBand {
+    std::optional<int> digit;   // unset: the text is no item text and the holder keeps its own
+    colorcode::ColorCode color; // black for a text that is no item text
+};
+
+// The band of an item text, looked up among the first `entries` item texts
+// (all ten for the digit lists, seven for the multiplier list).
+DigitBand digitBand(QStringView itemText, int entries);
+
+// The tolerance entry a text stands for on a resistor of the given band
+// count; nullptr for any text the mode does not offer, which changes nothing.
+const colorcode::ToleranceEntry *toleranceBand(QStringView text, BandCount bands);
+
+// The tolerance list of a mode, in list order; its first entry is the
+// starting choice.
+QStringList toleranceList(BandCount bands);
+
+// What a band shows, in words, for those who cannot tell its colour:
+// "제1색띠: 노랑", "허용오차: 금색", "허용오차: 없음" for a band that is not
+// drawn.
+QString bandDescription(QStringView role, colorcode::ColorCode color, bool filled);
+
+} // namespace colortovalue
