@@ -1,26 +1,398 @@
 #include "pages/color_to_value/colortovaluepage.h"
 
+#include "colorcode/colortables.h"
+#include "pages/color_to_value/bandpaint.h"
+#include "shell/widgets/bandshape.h"
+#include "shell/widgets/leaderline.h"
+#include "shell/widgets/svgpicture.h"
+#include "shell/widgets/twips.h"
+
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+
+using namespace Qt::StringLiterals;
+using colortovalue::BandCount;
+
+namespace {
+
+// The captions under the lists double as the bands' roles in their
+// descriptions and as the lists' accessible names.
+constexpr QStringView kFirstDigit = u"제1색띠";
+constexpr QStringView kSecondDigit = u"제2색띠";
+constexpr QStringView kThirdDigit = u"제3색띠";
+constexpr QStringView kMultiplier = u"승수";
+constexpr QStringView kTolerance = u"허용오차";
+
+// Page layout in pixels. The resistor drawing is placed so that the leader
+// lines drop onto the middle of their lists: the digit lists are put at
+// y 166 by the main window, and the drops end at the drawing's bottom edge.
+constexpr QRect kPictureRect{47, 25, 400, 141};
+constexpr int kListTop = 166;
+constexpr int kListWidth = 60;
+constexpr int kFirstListLeft = 31;   // the main window's places for the digit
+constexpr int kSecondListLeft = 115; // lists, relative to the page
+constexpr int kThirdListLeft = 199;
+// The multiplier and tolerance lists sit centred under their drops, at
+// x 4020 and 5400 twips inside the drawing.
+constexpr int kMultiplierListLeft = kPictureRect.x() + 268 - kListWidth / 2;
+constexpr int kToleranceListWidth = 70; // room for "±0.05%"
+constexpr int kToleranceListLeft = kPictureRect.x() + 360 - kToleranceListWidth / 2;
+constexpr int kListRowHeight = 20;
+constexpr int kCaptionGap = 2;
+constexpr int kCaptionHeight = 16;
+
+constexpr QRect kInstructionRect{8, 4, 462, 18};
+constexpr QRect kModeFrameRect{8, 212, 104, 80};
+constexpr QRect kOption1Rect{12, 22, 88, 22};
+constexpr QRect kOption2Rect{12, 48, 88, 22};
+constexpr QRect kReadoutFrameRect{120, 212, 236, 80};
+constexpr QRect kResistanceRect{10, 26, 140, 40}; // 16-point bold, set at start-up
+constexpr QRect kToleranceRect{156, 32, 70, 30};  // 12-point bold
+constexpr QRect kResultButtonRect{364, 218, 106, 30};
+constexpr QRect kClearButtonRect{364, 256, 106, 30};
+
+constexpr colorcode::ColorCode kGold = 0x00C0C0;
+constexpr colorcode::ColorCode kBrown = 0x004080;
+
+// Plain list rows rather than the style's menu rows, which are twice as wide
+// as these short texts and would stick out of a 60-pixel list. Rows of 20
+// pixels open a digit list 200 pixels tall, all ten colours in view.
+class ListRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(qMax(size.height(), kListRowHeight));
+        return size;
+    }
+};
+
+QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &entries,
+                    QStringView caption, const QRect &place)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setItemDelegate(new ListRowDelegate(list));
+    list->addItems(entries);
+    list->setAccessibleName(caption.toString());
+    list->setGeometry(place.x(), place.y(), place.width(), list->sizeHint().height());
+    return list;
+}
+
+QLabel *makeCaption(QWidget *parent, const QString &name, QStringView text, const QComboBox *list)
+{
+    auto *label = new QLabel(text.toString(), parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(list->x(), list->geometry().bottom() + 1 + kCaptionGap, list->width(),
+                       kCaptionHeight);
+    return label;
+}
+
+ui::BandShape *makeBand(QWidget *picture, const QString &name, const QRect &place,
+                        colorcode::ColorCode color)
+{
+    auto *band = new ui::BandShape(picture, name, place);
+    band->setFilled(true);
+    band->setFillColor(color);
+    return band;
+}
+
+QLineEdit *makeHolder(QWidget *picture, const QString &name, int slot)
+{
+    // Never shown (the main window hides them at start-up); they keep the
+    // digits the result button reads.
+    auto *holder = new QLineEdit(u"0"_s, picture);
+    holder->setObjectName(name);
+    holder->setGeometry(4 + slot * 24, 4, 22, 20);
+    holder->setReadOnly(true);
+    return holder;
+}
+
+} // namespace
 
 ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
 {
-    Combo7 = new QComboBox(this);
-    Combo7->setObjectName(QStringLiteral("Combo7"));
-    Combo8 = new QComboBox(this);
-    Combo8->setObjectName(QStringLiteral("Combo8"));
-    Combo9 = new QComboBox(this);
-    Combo9->setObjectName(QStringLiteral("Combo9"));
-    Text17 = new QLineEdit(this);
-    Text17->setObjectName(QStringLiteral("Text17"));
-    Text18 = new QLineEdit(this);
-    Text18->setObjectName(QStringLiteral("Text18"));
-    Text19 = new QLineEdit(this);
-    Text19->setObjectName(QStringLiteral("Text19"));
-    Text20 = new QLineEdit(this);
-    Text20->setObjectName(QStringLiteral("Text20"));
-    Text33 = new QLineEdit(this);
-    Text33->setObjectName(QStringLiteral("Text33"));
-    Text34 = new QLineEdit(this);
-    Text34->setObjectName(QStringLiteral("Text34"));
+    Label5 = new QLabel(u"※ 색상을 선택한 후 결과 버튼을 누르면 저항값을 보여줍니다.^^"_s, this);
+    Label5->setObjectName(u"Label5"_s);
+    Label5->setGeometry(kInstructionRect);
+
+    // The drawing first, so the lists below it come after it in the focus
+    // chain and on top of it.
+    Picture5 = new ui::SvgPicture(this, u"Picture5", u":/art/page0_resistor.svg", kPictureRect);
+    Shape9 = makeBand(Picture5, u"Shape9"_s, ui::twipsRect(3240, 180, 135, 645), colorcode::kBlack);
+    Shape14 =
+        makeBand(Picture5, u"Shape14"_s, ui::twipsRect(3450, 210, 135, 585), colorcode::kBlack);
+    Shape15 =
+        makeBand(Picture5, u"Shape15"_s, ui::twipsRect(3660, 240, 135, 525), colorcode::kBlack);
+    Shape16 =
+        makeBand(Picture5, u"Shape16"_s, ui::twipsRect(3870, 240, 135, 525), colorcode::kBlack);
+    Shape17 = makeBand(Picture5, u"Shape17"_s, ui::twipsRect(4440, 210, 135, 585), kGold);
+
+    const auto line = [this](const QString &name, int x1, int y1, int x2, int y2) {
+        return new ui::LeaderLine(Picture5, name, ui::twipsLine(x1, y1, x2, y2));
+    };
+    Line10 = line(u"Line10"_s, 3300, 810, 3300, 1020);
+    Line11 = line(u"Line11"_s, 3300, 1020, 210, 1800);
+    Line9 = line(u"Line9"_s, 210, 1800, 210, 2100);
+    Line3 = line(u"Line3"_s, 3510, 810, 3510, 1050);
+    Line13 = line(u"Line13"_s, 1470, 1800, 3510, 1050);
+    Line12 = line(u"Line12"_s, 1470, 1800, 1470, 2070);
+    Line17 = line(u"Line17"_s, 3720, 780, 3720, 1080);
+    Line5 = line(u"Line5"_s, 3720, 1050, 2790, 1770);
+    Line19 = line(u"Line19"_s, 2790, 1770, 2790, 2070);
+    Line18 = line(u"Line18"_s, 4020, 1770, 3720, 1050);
+    Line6 = line(u"Line6"_s, 3930, 780, 3930, 1020);
+    Line14 = line(u"Line14"_s, 3930, 990, 4020, 1770);
+    Line8 = line(u"Line8"_s, 4020, 1770, 4020, 2100);
+    Line7 = line(u"Line7"_s, 4500, 840, 4500, 1050);
+    Line16 = line(u"Line16"_s, 4500, 1050, 5400, 1800);
+    Line15 = line(u"Line15"_s, 5400, 1800, 5400, 2070);
+
+    Text19 = makeHolder(Picture5, u"Text19"_s, 0);
+    Text20 = makeHolder(Picture5, u"Text20"_s, 1);
+    Text33 = makeHolder(Picture5, u"Text33"_s, 2);
+    Text34 = makeHolder(Picture5, u"Text34"_s, 3);
+
+    const QStringList digits = colorcode::digitItemTexts();
+    Combo7 =
+        makeList(this, u"Combo7"_s, digits, kFirstDigit, {kFirstListLeft, kListTop, kListWidth, 0});
+    Combo8 = makeList(this, u"Combo8"_s, digits, kSecondDigit,
+                      {kSecondListLeft, kListTop, kListWidth, 0});
+    Combo9 =
+        makeList(this, u"Combo9"_s, digits, kThirdDigit, {kThirdListLeft, kListTop, kListWidth, 0});
+    Combo10 = makeList(this, u"Combo10"_s, colorcode::digitItemTexts(colorcode::kMultiplierEntries),
+                       kMultiplier, {kMultiplierListLeft, kListTop, kListWidth, 0});
+    Combo11 = makeList(this, u"Combo11"_s, colortovalue::toleranceList(BandCount::Four), kTolerance,
+                       {kToleranceListLeft, kListTop, kToleranceListWidth, 0});
+    Label16 = makeCaption(this, u"Label16"_s, kFirstDigit, Combo7);
+    Label17 = makeCaption(this, u"Label17"_s, kSecondDigit, Combo8);
+    Label18 = makeCaption(this, u"Label18"_s, kThirdDigit, Combo9);
+    Label19 = makeCaption(this, u"Label19"_s, kMultiplier, Combo10);
+    Label22 = makeCaption(this, u"Label22"_s, kTolerance, Combo11);
+
+    Frame6 = new QGroupBox(u"저항선택"_s, this);
+    Frame6->setObjectName(u"Frame6"_s);
+    Frame6->setGeometry(kModeFrameRect);
+    Option1 = new QRadioButton(u"&4색저항"_s, Frame6);
+    Option1->setObjectName(u"Option1"_s);
+    Option1->setToolTip(u"4색저항에 관해 알고 싶으세요?"_s);
+    Option1->setGeometry(kOption1Rect);
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(u"&5색저항"_s, Frame6);
+    Option2->setObjectName(u"Option2"_s);
+    Option2->setToolTip(u"5색 저항에 관해 알고 싶으세요?"_s);
+    Option2->setGeometry(kOption2Rect);
+
+    Frame8 = new QGroupBox(u"저항값"_s, this);
+    Frame8->setObjectName(u"Frame8"_s);
+    Frame8->setGeometry(kReadoutFrameRect);
+    Text17 = new QLineEdit(Frame8);
+    Text17->setObjectName(u"Text17"_s);
+    Text17->setGeometry(kResistanceRect);
+    Text17->setReadOnly(true);
+    Text17->setAlignment(Qt::AlignCenter);
+    Text17->setAccessibleName(u"저항값"_s);
+    Text18 = new QLineEdit(u"±5%"_s, Frame8);
+    Text18->setObjectName(u"Text18"_s);
+    Text18->setGeometry(kToleranceRect);
+    Text18->setReadOnly(true);
+    Text18->setAlignment(Qt::AlignCenter);
+    Text18->setAccessibleName(kTolerance.toString());
+
+    Command18 = new QPushButton(u"결과는?(&Z)"_s, this);
+    Command18->setObjectName(u"Command18"_s);
+    Command18->setToolTip(u"몇 옴일까요?"_s);
+    Command18->setGeometry(kResultButtonRect);
+    Command19 = new QPushButton(u"지우기(&E)"_s, this);
+    Command19->setObjectName(u"Command19"_s);
+    Command19->setToolTip(u"다른 색상을 보고 싶으세요?"_s);
+    Command19->setGeometry(kClearButtonRect);
+
+    // The window opens in 4-band mode: the third digit, its caption, the
+    // fourth band and the 5-band leader lines are hidden.
+    Combo9->hide();
+    Label18->hide();
+    Shape16->hide();
+    Text33->hide();
+    setLinesShown(BandCount::Four);
+    for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17})
+        describe(band);
+
+    // A pick is `activated`; texts set from code run no handler.
+    connect(Combo7, &QComboBox::activated, this, &ColorToValuePage::Combo7_Click);
+    connect(Combo8, &QComboBox::activated, this, &ColorToValuePage::Combo8_Click);
+    connect(Combo9, &QComboBox::activated, this, &ColorToValuePage::Combo9_Click);
+    connect(Combo10, &QComboBox::activated, this, &ColorToValuePage::Combo10_Click);
+    connect(Combo11, &QComboBox::activated, this, &ColorToValuePage::Combo11_Click);
+    connect(Command18, &QPushButton::clicked, this, &ColorToValuePage::Command18_Click);
+    connect(Command19, &QPushButton::clicked, this, &ColorToValuePage::Command19_Click);
+    // `clicked` also comes from the keyboard and the access keys, and again
+    // for the option that is already selected; the switch copes with that.
+    connect(Option1, &QRadioButton::clicked, this, &ColorToValuePage::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &ColorToValuePage::Option2_Click);
+}
+
+std::optional<BandCount> ColorToValuePage::bandCount() const
+{
+    if (Option2->isChecked())
+        return BandCount::Five;
+    if (Option1->isChecked())
+        return BandCount::Four;
+    return std::nullopt;
+}
+
+void ColorToValuePage::describe(ui::BandShape *band)
+{
+    QStringView role = kFirstDigit;
+    if (band == Shape14)
+        role = kSecondDigit;
+    else if (band == Shape15)
+        role = bandCount() == BandCount::Five ? kThirdDigit : kMultiplier;
+    else if (band == Shape16)
+        role = kMultiplier;
+    else if (band == Shape17)
+        role = kTolerance;
+    band->setDescription(colortovalue::bandDescription(role, band->fillColor(), band->filled()));
+}
+
+void ColorToValuePage::paintDigit(QComboBox *list, int entries, QLineEdit *holder,
+                                  ui::BandShape *band, bool fill)
+{
+    const colortovalue::DigitBand picked = colortovalue::digitBand(list->currentText(), entries);
+    if (picked.digit)
+        holder->setText(QString::number(*picked.digit));
+    if (fill)
+        band->setFilled(true);
+    band->setFillColor(picked.color);
+    describe(band);
+}
+
+void ColorToValuePage::Combo7_Click()
+{
+    paintDigit(Combo7, int(colorcode::kBandColors.size()), Text19, Shape9, true);
+}
+
+void ColorToValuePage::Combo8_Click()
+{
+    paintDigit(Combo8, int(colorcode::kBandColors.size()), Text20, Shape14, true);
+}
+
+void ColorToValuePage::Combo9_Click()
+{
+    paintDigit(Combo9, int(colorcode::kBandColors.size()), Text33, Shape15, true);
+}
+
+void ColorToValuePage::Combo10_Click()
+{
+    // The multiplier lands on the band right after the last digit band.
+    const std::optional<BandCount> bands = bandCount();
+    if (!bands)
+        return;
+    paintDigit(Combo10, colorcode::kMultiplierEntries, Text34,
+               *bands == BandCount::Five ? Shape16 : Shape15, true);
+}
+
+void ColorToValuePage::Combo11_Click()
+{
+    const std::optional<BandCount> bands = bandCount();
+    if (!bands)
+        return;
+    // Only the tolerances of the current mode are recognised.
+    const colorcode::ToleranceEntry *entry =
+        colortovalue::toleranceBand(Combo11->currentText(), *bands);
+    if (!entry)
+        return;
+    Shape17->setFilled(entry->filled);
+    // An unfilled band keeps its colour for when it is filled again.
+    if (entry->filled)
+        Shape17->setFillColor(entry->selectorColor);
+    describe(Shape17);
+    Text18->setText(entry->text.toString());
+}
+
+void ColorToValuePage::Command18_Click()
+{
+    const std::optional<BandCount> bands = bandCount();
+    if (!bands)
+        return;
+    const std::optional<QString> readout = colortovalue::resistanceReadout(
+        *bands, Text19->text(), Text20->text(), Text33->text(), Text34->text());
+    Text18->setText(Combo11->currentText());
+    if (readout)
+        Text17->setText(*readout);
+}
+
+void ColorToValuePage::Command19_Click()
+{
+    // Texts set from code: no selection handler runs, so the tolerance band
+    // and its readout stay as they are.
+    for (QComboBox *list : {Combo7, Combo8, Combo9, Combo10})
+        list->setCurrentText(colorcode::kBandColors[0].itemText.toString());
+    for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16}) {
+        band->setFillColor(colorcode::kBlack);
+        describe(band);
+    }
+    for (QLineEdit *holder : {Text19, Text20, Text33, Text34})
+        holder->setText(u"0"_s);
+    Text17->setText(u"0"_s);
+}
+
+void ColorToValuePage::fillToleranceList(BandCount bands)
+{
+    // Emptied whatever its length, so choosing the option that is already
+    // selected leaves exactly the mode's entries.
+    Combo11->clear();
+    Combo11->addItems(colortovalue::toleranceList(bands));
+    Combo11->setCurrentIndex(0);
+}
+
+void ColorToValuePage::setLinesShown(BandCount bands)
+{
+    const bool five = bands == BandCount::Five;
+    Line5->setVisible(five);
+    Line6->setVisible(five);
+    Line14->setVisible(five);
+    Line18->setVisible(!five);
+    Line19->setVisible(five);
+}
+
+void ColorToValuePage::Option1_Click()
+{
+    if (!Option1->isChecked())
+        return;
+    fillToleranceList(BandCount::Four);
+    Shape17->setFilled(true);
+    Shape17->setFillColor(kGold);
+    describe(Shape17);
+    Combo9->hide();
+    setLinesShown(BandCount::Four);
+    Shape16->hide();
+    Text33->hide();
+    Label18->hide();
+    // The multiplier moves back onto the third band; the third digit's
+    // choice stays in its hidden list and holder for the next 5-band switch.
+    paintDigit(Combo10, colorcode::kMultiplierEntries, Text34, Shape15, false);
+}
+
+void ColorToValuePage::Option2_Click()
+{
+    if (!Option2->isChecked())
+        return;
+    fillToleranceList(BandCount::Five);
+    Shape17->setFilled(true);
+    Shape17->setFillColor(kBrown);
+    describe(Shape17);
+    Combo9->show();
+    setLinesShown(BandCount::Five);
+    Shape16->show();
+    Label18->show();
+    paintDigit(Combo9, int(colorcode::kBandColors.size()), Text33, Shape15, false);
+    paintDigit(Combo10, colorcode::kMultiplierEntries, Text34, Shape16, false);
 }

@@ -2,11 +2,29 @@
 
 // Page 0, "컬러@저항값(&C)": the learner picks the bands of a 4-band or
 // 5-band resistor and reads its value.
+//
+// A pick on a band list (QComboBox::activated) runs its ComboN_Click, which
+// writes the digit into its hidden holder and paints the band on the drawing.
+// The result button reads the holders, never the lists, through
+// colortovalue::resistanceReadout. The option buttons reshape the drawing and
+// swap the tolerance list between the two band counts.
+
+#include "pages/color_to_value/readout.h"
 
 #include <QWidget>
 
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ui {
+class BandShape;
+class LeaderLine;
+class SvgPicture;
+} // namespace ui
 
 class ColorToValuePage : public QWidget {
     Q_OBJECT
@@ -17,10 +35,70 @@ public:
     QComboBox *Combo7 = nullptr;  // first digit
     QComboBox *Combo8 = nullptr;  // second digit
     QComboBox *Combo9 = nullptr;  // third digit, 5-band mode only
-    QLineEdit *Text17 = nullptr;  // resistance readout
-    QLineEdit *Text18 = nullptr;  // tolerance readout
-    QLineEdit *Text19 = nullptr;  // hidden holder of the first digit
-    QLineEdit *Text20 = nullptr;  // hidden holder of the second digit
-    QLineEdit *Text33 = nullptr;  // hidden holder of the third digit
-    QLineEdit *Text34 = nullptr;  // hidden holder of the multiplier exponent
+    QComboBox *Combo10 = nullptr; // multiplier, "0 검정" to "6 파랑"
+    QComboBox *Combo11 = nullptr; // tolerance, the entries of the current mode
+    QLabel *Label16 = nullptr;    // "제1색띠" under the first digit list
+    QLabel *Label17 = nullptr;    // "제2색띠" under the second digit list
+    QLabel *Label18 = nullptr;    // "제3색띠" under the third digit list, 5-band mode only
+    QLabel *Label19 = nullptr;    // "승수" under the multiplier list
+    QLabel *Label22 = nullptr;    // "허용오차" under the tolerance list
+    QLabel *Label5 = nullptr;     // instruction line
+
+    QGroupBox *Frame6 = nullptr;     // "저항선택": the band count
+    QRadioButton *Option1 = nullptr; // "&4색저항", selected at start
+    QRadioButton *Option2 = nullptr; // "&5색저항"
+
+    ui::SvgPicture *Picture5 = nullptr; // resistor drawing; holds bands, leader lines, holders
+    ui::BandShape *Shape9 = nullptr;    // first digit band
+    ui::BandShape *Shape14 = nullptr;   // second digit band
+    ui::BandShape *Shape15 = nullptr;   // multiplier (4-band) or third digit (5-band)
+    ui::BandShape *Shape16 = nullptr;   // multiplier, 5-band mode only
+    ui::BandShape *Shape17 = nullptr;   // tolerance band, apart on the right
+
+    // Leader lines from the bands down to their lists.
+    ui::LeaderLine *Line10 = nullptr; // first band, stub
+    ui::LeaderLine *Line11 = nullptr; // first band to first list
+    ui::LeaderLine *Line9 = nullptr;  // first list, drop
+    ui::LeaderLine *Line3 = nullptr;  // second band, stub
+    ui::LeaderLine *Line13 = nullptr; // second band to second list
+    ui::LeaderLine *Line12 = nullptr; // second list, drop
+    ui::LeaderLine *Line17 = nullptr; // third band, stub
+    ui::LeaderLine *Line5 = nullptr;  // third band to third-digit list, 5-band only
+    ui::LeaderLine *Line19 = nullptr; // third-digit list, drop, 5-band only
+    ui::LeaderLine *Line18 = nullptr; // third band to multiplier list, 4-band only
+    ui::LeaderLine *Line6 = nullptr;  // fourth band, stub, 5-band only
+    ui::LeaderLine *Line14 = nullptr; // fourth band to multiplier list, 5-band only
+    ui::LeaderLine *Line8 = nullptr;  // multiplier list, drop
+    ui::LeaderLine *Line7 = nullptr;  // tolerance band, stub
+    ui::LeaderLine *Line16 = nullptr; // tolerance band to tolerance list
+    ui::LeaderLine *Line15 = nullptr; // tolerance list, drop
+
+    QLineEdit *Text19 = nullptr; // hidden holder of the first digit
+    QLineEdit *Text20 = nullptr; // hidden holder of the second digit
+    QLineEdit *Text33 = nullptr; // hidden holder of the third digit
+    QLineEdit *Text34 = nullptr; // hidden holder of the multiplier exponent
+
+    QGroupBox *Frame8 = nullptr;      // "저항값": the two readouts
+    QLineEdit *Text17 = nullptr;      // resistance readout, read-only, empty at start
+    QLineEdit *Text18 = nullptr;      // tolerance readout, read-only
+    QPushButton *Command18 = nullptr; // "결과는?(&Z)": show the resistance
+    QPushButton *Command19 = nullptr; // "지우기(&E)": digit bands back to black
+
+    void Combo7_Click();
+    void Combo8_Click();
+    void Combo9_Click();
+    void Combo10_Click();
+    void Combo11_Click();
+    void Command18_Click();
+    void Command19_Click();
+    void Option1_Click();
+    void Option2_Click();
+
+private:
+    std::optional<colortovalue::BandCount> bandCount() const;
+    void paintDigit(QComboBox *list, int entries, QLineEdit *holder, ui::BandShape *band,
+                    bool fill);
+    void describe(ui::BandShape *band);
+    void fillToleranceList(colortovalue::BandCount bands);
+    void setLinesShown(colortovalue::BandCount bands);
 };
