@@ -42,6 +42,21 @@ template <typename T> T *find(QObject *root, const QString &name)
     return child;
 }
 
+// Types text into a widget key by key, as a keyboard would; characters with
+// no key of their own (Korean, the ohm sign) arrive as key events carrying
+// only their text, as an input method delivers them.
+inline void type(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+            QTest::keyClick(widget, char(c.unicode()));
+        } else {
+            QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
 // Opens the list's popup and clicks the entry with the given text, as a user
 // picks it; returns false when the list has no such entry.
 inline bool pickFromList(QComboBox *list, const QString &text)
