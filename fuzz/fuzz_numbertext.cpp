@@ -4,6 +4,8 @@
 
 #include "colorcode/numbertext.h"
 
+#include "fuzzinput.h"
+
 #include <QString>
 
 #include <cmath>
@@ -11,13 +13,9 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+using fuzzinput::require;
 
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+namespace {
 
 void checkRoundTrip(double value)
 {

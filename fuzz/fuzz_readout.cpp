@@ -6,19 +6,17 @@
 #include "colorcode/numbertext.h"
 #include "pages/color_to_value/readout.h"
 
+#include "fuzzinput.h"
+
 #include <QString>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
+using fuzzinput::require;
 
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+namespace {
 
 double ohmsOf(const QString &text)
 {
