@@ -1,12 +1,363 @@
 #include "pages/led/ledpage.h"
 
+#include "colorcode/colortables.h"
+#include "pages/led/ledcalc.h"
+#include "shell/widgets/bandshape.h"
+#include "shell/widgets/svgpicture.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+
+using namespace Qt::StringLiterals;
+using namespace colorcode;
+
+namespace {
+
+constexpr int kEnter = 13; // the character code of Enter
+
+// The bands' roles, in words for their descriptions.
+constexpr QStringView kFirstDigit = u"제1색띠";
+constexpr QStringView kSecondDigit = u"제2색띠";
+constexpr QStringView kMultiplier = u"승수";
+constexpr QStringView kTolerance = u"허용오차";
+constexpr QStringView kNoBand = u"없음";
+
+// Page layout in pixels. The drawing fills the page above the instruction
+// line; everything else sits on it, the inputs between the circuit's wires
+// and the results under them.
+constexpr QRect kPictureRect{4, 2, 469, 272};
+constexpr QRect kInstructionRect{8, 277, 462, 18};
+
+// Inside the drawing: the supply's inputs between its two open leads, the
+// LED's beside the LED.
+constexpr QRect kSupplyCaptionRect{34, 70, 54, 24};
+constexpr QRect kSupplyRect{90, 70, 56, 24};
+constexpr QRect kSupplyUnitRect{149, 70, 16, 24};
+constexpr QRect kLedVoltageCaptionRect{264, 52, 54, 24};
+constexpr QRect kLedVoltageRect{320, 52, 56, 24};
+constexpr QRect kLedVoltageUnitRect{379, 52, 16, 24};
+constexpr QRect kCurrentCaptionRect{264, 88, 54, 24};
+constexpr QRect kCurrentRect{320, 88, 56, 24};
+constexpr QRect kCurrentUnitRect{379, 88, 26, 24};
+
+// The bands on the resistor body, whose end caps (x 176 to 198 and 246 to
+// 272) stand taller than its waist: the first and the last band sit on the
+// caps, and the tolerance band stands apart from the three value bands.
+constexpr QRect kBand1Rect{182, 20, 8, 28};
+constexpr QRect kBand2Rect{201, 24, 7, 20};
+constexpr QRect kBand3Rect{218, 24, 7, 20};
+constexpr QRect kBand4Rect{250, 20, 8, 28};
+
+constexpr QRect kResultFrameRect{6, 140, 186, 64};
+constexpr QRect kResultRect{8, 22, 102, 34}; // 16-point bold, set at start-up
+constexpr QRect kToleranceListRect{116, 27, 62, 24};
+constexpr QRect kRangeFrameRect{198, 140, 265, 64};
+constexpr QRect kLowRect{8, 26, 92, 28}; // 12-point, set at start-up
+constexpr QRect kLowCaptionRect{103, 26, 28, 28};
+constexpr QRect kHighRect{134, 26, 92, 28};
+constexpr QRect kHighCaptionRect{229, 26, 30, 28};
+constexpr QRect kComputeButtonRect{384, 210, 80, 28};
+constexpr QRect kResetButtonRect{384, 244, 80, 28};
+
+QLabel *makeLabel(QWidget *parent, const char16_t *name, QStringView text, const QRect &place,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(text.toString(), parent);
+    label->setObjectName(QString::fromUtf16(name));
+    label->setGeometry(place);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLineEdit *makeBox(QWidget *parent, const char16_t *name, const QRect &place,
+                   QStringView accessibleName)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromUtf16(name));
+    box->setGeometry(place);
+    box->setAccessibleName(accessibleName.toString());
+    return box;
+}
+
+// A result box: the page writes it, the user only reads and copies it, so
+// Tab passes it by.
+QLineEdit *makeResultBox(QWidget *parent, const char16_t *name, const QRect &place,
+                         QStringView accessibleName)
+{
+    QLineEdit *box = makeBox(parent, name, place, accessibleName);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setText(u"0"_s);
+    return box;
+}
+
+QPushButton *makeButton(QWidget *parent, const char16_t *name, QStringView caption, QStringView tip,
+                        const QRect &place)
+{
+    auto *button = new QPushButton(caption.toString(), parent);
+    button->setObjectName(QString::fromUtf16(name));
+    button->setToolTip(tip.toString());
+    button->setGeometry(place);
+    return button;
+}
+
+ui::BandShape *makeBand(QWidget *picture, const char16_t *name, const QRect &place,
+                        QStringView role)
+{
+    auto *band = new ui::BandShape(picture, QString::fromUtf16(name), place);
+    band->setDescription(u"%1: %2"_s.arg(role, kNoBand));
+    return band;
+}
+
+// A band solid in its colour, outline in the same colour, described in words.
+void paintBand(ui::BandShape *band, QStringView role, ColorCode colour, QStringView word)
+{
+    band->setFilled(true);
+    band->setFillColor(colour);
+    band->setBorderColor(colour);
+    band->setDescription(u"%1: %2"_s.arg(role, word));
+}
+
+void paintDigitBand(ui::BandShape *band, QStringView role, int digit)
+{
+    const BandColor &colour = kBandColors[std::size_t(digit)];
+    paintBand(band, role, colour.encoderColor, colour.colourWord);
+}
+
+// Only the fill goes: the band keeps its colours and outline settings.
+void clearBand(ui::BandShape *band, QStringView role)
+{
+    band->setFilled(false);
+    band->setDescription(u"%1: %2"_s.arg(role, kNoBand));
+}
+
+bool isEnter(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+QString inputName(led::Input input)
+{
+    switch (input) {
+    case led::Input::Supply:
+        return u"공급전압"_s;
+    case led::Input::LedVoltage:
+        return u"LED전압"_s;
+    case led::Input::Current:
+        return u"LED전류"_s;
+    }
+    return {};
+}
+
+QString refusalText(const led::InputRefusal &refusal)
+{
+    switch (refusal.problem) {
+    case led::InputProblem::Missing:
+        return u"입력항목이 누락되면 계산이 되지 않습니다"_s;
+    case led::InputProblem::NotANumber:
+        return u"%1 값을 숫자로 읽을 수 없습니다.\n5 또는 3.3처럼 숫자만 입력하세요. "
+               "소수점은 \".\"입니다."_s.arg(inputName(refusal.input));
+    case led::InputProblem::CurrentNotPositive:
+        return u"LED전류는 0보다 커야 합니다. 다시 입력하세요!"_s;
+    case led::InputProblem::LedAboveSupply:
+        return u"LED전압이 공급전압보다 높아서 LED에 전류가 흐를 수 없습니다.\n"
+               "LED전압을 공급전압 이하로 입력하세요!"_s;
+    }
+    return {};
+}
+
+} // namespace
 
 LedPage::LedPage(QWidget *parent) : QWidget(parent)
 {
-    for (auto [box, name] : {std::pair{&Text26, "Text26"}, {&Text30, "Text30"}, {&Text31, "Text31"},
-                             {&Text32, "Text32"}, {&Text41, "Text41"}, {&Text42, "Text42"}}) {
-        *box = new QLineEdit(this);
-        (*box)->setObjectName(QString::fromLatin1(name));
+    Picture3 = new ui::SvgPicture(this, u"Picture3", u":/art/page2_circuit.svg", kPictureRect);
+
+    Label6 = makeLabel(Picture3, u"Label6", u"공급전압", kSupplyCaptionRect);
+    Text26 = makeBox(Picture3, u"Text26", kSupplyRect, Label6->text());
+    Text26->setToolTip(u"공급전압을 입력하세요"_s);
+    Label9 = makeLabel(Picture3, u"Label9", u"V", kSupplyUnitRect);
+    Label7 = makeLabel(Picture3, u"Label7", u"LED전압", kLedVoltageCaptionRect);
+    Text30 = makeBox(Picture3, u"Text30", kLedVoltageRect, Label7->text());
+    Text30->setToolTip(u"LED 전압을 입력하세요"_s);
+    Label10 = makeLabel(Picture3, u"Label10", u"V", kLedVoltageUnitRect);
+    Label8 = makeLabel(Picture3, u"Label8", u"LED전류", kCurrentCaptionRect);
+    Text31 = makeBox(Picture3, u"Text31", kCurrentRect, Label8->text());
+    Text31->setToolTip(u"LED전류를 입력하세요"_s);
+    Label11 = makeLabel(Picture3, u"Label11", u"mA", kCurrentUnitRect);
+    Label6->setBuddy(Text26);
+    Label7->setBuddy(Text30);
+    Label8->setBuddy(Text31);
+    // Placeholders until the main window's start-up gives the starting texts.
+    Text26->setText(u"5"_s);
+    Text30->setText(u"2"_s);
+    Text31->setText(u"20"_s);
+
+    Shape10 = makeBand(Picture3, u"Shape10", kBand1Rect, kFirstDigit);
+    Shape11 = makeBand(Picture3, u"Shape11", kBand2Rect, kSecondDigit);
+    Shape12 = makeBand(Picture3, u"Shape12", kBand3Rect, kMultiplier);
+    Shape13 = makeBand(Picture3, u"Shape13", kBand4Rect, kTolerance);
+
+    Frame3 = new QGroupBox(u"계산된 저항값"_s, Picture3);
+    Frame3->setObjectName(u"Frame3"_s);
+    Frame3->setGeometry(kResultFrameRect);
+    Text32 = makeResultBox(Frame3, u"Text32", kResultRect, Frame3->title());
+    Combo3 = new QComboBox(Frame3);
+    Combo3->setObjectName(u"Combo3"_s);
+    // Plain rows: the style's menu rows are twice as wide as "±10%" and would
+    // stick out of the list's popup.
+    Combo3->setItemDelegate(new QStyledItemDelegate(Combo3));
+    Combo3->addItems(itemTexts(kEncoderTolerances));
+    Combo3->setCurrentText(u"±5%"_s);
+    Combo3->setGeometry(kToleranceListRect);
+    Combo3->setAccessibleName(kTolerance.toString());
+
+    Frame9 = new QGroupBox(u"사용가능 저항값"_s, Picture3);
+    Frame9->setObjectName(u"Frame9"_s);
+    Frame9->setGeometry(kRangeFrameRect);
+    Text41 = makeResultBox(Frame9, u"Text41", kLowRect, u"사용가능 저항값 부터");
+    Label20 = makeLabel(Frame9, u"Label20", u"부터", kLowCaptionRect);
+    Text42 = makeResultBox(Frame9, u"Text42", kHighRect, u"사용가능 저항값 까지");
+    Label21 = makeLabel(Frame9, u"Label21", u"까지", kHighCaptionRect);
+
+    Command5 = makeButton(Picture3, u"Command5", u"계  산(&A)", u"모두 입력 했으면 누르세요^^",
+                          kComputeButtonRect);
+    Command4 = makeButton(Picture3, u"Command4", u"지우기(&J)", u"다른값을 입력하고 싶으세요?",
+                          kResetButtonRect);
+
+    Label12 = makeLabel(this, u"Label12", u"※ 각 항목의 값을 입력한 후 계산 버튼을 누르세요!",
+                        kInstructionRect);
+
+    setTabOrder(Text26, Text30);
+    setTabOrder(Text30, Text31);
+    setTabOrder(Text31, Command5);
+    setTabOrder(Command5, Command4);
+    setTabOrder(Command4, Combo3);
+
+    connect(Command5, &QPushButton::clicked, this, &LedPage::Command5_Click);
+    connect(Command4, &QPushButton::clicked, this, &LedPage::Command4_Click);
+    for (QWidget *w : {static_cast<QWidget *>(Text26), static_cast<QWidget *>(Text30),
+                       static_cast<QWidget *>(Text31), static_cast<QWidget *>(Command5),
+                       static_cast<QWidget *>(Command4)})
+        w->installEventFilter(this);
+}
+
+bool LedPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (isEnter(event)) {
+        if (watched == Text26)
+            Text26_KeyPress(kEnter);
+        else if (watched == Text30)
+            Text30_KeyPress(kEnter);
+        else if (watched == Text31)
+            Text31_KeyPress(kEnter);
+        else if (auto *button = qobject_cast<QPushButton *>(watched)) {
+            // Outside a dialog a button takes Enter only as the default
+            // button; here Enter on a focused button presses it, as the
+            // learner who walked there with Enter expects.
+            button->click();
+            return true;
+        }
     }
+    // Every typed key goes on to the box as it was typed.
+    return QWidget::eventFilter(watched, event);
+}
+
+void LedPage::Text26_KeyPress(int keyAscii)
+{
+    if (keyAscii == kEnter)
+        Text30->setFocus();
+}
+
+void LedPage::Text30_KeyPress(int keyAscii)
+{
+    if (keyAscii == kEnter)
+        Text31->setFocus();
+}
+
+void LedPage::Text31_KeyPress(int keyAscii)
+{
+    // Only selects the button; a second Enter computes.
+    if (keyAscii == kEnter)
+        Command5->setFocus();
+}
+
+void LedPage::showMessage(const QString &text, const QString &title, QMessageBox::Icon icon)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, window());
+    box.exec();
+}
+
+void LedPage::Command5_Click()
+{
+    const led::Outcome outcome =
+        led::calculateLed(Text26->text(), Text30->text(), Text31->text(), Combo3->currentText());
+
+    if (const auto *refusal = std::get_if<led::InputRefusal>(&outcome)) {
+        if (refusal->problem == led::InputProblem::Missing) {
+            showMessage(refusalText(*refusal), u"빠진 항목이 있습니다!"_s, QMessageBox::Warning);
+        } else {
+            showMessage(refusalText(*refusal), u"Pallado"_s, QMessageBox::Warning);
+        }
+        switch (refusal->input) {
+        case led::Input::Supply:
+            Text26->setFocus();
+            break;
+        case led::Input::LedVoltage:
+            Text30->setFocus();
+            break;
+        case led::Input::Current:
+            Text31->setFocus();
+            break;
+        }
+        return;
+    }
+
+    const led::Calculation &result = std::get<led::Calculation>(outcome);
+    if (result.texts) {
+        Text32->setText(result.texts->value);
+        Text41->setText(result.texts->low);
+        Text42->setText(result.texts->high);
+    }
+    if (result.refused) {
+        // The refused value stands in the box while the message is read.
+        showMessage(u"칼라코드로 표현할 수 없는 값입니다. 다시 입력하세요!"_s, u"Pallado"_s,
+                    QMessageBox::NoIcon);
+        Text32->setText(u"0"_s);
+    }
+
+    paintDigitBand(Shape10, kFirstDigit, result.first);
+    paintDigitBand(Shape11, kSecondDigit, result.second);
+    paintDigitBand(Shape12, kMultiplier, result.exponent);
+    if (result.tolerance && result.tolerance->filled) {
+        paintBand(Shape13, kTolerance, result.tolerance->encoderColor,
+                  result.tolerance->colourWord);
+    } else {
+        // "±20%" has no band; neither has a tolerance the list does not offer.
+        clearBand(Shape13, kTolerance);
+        Shape13->setBorderVisible(false);
+    }
+}
+
+void LedPage::Command4_Click()
+{
+    Text26->setText(QString());
+    Text30->setText(QString());
+    Text31->setText(u"20"_s);
+    Text32->setText(u"0"_s);
+    Text41->setText(u"0"_s);
+    Text42->setText(u"0"_s);
+    clearBand(Shape10, kFirstDigit);
+    clearBand(Shape11, kSecondDigit);
+    clearBand(Shape12, kMultiplier);
+    clearBand(Shape13, kTolerance);
+    Text26->setFocus();
 }
