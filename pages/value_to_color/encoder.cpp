@@ -1,0 +1,185 @@
+#include "pages/value_to_color/encoder.h"
+
+#include <QList>
+
+using namespace Qt::StringLiterals;
+
+namespace valuetocolor {
+
+namespace {
+
+// Where the multiplier exponent starts for each unit: a digit pair "47" is
+// 47 ohms, 47 kilo-ohms (47 x 10^3) or 47 mega-ohms (47 x 10^6).
+struct Unit {
+    QStringView text;
+    int exponent;
+};
+constexpr Unit kUnits[] = {
+    {colorcode::kOhm, 0},
+    {colorcode::kKiloOhm, 3},
+    {colorcode::kMegaOhm, 6},
+};
+
+constexpr uint kPoint = U'.';
+
+// Only the ASCII digits: an Arabic-Indic or full-width digit is as foreign
+// to a colour code as a letter.
+bool isDigit(uint c)
+{
+    return c >= U'0' && c <= U'9';
+}
+
+int digitOf(uint c)
+{
+    return int(c - U'0');
+}
+
+// A working value as the decoding leaves it: a digit, or unset.
+using Digit = std::optional<int>;
+
+ValueBand band(Digit d)
+{
+    // An unset digit reads as empty but paints as 0 does.
+    return {d ? QString::number(*d) : QString(), colorcode::kBandColors[d.value_or(0)].encoderColor};
+}
+
+struct Decoded {
+    Digit first;
+    Digit second;
+    Digit exponent;
+};
+
+// The entry's characters must be digits wherever the rules below read a
+// digit or compare a character with zero. The one "." they know of stands
+// second of three characters; anywhere else ("5.", ".5", "4..") it would be
+// taken for a digit, and "40." would come out as 400 ohms.
+bool onlyDigitsWhereRead(const QList<uint> &c)
+{
+    for (qsizetype i = 0; i < c.size(); ++i) {
+        if (isDigit(c[i]))
+            continue;
+        if (c.size() == 3 && i == 1 && c[i] == kPoint)
+            continue;
+        return false;
+    }
+    return true;
+}
+
+std::variant<Decoded, Refusal> decode(const QList<uint> &c, const Unit &unit)
+{
+    const bool ohms = unit.exponent == 0;
+    switch (c.size()) {
+    case 1:
+        // A single ohm digit is the second band behind a black first one, so
+        // "5" reads 05; with a larger unit the digit moves up a band: 1 kilo-ohm
+        // is 10 x 10^2.
+        if (ohms)
+            return Decoded{0, digitOf(c[0]), 0};
+        return Decoded{digitOf(c[0]), 0, unit.exponent - 1};
+    case 2:
+        return Decoded{digitOf(c[0]), digitOf(c[1]), unit.exponent};
+    default:
+        break;
+    }
+
+    // Three characters. Ohms test the third digit first, so "4.7" ohms, a
+    // fraction, is refused there; "4.0" ohms is the one entry emptied without
+    // a message: it is meant, not a slip.
+    if (ohms) {
+        if (c[2] > U'0')
+            return Refusal::NoFourBandCode;
+        if (c[1] == kPoint)
+            return Refusal::SilentlyCleared;
+        return Decoded{digitOf(c[0]), digitOf(c[1]), 1};
+    }
+    // Kilo- and mega-ohms test the point first: "4.7" is two digits one
+    // exponent below the unit's.
+    if (c[1] == kPoint)
+        return Decoded{digitOf(c[0]), digitOf(c[2]), unit.exponent - 1};
+    if (c[2] > U'0')
+        return Refusal::NoFourBandCode;
+    return Decoded{digitOf(c[0]), digitOf(c[1]), unit.exponent + 1};
+}
+
+} // namespace
+
+std::variant<FourBands, Refusal> encodeValue(QStringView entry, QStringView unit,
+                                             QStringView tolerance)
+{
+    // Characters as the user sees them, so a letter outside the BMP counts once.
+    const QList<uint> c = entry.toUcs4();
+    if (c.size() >= 4)
+        return Refusal::TooManyCharacters;
+
+    Decoded decoded;
+    const Unit *matched = nullptr;
+    for (const Unit &u : kUnits) {
+        if (unit == u.text) {
+            matched = &u;
+            break;
+        }
+    }
+    // An empty entry, or a unit that is none of the three, leaves every value
+    // unset: the value bands paint black and the readouts go empty.
+    if (matched && !c.isEmpty()) {
+        if (!onlyDigitsWhereRead(c))
+            return Refusal::NotADigit;
+        const std::variant<Decoded, Refusal> d = decode(c, *matched);
+        if (const Refusal *refusal = std::get_if<Refusal>(&d))
+            return *refusal;
+        decoded = std::get<Decoded>(d);
+    }
+
+    FourBands bands{band(decoded.first), band(decoded.second), band(decoded.exponent),
+                    ToleranceFill::Unchanged, colorcode::kBlack,
+                    QString().append(entry).append(unit).append(tolerance)};
+    if (const colorcode::ToleranceEntry *t =
+            colorcode::toleranceOf(tolerance, colorcode::kEncoderTolerances)) {
+        bands.toleranceFill = t->filled ? ToleranceFill::Filled : ToleranceFill::Unfilled;
+        if (t->filled)
+            bands.toleranceColor = t->encoderColor;
+    }
+    return bands;
+}
+
+std::optional<QString> refusalMessage(Refusal refusal)
+{
+    switch (refusal) {
+    case Refusal::NoFourBandCode:
+        return u"4색 칼라코드로 표현할 수 없는 값입니다. 다시 입력하세요!"_s;
+    case Refusal::TooManyCharacters:
+        return u"칼라코드로 표현할 수 없는 값입니다. 다시 입력하세요!"_s;
+    case Refusal::SilentlyCleared:
+        return std::nullopt;
+    case Refusal::NotADigit:
+        return u"숫자로 읽을 수 없는 값입니다. 0부터 9까지의 숫자로 입력하고, "
+               "소수점은 4.7처럼 두 숫자 사이에 하나만 넣으세요!"_s;
+    }
+    return std::nullopt;
+}
+
+QString bandDescription(QStringView role, colorcode::ColorCode color, bool filled)
+{
+    QStringView word = u"없음";
+    if (filled) {
+        word = u"?";
+        for (const colorcode::BandColor &b : colorcode::kBandColors) {
+            if (b.encoderColor == color) {
+                word = b.colourWord;
+                break;
+            }
+        }
+        // Gold and silver are tolerance colours only.
+        if (word == u"?") {
+            for (const colorcode::ToleranceEntry &t : colorcode::kTolerances) {
+                if (t.filled && t.encoderColor == color) {
+                    word = t.colourWord;
+                    break;
+                }
+            }
+        }
+    }
+    return QString().append(role).append(u": "_s).append(word);
+}
+
+} // namespace valuetocolor
