@@ -1,15 +1,320 @@
 #include "pages/value_to_color/valuetocolorpage.h"
 
+#include "colorcode/colortables.h"
+#include "pages/value_to_color/encoder.h"
+#include "shell/widgets/bandshape.h"
+#include "shell/widgets/svgpicture.h"
+#include "shell/widgets/twips.h"
+
 #include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The captions of the drawing double as the bands' roles in their
+// descriptions.
+constexpr QStringView kFirstDigit = u"제1색띠";
+constexpr QStringView kSecondDigit = u"제2색띠";
+constexpr QStringView kMultiplier = u"승수";
+constexpr QStringView kTolerance = u"허용오차";
+
+constexpr QStringView kEntryCaption = u"저항값";
+constexpr QStringView kToleranceCaption = u"허용오차";
+
+// Page layout in pixels: the inputs, the drawing and the results on the left,
+// the keypad and the two buttons in a column on the right.
+constexpr QRect kHintRect{8, 4, 461, 18};
+constexpr QRect kInputFrameRect{8, 24, 331, 82};
+constexpr QRect kEntryCaptionRect{12, 20, 124, 16};
+constexpr QRect kEntryRect{12, 38, 124, 34}; // 16-point bold, set at start-up
+constexpr QRect kUnitRect{142, 39, 70, 32};  // 12-point, set at start-up
+constexpr QRect kToleranceCaptionRect{226, 20, 92, 16};
+constexpr QRect kToleranceBoxRect{226, 42, 92, 26};
+constexpr QRect kPictureRect{8, 112, 331, 124};
+constexpr QRect kReadoutRects[] = {{8, 244, 32, 26}, {44, 244, 32, 26}, {80, 244, 32, 26}};
+constexpr QRect kResultRect{120, 240, 219, 34}; // 16-point bold, set at start-up
+constexpr QRect kNoteRect{8, 276, 331, 18};
+constexpr QRect kResultButtonRect{347, 194, 121, 32};
+constexpr QRect kClearButtonRect{347, 232, 121, 32};
+
+// The keypad frame's place on the page; the keys inside it are in twips, as
+// the window design has them.
+constexpr QPoint kKeypadTopLeft{347, 24};
+constexpr QSize kKeypadSize{ui::px(1815), ui::px(2415)};
+constexpr int kKeySide = 375;
+constexpr int kWideKeyWidth = 855;
+
+// Band positions on the waist of the drawn body (see page1_resistor.svg).
+constexpr int kBandTop = 45;
+constexpr int kBandHeight = 34;
+constexpr int kBandWidth = 12;
+constexpr int kBandLefts[] = {112, 130, 148, 204};
+// A thin grey outline marks where a band goes while it is not drawn.
+constexpr colorcode::ColorCode kBandOutline = 0x606060;
+
+constexpr colorcode::ColorCode kResultRed = 0x0000FF;
+
+void setTextColor(QLabel *label, colorcode::ColorCode code)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ui::resolveColor(code, palette));
+    label->setPalette(palette);
+}
+
+QPushButton *makeKey(QWidget *frame, const QString &name, QStringView text, int left, int top,
+                     int width = kKeySide)
+{
+    auto *key = new QPushButton(text.toString(), frame);
+    key->setObjectName(name);
+    key->setGeometry(ui::twipsRect(left, top, width, kKeySide));
+    // Enter or Space presses the focused key, as a click would.
+    key->setAutoDefault(true);
+    return key;
+}
+
+QLineEdit *makeReadout(QWidget *page, const QString &name, const QRect &place, QStringView role)
+{
+    auto *readout = new QLineEdit(page);
+    readout->setObjectName(name);
+    readout->setGeometry(place);
+    readout->setReadOnly(true);
+    readout->setAlignment(Qt::AlignCenter);
+    readout->setAccessibleName(role.toString());
+    return readout;
+}
+
+// Editable, but the text the user types is the text the encoder compares:
+// no completion ("k" never becomes "KΩ") and nothing added to the list.
+QComboBox *makeEditableList(QWidget *frame, const QString &name, const QStringList &entries,
+                            int current, const QRect &place, QStringView accessibleName)
+{
+    auto *list = new QComboBox(frame);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->setCompleter(nullptr);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(entries);
+    list->setCurrentIndex(current);
+    list->setGeometry(place);
+    list->setAccessibleName(accessibleName.toString());
+    return list;
+}
+
+} // namespace
 
 ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
 {
-    Text25 = new QLineEdit(this);
-    Text25->setObjectName(QStringLiteral("Text25"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Label3 = new QLabel(QStringLiteral("?"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label4 = new QLabel(u"※원하는 저항값을 직접 입력 한 후 결과 버튼을 누르면 색상을 보여줍니다.^^"_s, this);
+    Label4->setObjectName(u"Label4"_s);
+    Label4->setGeometry(kHintRect);
+
+    Frame5 = new QGroupBox(u"입력정보"_s, this);
+    Frame5->setObjectName(u"Frame5"_s);
+    Frame5->setGeometry(kInputFrameRect);
+    Label1 = new QLabel(kEntryCaption.toString(), Frame5);
+    Label1->setObjectName(u"Label1"_s);
+    Label1->setGeometry(kEntryCaptionRect);
+    Text25 = new QLineEdit(Frame5);
+    Text25->setObjectName(u"Text25"_s);
+    Text25->setGeometry(kEntryRect);
+    Text25->setAccessibleName(kEntryCaption.toString());
+    Label1->setBuddy(Text25);
+    Combo1 = makeEditableList(Frame5, u"Combo1"_s, colorcode::itemTexts(colorcode::kUnitList), 0,
+                              kUnitRect, u"저항값 단위");
+    Label2 = new QLabel(kToleranceCaption.toString(), Frame5);
+    Label2->setObjectName(u"Label2"_s);
+    Label2->setGeometry(kToleranceCaptionRect);
+    // "±5%" is the third entry.
+    Combo2 = makeEditableList(Frame5, u"Combo2"_s,
+                              colorcode::itemTexts(colorcode::kEncoderTolerances), 2,
+                              kToleranceBoxRect, kToleranceCaption);
+    Label2->setBuddy(Combo2);
+
+    Frame4 = new QGroupBox(u"Keypad"_s, this);
+    Frame4->setObjectName(u"Frame4"_s);
+    Frame4->setGeometry(QRect(kKeypadTopLeft, kKeypadSize));
+    Command6 = makeKey(Frame4, u"Command6"_s, u"1", 240, 360);
+    Command7 = makeKey(Frame4, u"Command7"_s, u"2", 720, 360);
+    Command8 = makeKey(Frame4, u"Command8"_s, u"3", 1200, 360);
+    Command9 = makeKey(Frame4, u"Command9"_s, u"4", 240, 840);
+    Command10 = makeKey(Frame4, u"Command10"_s, u"5", 720, 840);
+    Command11 = makeKey(Frame4, u"Command11"_s, u"6", 1200, 840);
+    Command12 = makeKey(Frame4, u"Command12"_s, u"7", 240, 1320);
+    Command13 = makeKey(Frame4, u"Command13"_s, u"8", 720, 1320);
+    Command14 = makeKey(Frame4, u"Command14"_s, u"9", 1200, 1320);
+    Command15 = makeKey(Frame4, u"Command15"_s, u".", 240, 1800);
+    Command16 = makeKey(Frame4, u"Command16"_s, u"0", 720, 1800, kWideKeyWidth);
+    Command15->setAccessibleName(u"소수점"_s);
+
+    Command3 = new QPushButton(u"결과는?(&V)"_s, this);
+    Command3->setObjectName(u"Command3"_s);
+    Command3->setToolTip(u"다 입력하셨나요? 그럼 누르세요^^"_s);
+    Command3->setGeometry(kResultButtonRect);
+    // Enter in the entry brings the focus here; a second Enter presses it.
+    Command3->setAutoDefault(true);
+    Command17 = new QPushButton(u"지우기(&D)"_s, this);
+    Command17->setObjectName(u"Command17"_s);
+    Command17->setGeometry(kClearButtonRect);
+    Command17->setAutoDefault(true);
+
+    Picture2 = new ui::SvgPicture(this, u"Picture2", u":/art/page1_resistor.svg", kPictureRect);
+    ui::BandShape **bands[] = {&Shape5, &Shape6, &Shape7, &Shape8};
+    for (int i = 0; i < 4; ++i) {
+        auto *band = new ui::BandShape(Picture2, u"Shape%1"_s.arg(5 + i),
+                                       QRect(kBandLefts[i], kBandTop, kBandWidth, kBandHeight));
+        band->setBorderColor(kBandOutline);
+        band->setBorderVisible(true);
+        *bands[i] = band;
+    }
+
+    Text27 = makeReadout(this, u"Text27"_s, kReadoutRects[0], u"제1색띠 숫자");
+    Text28 = makeReadout(this, u"Text28"_s, kReadoutRects[1], u"제2색띠 숫자");
+    Text29 = makeReadout(this, u"Text29"_s, kReadoutRects[2], u"승수 지수");
+
+    Label3 = new QLabel(u"?"_s, this);
+    Label3->setObjectName(u"Label3"_s);
+    Label3->setGeometry(kResultRect);
+    // The caption repeats what was typed: never read as markup.
+    Label3->setTextFormat(Qt::PlainText);
+    setTextColor(Label3, kResultRed);
+    Label3->setAccessibleDescription(u"결과"_s);
+
+    Label26 = new QLabel(u"※4색 저항 기준입니다."_s, this);
+    Label26->setObjectName(u"Label26"_s);
+    Label26->setGeometry(kNoteRect);
+
+    // Keyboard order: the three inputs, the keypad row by row, then the
+    // buttons and the readouts.
+    QWidget *order[] = {Text25,    Combo1,    Combo2,    Command6,  Command7,  Command8,
+                        Command9,  Command10, Command11, Command12, Command13, Command14,
+                        Command15, Command16, Command3,  Command17, Text27,    Text28,
+                        Text29};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+
+    describeBands();
+
+    const std::pair<QPushButton *, void (ValueToColorPage::*)()> handlers[] = {
+        {Command6, &ValueToColorPage::Command6_Click},
+        {Command7, &ValueToColorPage::Command7_Click},
+        {Command8, &ValueToColorPage::Command8_Click},
+        {Command9, &ValueToColorPage::Command9_Click},
+        {Command10, &ValueToColorPage::Command10_Click},
+        {Command11, &ValueToColorPage::Command11_Click},
+        {Command12, &ValueToColorPage::Command12_Click},
+        {Command13, &ValueToColorPage::Command13_Click},
+        {Command14, &ValueToColorPage::Command14_Click},
+        {Command16, &ValueToColorPage::Command16_Click},
+        {Command15, &ValueToColorPage::Command15_Click},
+        {Command3, &ValueToColorPage::Command3_Click},
+        {Command17, &ValueToColorPage::Command17_Click},
+    };
+    for (const auto &[button, handler] : handlers)
+        connect(button, &QPushButton::clicked, this, handler);
+    Text25->installEventFilter(this);
+}
+
+bool ValueToColorPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text25 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            Text25_KeyPress('\r');
+    }
+    // Every key goes on to the entry as it was typed.
+    return QWidget::eventFilter(watched, event);
+}
+
+void ValueToColorPage::Text25_KeyPress(int keyAscii)
+{
+    if (keyAscii == '\r')
+        Command3->setFocus(Qt::TabFocusReason);
+}
+
+void ValueToColorPage::appendKey(QChar key)
+{
+    // Always at the end, wherever the caret stands; nothing is checked here,
+    // the result button does that. The focus stays on the key.
+    Text25->setText(Text25->text() + key);
+}
+
+void ValueToColorPage::Command6_Click() { appendKey(u'1'); }
+void ValueToColorPage::Command7_Click() { appendKey(u'2'); }
+void ValueToColorPage::Command8_Click() { appendKey(u'3'); }
+void ValueToColorPage::Command9_Click() { appendKey(u'4'); }
+void ValueToColorPage::Command10_Click() { appendKey(u'5'); }
+void ValueToColorPage::Command11_Click() { appendKey(u'6'); }
+void ValueToColorPage::Command12_Click() { appendKey(u'7'); }
+void ValueToColorPage::Command13_Click() { appendKey(u'8'); }
+void ValueToColorPage::Command14_Click() { appendKey(u'9'); }
+void ValueToColorPage::Command16_Click() { appendKey(u'0'); }
+void ValueToColorPage::Command15_Click() { appendKey(u'.'); }
+
+void ValueToColorPage::Command3_Click()
+{
+    const std::variant<valuetocolor::FourBands, valuetocolor::Refusal> result =
+        valuetocolor::encodeValue(Text25->text(), Combo1->currentText(), Combo2->currentText());
+
+    if (const auto *refusal = std::get_if<valuetocolor::Refusal>(&result)) {
+        // Everything but the entry and the label keeps what the last result
+        // left, so a slip does not wipe a good answer off the drawing.
+        if (const std::optional<QString> message = valuetocolor::refusalMessage(*refusal)) {
+            const QMessageBox::Icon icon = *refusal == valuetocolor::Refusal::TooManyCharacters
+                                               ? QMessageBox::Warning
+                                               : QMessageBox::Information;
+            QMessageBox box(icon, u"Pallado"_s, *message, QMessageBox::Ok, window());
+            box.exec();
+        }
+        Text25->clear();
+        Label3->setText(u"?"_s);
+        if (*refusal != valuetocolor::Refusal::SilentlyCleared)
+            Text25->setFocus();
+        return;
+    }
+
+    const valuetocolor::FourBands &bands = std::get<valuetocolor::FourBands>(result);
+    if (bands.toleranceFill != valuetocolor::ToleranceFill::Unchanged)
+        Shape8->setFilled(bands.toleranceFill == valuetocolor::ToleranceFill::Filled);
+    for (ui::BandShape *band : {Shape5, Shape6, Shape7})
+        band->setFilled(true);
+    Shape5->setFillColor(bands.first.color);
+    Shape6->setFillColor(bands.second.color);
+    Shape7->setFillColor(bands.multiplier.color);
+    Shape8->setFillColor(bands.toleranceColor);
+    describeBands();
+    Text27->setText(bands.first.readout);
+    Text28->setText(bands.second.readout);
+    Text29->setText(bands.multiplier.readout);
+    setTextColor(Label3, kResultRed);
+    Label3->setText(bands.label);
+}
+
+void ValueToColorPage::Command17_Click()
+{
+    // The unit and tolerance stay, and so do the bands' colours for when
+    // they are filled again.
+    for (ui::BandShape *band : {Shape5, Shape6, Shape7, Shape8})
+        band->setFilled(false);
+    describeBands();
+    for (QLineEdit *readout : {Text27, Text28, Text29})
+        readout->setText(u"0"_s);
+    Text25->clear();
+    Label3->setText(u"?"_s);
+    Text25->setFocus();
+}
+
+void ValueToColorPage::describeBands()
+{
+    const std::pair<ui::BandShape *, QStringView> roles[] = {
+        {Shape5, kFirstDigit}, {Shape6, kSecondDigit}, {Shape7, kMultiplier}, {Shape8, kTolerance}};
+    for (const auto &[band, role] : roles)
+        band->setDescription(valuetocolor::bandDescription(role, band->fillColor(), band->filled()));
 }
