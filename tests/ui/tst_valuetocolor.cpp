@@ -404,6 +404,13 @@ void tst_ValueToColor::typedUnitStaysAsTyped()
     QCOMPARE(p.colours(), (QList<quint32>{kBlack, kBlack, kBlack, kGold}));
     QCOMPARE(p.readouts(), (QStringList{QString(), QString(), QString()}));
 
+    // What was typed is shown as typed, never read as markup.
+    p.type(p.unit(), u"<b>K</b>"_s);
+    p.encode(u"1"_s);
+    auto *label = p.get<QLabel>(u"Label3"_s);
+    QCOMPARE(label->text(), u"1<b>K</b>±5%"_s);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+
     // Four characters are refused whatever the unit.
     uitest::BoxAnswerer box;
     p.encode(u"4700"_s);
