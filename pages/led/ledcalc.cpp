@@ -162,6 +162,12 @@ Outcome calculateLed(QStringView supplyText, QStringView ledText, QStringView cu
         out.first = bands->first;
         out.second = bands->second;
         out.exponent = bands->exponent;
+        if (out.texts) {
+            std::uint64_t shownOhms = std::uint64_t(out.first * 10 + out.second);
+            for (int i = 0; i < out.exponent; ++i)
+                shownOhms *= 10;
+            out.advice = adviseLed(roundToSignificant(supply - ledVoltage, kCutDigits), shownOhms);
+        }
     } else {
         out.refused = true;
     }

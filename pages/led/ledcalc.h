@@ -6,6 +6,7 @@
 // digits of its four bands.
 
 #include "colorcode/colortables.h"
+#include "pages/led/ledadvice.h"
 
 #include <QString>
 #include <QStringView>
@@ -51,6 +52,9 @@ struct Calculation {
     int exponent = 0;
     // The tolerance band; nullptr when the tolerance text is none of the list's.
     const colorcode::ToleranceEntry *tolerance = nullptr;
+    // Current, power and values to buy for a value that is shown with its
+    // bands; absent after a refusal, for 0 Ω, and when the texts are kept.
+    std::optional<Advice> advice;
 };
 
 using Outcome = std::variant<Calculation, InputRefusal>;

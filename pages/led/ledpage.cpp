@@ -62,6 +62,10 @@ constexpr QRect kLowRect{8, 26, 92, 28}; // 12-point, set at start-up
 constexpr QRect kLowCaptionRect{103, 26, 28, 28};
 constexpr QRect kHighRect{134, 26, 92, 28};
 constexpr QRect kHighCaptionRect{229, 26, 30, 28};
+// The learner's notes take the free room left of the buttons.
+constexpr QRect kAdviceCurrentRect{8, 210, 370, 18};
+constexpr QRect kAdvicePowerRect{8, 230, 370, 18};
+constexpr QRect kAdviceBuyRect{8, 250, 370, 18};
 constexpr QRect kComputeButtonRect{384, 210, 80, 28};
 constexpr QRect kResetButtonRect{384, 244, 80, 28};
 
@@ -233,6 +237,10 @@ LedPage::LedPage(QWidget *parent) : QWidget(parent)
     Command4 = makeButton(Picture3, u"Command4", u"지우기(&J)", u"다른값을 입력하고 싶으세요?",
                           kResetButtonRect);
 
+    adviceCurrent = makeLabel(Picture3, u"adviceCurrent", {}, kAdviceCurrentRect);
+    advicePower = makeLabel(Picture3, u"advicePower", {}, kAdvicePowerRect);
+    adviceBuy = makeLabel(Picture3, u"adviceBuy", {}, kAdviceBuyRect);
+
     Label12 = makeLabel(this, u"Label12", u"※ 각 항목의 값을 입력한 후 계산 버튼을 누르세요!",
                         kInstructionRect);
 
@@ -290,6 +298,25 @@ void LedPage::Text31_KeyPress(int keyAscii)
         Command5->setFocus();
 }
 
+void LedPage::showAdvice(const std::optional<led::Advice> &advice)
+{
+    if (!advice) {
+        adviceCurrent->clear();
+        advicePower->clear();
+        adviceBuy->clear();
+        return;
+    }
+    adviceCurrent->setText(u"LED에 실제로 흐르는 전류: %1"_s.arg(advice->current));
+    advicePower->setText(
+        advice->rating
+            ? u"저항의 발열: %1 → %2 저항을 쓰세요"_s.arg(advice->power, *advice->rating)
+            : u"저항의 발열: %1 → 5W를 넘어 저항 하나로는 감당할 수 없습니다"_s.arg(advice->power));
+    adviceBuy->setText(
+        advice->buyBelow == advice->buyAbove
+            ? u"구입할 표준값(E24): %1"_s.arg(advice->buyBelow)
+            : u"구입할 표준값(E24): %1 또는 %2"_s.arg(advice->buyBelow, advice->buyAbove));
+}
+
 void LedPage::showMessage(const QString &text, const QString &title, QMessageBox::Icon icon)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, window());
@@ -302,6 +329,7 @@ void LedPage::Command5_Click()
         led::calculateLed(Text26->text(), Text30->text(), Text31->text(), Combo3->currentText());
 
     if (const auto *refusal = std::get_if<led::InputRefusal>(&outcome)) {
+        showAdvice(std::nullopt);
         if (refusal->problem == led::InputProblem::Missing) {
             showMessage(refusalText(*refusal), u"빠진 항목이 있습니다!"_s, QMessageBox::Warning);
         } else {
@@ -322,6 +350,7 @@ void LedPage::Command5_Click()
     }
 
     const led::Calculation &result = std::get<led::Calculation>(outcome);
+    showAdvice(result.advice);
     if (result.texts) {
         Text32->setText(result.texts->value);
         Text41->setText(result.texts->low);
@@ -359,5 +388,6 @@ void LedPage::Command4_Click()
     clearBand(Shape11, kSecondDigit);
     clearBand(Shape12, kMultiplier);
     clearBand(Shape13, kTolerance);
+    showAdvice(std::nullopt);
     Text26->setFocus();
 }

@@ -4,8 +4,12 @@
 // LED voltage and LED current, rounded to two significant digits, with the
 // range its tolerance allows and its bands painted on the circuit drawing.
 
+#include "pages/led/ledadvice.h"
+
 #include <QMessageBox>
 #include <QWidget>
+
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -49,6 +53,11 @@ public:
     ui::BandShape *Shape12 = nullptr;   // band 3, multiplier
     ui::BandShape *Shape13 = nullptr;   // band 4, tolerance
     QLabel *Label12 = nullptr;          // instruction line under the drawing
+    // For the learner, under the results: what the shown resistor means for
+    // the circuit. Empty until a value is shown.
+    QLabel *adviceCurrent = nullptr; // the current the LED really draws
+    QLabel *advicePower = nullptr;   // the resistor's heat and the rating to buy
+    QLabel *adviceBuy = nullptr;     // the standard E24 values to buy
 
     void Command5_Click();
     void Command4_Click();
@@ -60,5 +69,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showAdvice(const std::optional<led::Advice> &advice);
     void showMessage(const QString &text, const QString &title, QMessageBox::Icon icon);
 };

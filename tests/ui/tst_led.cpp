@@ -124,6 +124,10 @@ private slots:
     void enterChain();
     void enterChainWithSupplyEmpty();
     void accessKeyComputes();
+    void adviceAfterCalculation_data();
+    void adviceAfterCalculation();
+    void adviceCleared_data();
+    void adviceCleared();
 };
 
 void tst_Led::initTestCase()
@@ -524,6 +528,94 @@ void tst_Led::accessKeyComputes()
     QTest::keyClick(w.get(), Qt::Key_J, Qt::AltModifier);
     QTRY_COMPARE(box(w.get(), "Text32")->text(), u"0");
     QCOMPARE(focusName(w.get()), u"Text26");
+}
+
+void tst_Led::adviceAfterCalculation_data()
+{
+    QTest::addColumn<QString>("supply");
+    QTest::addColumn<QString>("led");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QStringList>("advice");
+    QTest::newRow("350 \u2126") << u"9"_s << u"2.1"_s << u"20"_s
+                                << QStringList{u"LED에 실제로 흐르는 전류: 19.7mA"_s,
+                                               u"저항의 발열: 136mW → 1/2W 저항을 쓰세요"_s,
+                                               u"구입할 표준값(E24): 330\u2126 또는 360\u2126"_s};
+    QTest::newRow("150 \u2126 is E24") << u"5"_s << u"2"_s << u"20"_s
+                                       << QStringList{u"LED에 실제로 흐르는 전류: 20mA"_s,
+                                                      u"저항의 발열: 60mW → 1/8W 저항을 쓰세요"_s,
+                                                      u"구입할 표준값(E24): 150\u2126"_s};
+    QTest::newRow("9 W is too much for one resistor")
+        << u"5"_s << u"2"_s << u"2000"_s
+        << QStringList{u"LED에 실제로 흐르는 전류: 3000mA"_s,
+                       u"저항의 발열: 9W → 5W를 넘어 저항 하나로는 감당할 수 없습니다"_s,
+                       u"구입할 표준값(E24): 1\u2126"_s};
+    QTest::newRow("longest buy line")
+        << u"0.0014"_s << u"0"_s << u"0.001"_s
+        << QStringList{u"LED에 실제로 흐르는 전류: 0.001mA"_s,
+                       u"저항의 발열: 0.0000014mW → 1/8W 저항을 쓰세요"_s,
+                       u"구입할 표준값(E24): 1.3K\u2126 또는 1.5K\u2126"_s};
+}
+
+void tst_Led::adviceAfterCalculation()
+{
+    QFETCH(QString, supply);
+    QFETCH(QString, led);
+    QFETCH(QString, current);
+    QFETCH(QStringList, advice);
+    auto w = openLedPage();
+    enterInputs(w.get(), supply, led, current);
+    compute(w.get());
+    const QStringList names{u"adviceCurrent"_s, u"advicePower"_s, u"adviceBuy"_s};
+    QWidget *picture = control(w.get(), u"Picture3"_s);
+    for (int i = 0; i < names.size(); ++i) {
+        auto *label = uitest::find<QLabel>(w.get(), names[i]);
+        QCOMPARE(label->text(), advice[i]);
+        QCOMPARE(label->parentWidget(), picture);
+        // The whole line shows, over no control of the page.
+        QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+        for (QWidget *other : picture->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != label)
+                QVERIFY2(!other->geometry().intersects(label->geometry()),
+                         qPrintable(other->objectName()));
+        }
+    }
+}
+
+void tst_Led::adviceCleared_data()
+{
+    QTest::addColumn<QString>("supply");
+    QTest::addColumn<QString>("led");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<bool>("box");
+    QTest::newRow("reset") << QString() << QString() << QString() << false;
+    QTest::newRow("missing input") << u"5"_s << QString() << u"20"_s << true;
+    QTest::newRow("not a number") << u"5"_s << u"x"_s << u"20"_s << true;
+    QTest::newRow("no colour code") << u"99500000"_s << u"0"_s << u"1"_s << true;
+    QTest::newRow("0 \u2126") << u"3"_s << u"3"_s << u"20"_s << false;
+}
+
+void tst_Led::adviceCleared()
+{
+    QFETCH(QString, supply);
+    QFETCH(QString, led);
+    QFETCH(QString, current);
+    QFETCH(bool, box);
+    auto w = openLedPage();
+    enterInputs(w.get(), u"9"_s, u"2.1"_s, u"20"_s);
+    compute(w.get());
+    auto *buy = uitest::find<QLabel>(w.get(), u"adviceBuy"_s);
+    QVERIFY(!buy->text().isEmpty());
+
+    uitest::BoxAnswerer answerer;
+    if (supply.isNull()) {
+        QTest::mouseClick(control(w.get(), u"Command4"_s), Qt::LeftButton);
+    } else {
+        enterInputs(w.get(), supply, led, current);
+        compute(w.get());
+    }
+    QCOMPARE(answerer.seen().seen, box);
+    for (const QString &name : {u"adviceCurrent"_s, u"advicePower"_s, u"adviceBuy"_s})
+        QCOMPARE(uitest::find<QLabel>(w.get(), name)->text(), QString());
 }
 
 QTEST_MAIN(tst_Led)
