@@ -1,10 +1,139 @@
 #include "pages/guide/guidepage.h"
 
+#include "pages/guide/guidetexts.h"
+#include "shell/widgets/svgpicture.h"
+#include "shell/widgets/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Frame1 and Picture1 are placed relative to the tab control in the window
+// design; the page itself starts this far inside it.
+constexpr QPoint kPageOrigin{2, 21};
+
+constexpr QRect kFrame1 = ui::twipsRect(5190, 720, 1665, 525);
+constexpr QRect kOption3 = ui::twipsRect(120, 210, 585, 225);
+constexpr QRect kOption4 = ui::twipsRect(900, 210, 585, 225);
+constexpr QRect kPicture1 = ui::twipsRect(570, 1200, 6165, 3300);
+constexpr QRect kPicture4 = ui::twipsRect(150, 150, 2130, 1365);
+constexpr QRect kPicture6 = ui::twipsRect(120, 30, 2130, 1515);
+
+// The captions sit where the drawing leaves room for them; the drawing's
+// words line up with these rectangles, so they must not move.
+constexpr QRect kLabel13 = ui::twipsRect(2640, 600, 2040, 180);
+constexpr QRect kLabel14 = ui::twipsRect(2880, 1050, 90, 180);
+constexpr QRect kLabel27 = ui::twipsRect(4170, 1260, 1290, 180);
+constexpr QRect kLabel15 = ui::twipsRect(660, 1920, 90, 180);
+constexpr QRect kLabel23 = ui::twipsRect(3450, 1920, 90, 180);
+constexpr QRect kLabel24 = ui::twipsRect(4680, 1920, 900, 180);
+constexpr QRect kLabel25 = ui::twipsRect(480, 2910, 2745, 180);
+
+// The design sizes were made for a smaller face than the 9-point NanumGothic
+// of today: a control grows to what its text needs, never shrinks below its
+// design size, and keeps its top-left corner.
+void fitToText(QWidget *w, const QRect &design)
+{
+    w->setGeometry(QRect(design.topLeft(), design.size().expandedTo(w->sizeHint())));
+}
+
+QLabel *makeCaption(QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    // The text's top is the rectangle's top, so its baseline meets the
+    // drawing's words on the same line.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The drawing is white in every desktop scheme; so is the text on it.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+void setCaption(QLabel *label, const QString &text, const QRect &design)
+{
+    label->setText(text);
+    fitToText(label, design);
+}
+
+QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,
+                         const QString &accessibleName, const QRect &design)
+{
+    auto *option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    option->setAccessibleName(accessibleName);
+    fitToText(option, design);
+    return option;
+}
+
+} // namespace
 
 GuidePage::GuidePage(QWidget *parent) : QWidget(parent)
 {
-    Option3 = new QRadioButton(QStringLiteral("4색"), this);
-    Option3->setObjectName(QStringLiteral("Option3"));
+    setObjectName(u"GuidePage"_s);
+
+    Picture1 = new ui::SvgPicture(this, u"Picture1", u":/art/guide_drawing.svg",
+                                  kPicture1.translated(-kPageOrigin));
+    Picture1->setAccessibleName(u"저항값 읽는 법 그림"_s);
+    Picture4 = new ui::SvgPicture(Picture1, u"Picture4", u":/art/guide_four_band.svg", kPicture4);
+    Picture4->setAccessibleName(u"4색 저항: 적색, 보라, 적색, 금색"_s);
+    Picture6 = new ui::SvgPicture(Picture1, u"Picture6", u":/art/guide_five_band.svg", kPicture6);
+    Picture6->setAccessibleName(u"5색 저항: 적색, 보라, 적색, 주황, 갈색"_s);
+
+    Label13 = makeCaption(Picture1, u"Label13"_s);
+    Label14 = makeCaption(Picture1, u"Label14"_s);
+    Label27 = makeCaption(Picture1, u"Label27"_s);
+    Label15 = makeCaption(Picture1, u"Label15"_s);
+    Label23 = makeCaption(Picture1, u"Label23"_s);
+    Label24 = makeCaption(Picture1, u"Label24"_s);
+    Label25 = makeCaption(Picture1, u"Label25"_s);
+
+    // The frame reaches a few pixels into the drawing's top edge; it stays
+    // in front of it, as it was made after it.
+    Frame1 = new QGroupBox(u"저항선택"_s, this);
+    Frame1->setObjectName(u"Frame1"_s);
+    Frame1->setGeometry(kFrame1.translated(-kPageOrigin));
+    Option3 = makeOption(Frame1, u"Option3"_s, u"4색"_s, u"4색 저항 읽는 법"_s, kOption3);
+    Option4 = makeOption(Frame1, u"Option4"_s, u"5색"_s, u"5색 저항 읽는 법"_s, kOption4);
     Option3->setChecked(true);
+
+    // A user's click, or an arrow key moving the selection; setting the
+    // buttons from code runs no handler.
+    connect(Option3, &QRadioButton::clicked, this, &GuidePage::Option3_Click);
+    connect(Option4, &QRadioButton::clicked, this, &GuidePage::Option4_Click);
+
+    showView(guide::designView());
+}
+
+void GuidePage::Option3_Click()
+{
+    if (!Option3->isChecked())
+        return;
+    showView(guide::guideView(guide::BandCount::Four));
+}
+
+void GuidePage::Option4_Click()
+{
+    if (!Option4->isChecked())
+        return;
+    showView(guide::guideView(guide::BandCount::Five));
+}
+
+void GuidePage::showView(const guide::GuideView &view)
+{
+    Picture4->setVisible(view.fourBandPictureShown);
+    Picture6->setVisible(view.fiveBandPictureShown);
+    setCaption(Label13, view.label13, kLabel13);
+    setCaption(Label14, view.label14, kLabel14);
+    setCaption(Label27, view.label27, kLabel27);
+    setCaption(Label15, view.label15, kLabel15);
+    setCaption(Label23, view.label23, kLabel23);
+    setCaption(Label24, view.label24, kLabel24);
+    setCaption(Label25, view.label25, kLabel25);
 }

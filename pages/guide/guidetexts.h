@@ -1,0 +1,34 @@
+#pragma once
+
+// What page 3 shows for each band count: which resistor picture and the
+// seven captions laid over the guide drawing. The fixed words around the
+// captions are part of the drawing (resources/guide_drawing.svg), placed so
+// that every line reads as one sentence with either set of captions.
+
+#include <QString>
+
+namespace guide {
+
+enum class BandCount { Four, Five };
+
+struct GuideView {
+    bool fourBandPictureShown; // Picture4
+    bool fiveBandPictureShown; // Picture6
+    QString label13;           // ends the sentence about the digit bands
+    QString label14;           // number of the multiplier band
+    QString label27;           // example multiplier colour
+    QString label15;           // number of the tolerance band, first mention
+    QString label23;           // number of the tolerance band, second mention
+    QString label24;           // example tolerance colour
+    QString label25;           // worked example
+};
+
+// What the option button's handler writes for `bands`.
+GuideView guideView(BandCount bands);
+
+// What the page shows before any handler has run: the 4-band picture with
+// the captions of the window design, two of which differ slightly from what
+// the 4-band handler writes.
+GuideView designView();
+
+} // namespace guide
