@@ -4,7 +4,13 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
+
+namespace ui {
+class LeaderLine;
+class SvgPicture;
+} // namespace ui
 
 class fmAbout : public QDialog {
     Q_OBJECT
@@ -12,5 +18,21 @@ class fmAbout : public QDialog {
 public:
     explicit fmAbout(QWidget *owner);
 
-    QPushButton *Cmd_ok = nullptr;  // closes the dialog
+    // Runs once, when the dialog is made.
+    void Form_Load();
+    void Cmd_ok_Click();
+
+    ui::SvgPicture *Picture1 = nullptr; // illustration
+    ui::SvgPicture *Picture2 = nullptr; // title image
+    QLabel *lblVersion = nullptr;       // "버젼: 1.0.22", from the build's version
+    QLabel *Label3 = nullptr;           // description
+    QLabel *Label4 = nullptr;           // date
+    QLabel *Label5 = nullptr;           // credits
+    ui::LeaderLine *Line1 = nullptr;    // separator
+    ui::LeaderLine *Line2 = nullptr;    // separator highlight
+    QLabel *Label6 = nullptr;           // free-use notice
+    QPushButton *Cmd_ok = nullptr;      // "확인": closes the dialog
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };
