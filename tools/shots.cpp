@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 
@@ -38,6 +39,10 @@ int main(int argc, char *argv[])
     qputenv("QT_SCALE_FACTOR", scale);
     QApplication app(argc, argv);
     shell::setUpApplication(app);
+    // Screenshots never touch the user's own settings, and show the tips
+    // file that is built beside the program.
+    QStandardPaths::setTestModeEnabled(true);
+    frmTip::setTipsFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(folder);
     const QString suffix = scale == "1" ? QString() : QStringLiteral("@") + QString::fromLatin1(scale);

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -120,13 +121,22 @@ private:
 
 // Runs `answer` on the next modal dialog of the given object name once it is
 // on screen (for the tip and About dialogs). The flag tells whether it ran.
-inline std::shared_ptr<bool> onNextDialog(const QString &name, std::function<void(QWidget *)> answer)
+// The watch gives up after `timeoutMs`, so a dialog that never comes cannot
+// leave it firing into a later test.
+inline std::shared_ptr<bool> onNextDialog(const QString &name, std::function<void(QWidget *)> answer,
+                                          int timeoutMs = 5000)
 {
     auto ran = std::make_shared<bool>(false);
     auto *timer = new QTimer;
     timer->setInterval(10);
+    auto deadline = std::make_shared<QDeadlineTimer>(timeoutMs);
     QObject::connect(timer, &QTimer::timeout, [=] {
         QWidget *modal = QApplication::activeModalWidget();
+        if (deadline->hasExpired()) {
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
         if (!modal || modal->objectName() != name)
             return;
         timer->stop();
