@@ -1,0 +1,303 @@
+// A random-input run of the whole window: thousands of random user actions
+// (picks, clicks, typing, Enter, tab changes, menu commands, every message box
+// and dialog answered), with the window's invariants checked after each one.
+//
+// PALLADO_MONKEY_SEED and PALLADO_MONKEY_ACTIONS choose the run (`make monkey
+// SEED=n ACTIONS=n`); the seed is printed, so a failing run can be repeated.
+
+#include "uitest.h"
+
+#include "colorcode/colortables.h"
+#include "colorcode/numbertext.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <set>
+
+using namespace Qt::StringLiterals;
+using namespace colorcode;
+
+namespace {
+
+constexpr quint32 kDefaultSeed = 20261208;
+constexpr int kDefaultActions = 20000;
+
+quint32 envNumber(const char *name, quint32 fallback)
+{
+    bool ok = false;
+    const quint32 v = qEnvironmentVariable(name).toUInt(&ok);
+    return ok ? v : fallback;
+}
+
+// Pieces a learner might type: digits, points, letters, blanks, Korean, both
+// ohm signs, signs and exponents.
+const QStringList kPieces = {u"0"_s, u"1"_s, u"2"_s, u"4"_s, u"5"_s, u"7"_s, u"9"_s, u"."_s,
+                             u"."_s, u"k"_s, u"K"_s, u"M"_s, u"e"_s, u"x"_s, u" "_s, u"-"_s,
+                             u"+"_s, u"저항"_s, u"\u2126"_s, u"\u03A9"_s, u"%"_s, u"±"_s,
+                             u"1e999"_s, u"\u0665"_s /* Arabic-Indic five */};
+
+// The offscreen platform cannot grab the keyboard or raise a window; a popup
+// or dialog asks for that thousands of times in a run, so those notes are
+// dropped and everything else goes through.
+QtMessageHandler g_defaultHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(u"This plugin does not support"))
+        return;
+    g_defaultHandler(type, context, message);
+}
+
+bool isNumberWithUnit(const QString &text)
+{
+    for (QStringView unit : {kGigaOhm, kMegaOhm, kKiloOhm, kOhm}) {
+        if (text.endsWith(unit)) {
+            const QStringView number = QStringView(text).chopped(unit.size());
+            // Exactly as the page writes numbers: parses back to its own text.
+            const std::optional<double> v = parseNumber(number);
+            return v && numberText(*v) == number;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class tst_Monkey : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void randomActions();
+
+private:
+    void act();
+    void check(const QString &action);
+    void answerModal();
+    QList<QWidget *> visibleOnPage() const;
+
+    std::unique_ptr<Form1> m_window;
+    QRandomGenerator m_rng;
+    QTemporaryDir m_settings;
+    QString m_label3Before;
+    QString m_label3Candidate;
+    int m_boxesAnswered = 0;
+    int m_dialogsAnswered = 0;
+};
+
+void tst_Monkey::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+    uitest::setUp();
+    g_defaultHandler = qInstallMessageHandler(quietHandler);
+}
+
+QList<QWidget *> tst_Monkey::visibleOnPage() const
+{
+    QList<QWidget *> out;
+    const auto all = m_window->SSTab1->currentWidget()->findChildren<QWidget *>();
+    for (QWidget *w : all) {
+        if (w->isVisible() && w->isEnabled())
+            out << w;
+    }
+    return out;
+}
+
+void tst_Monkey::answerModal()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        ++m_boxesAnswered;
+        if (QAbstractButton *b = box->buttons().value(0))
+            b->click();
+        else
+            box->reject();
+        return;
+    }
+    if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+        ++m_dialogsAnswered;
+        // Sometimes step through a few tips first; then close it one way or another.
+        if (auto *next = dialog->findChild<QAbstractButton *>(u"cmdNextTip"_s)) {
+            for (int i = int(m_rng.bounded(4)); i > 0; --i)
+                next->click();
+        }
+        switch (m_rng.bounded(3)) {
+        case 0:
+            if (auto *ok = dialog->findChild<QAbstractButton *>(dialog->objectName() == u"frmTip"
+                                                                    ? u"cmdOK"_s
+                                                                    : u"Cmd_ok"_s)) {
+                ok->click();
+                break;
+            }
+            [[fallthrough]];
+        case 1:
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            break;
+        default:
+            dialog->close();
+        }
+    }
+}
+
+void tst_Monkey::act()
+{
+    // What page 1's result label may read after this action: unchanged, "?",
+    // or the entry, unit and tolerance as they stand now.
+    const auto text = [this](const char *name) {
+        if (auto *e = m_window->findChild<QLineEdit *>(QString::fromLatin1(name)))
+            return e->text();
+        if (auto *c = m_window->findChild<QComboBox *>(QString::fromLatin1(name)))
+            return c->currentText();
+        return QString();
+    };
+    m_label3Before = m_window->findChild<QLabel *>(u"Label3"_s)->text();
+    m_label3Candidate = text("Text25") + text("Combo1") + text("Combo2");
+
+    const QList<QWidget *> controls = visibleOnPage();
+    QList<QComboBox *> lists;
+    QList<QAbstractButton *> buttons;
+    QList<QLineEdit *> edits;
+    for (QWidget *w : controls) {
+        if (auto *c = qobject_cast<QComboBox *>(w))
+            lists << c;
+        else if (auto *b = qobject_cast<QAbstractButton *>(w))
+            buttons << b;
+        else if (auto *e = qobject_cast<QLineEdit *>(w); e && !e->isReadOnly())
+            edits << e;
+    }
+
+    const quint32 roll = m_rng.bounded(100);
+    if (roll < 25 && !lists.isEmpty()) {
+        QComboBox *list = lists[int(m_rng.bounded(lists.size()))];
+        if (list->count() > 0)
+            uitest::pickFromList(list, list->itemText(int(m_rng.bounded(list->count()))));
+    } else if (roll < 55 && !buttons.isEmpty()) {
+        QTest::mouseClick(buttons[int(m_rng.bounded(buttons.size()))], Qt::LeftButton);
+    } else if (roll < 80 && !edits.isEmpty()) {
+        QLineEdit *edit = edits[int(m_rng.bounded(edits.size()))];
+        edit->setFocus();
+        if (m_rng.bounded(3) == 0) {
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        }
+        if (m_rng.bounded(200) == 0) {
+            // A very long paste.
+            QGuiApplication::clipboard()->setText(QString(int(2000 + m_rng.bounded(8000)), u'9'));
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QString typed;
+            for (int i = int(1 + m_rng.bounded(4)); i > 0; --i)
+                typed += kPieces[int(m_rng.bounded(kPieces.size()))];
+            uitest::type(edit, typed);
+        }
+    } else if (roll < 90) {
+        if (QWidget *focus = QApplication::focusWidget())
+            QTest::keyClick(focus, Qt::Key_Return);
+    } else if (roll < 97) {
+        QTabBar *bar = m_window->SSTab1->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(int(m_rng.bounded(4))).center());
+    } else {
+        (m_rng.bounded(2) ? m_window->Menu_r : m_window->Menu_about)->trigger();
+    }
+    QCoreApplication::processEvents();
+}
+
+void tst_Monkey::check(const QString &action)
+{
+    QVERIFY2(m_window->isVisible(), qPrintable(action));
+    QVERIFY2(!QApplication::activeModalWidget(), qPrintable(action));
+    QVERIFY2(m_window->SSTab1->isEnabled(), qPrintable(action));
+
+    // Page 0's tolerance list holds exactly the entries of its mode.
+    auto *combo11 = m_window->findChild<QComboBox *>(u"Combo11"_s);
+    auto *option1 = m_window->findChild<QRadioButton *>(u"Option1"_s);
+    QStringList items;
+    for (int i = 0; i < combo11->count(); ++i)
+        items << combo11->itemText(i);
+    QCOMPARE(items, option1->isChecked() ? itemTexts(kFourBandTolerances)
+                                         : itemTexts(kFiveBandTolerances));
+
+    // Every painted band is a colour of its page's palette.
+    static const std::set<quint32> selectorColours = [] {
+        std::set<quint32> s;
+        for (const BandColor &c : kBandColors)
+            s.insert(c.selectorColor);
+        for (const ToleranceEntry &t : kTolerances)
+            s.insert(t.selectorColor);
+        return s;
+    }();
+    static const std::set<quint32> encoderColours = [] {
+        std::set<quint32> s;
+        for (const BandColor &c : kBandColors)
+            s.insert(c.encoderColor);
+        for (const ToleranceEntry &t : kTolerances)
+            s.insert(t.encoderColor);
+        return s;
+    }();
+    for (const char *name : {"Shape9", "Shape14", "Shape15", "Shape16", "Shape17", "Shape5",
+                             "Shape6", "Shape7", "Shape8", "Shape10", "Shape11", "Shape12",
+                             "Shape13"}) {
+        QWidget *shape = m_window->findChild<QWidget *>(QString::fromLatin1(name));
+        QVERIFY2(shape, name);
+        if (!shape->property("filled").toBool())
+            continue;
+        const bool page0 = shape->parentWidget()->objectName() == u"Picture5";
+        const quint32 colour = shape->property("fillColor").value<quint32>();
+        QVERIFY2((page0 ? selectorColours : encoderColours).count(colour),
+                 qPrintable(u"%1 painted %2 after %3"_s.arg(QString::fromLatin1(name))
+                                .arg(colour, 0, 16)
+                                .arg(action)));
+    }
+
+    // The readouts are empty, "0" or a number with its unit.
+    for (const char *name : {"Text17", "Text32"}) {
+        const QString shown = m_window->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+        QVERIFY2(shown.isEmpty() || shown == u"0" || isNumberWithUnit(shown),
+                 qPrintable(u"%1 shows \"%2\" after %3"_s.arg(QString::fromLatin1(name), shown, action)));
+    }
+
+    // Page 1's result label is "?" or the entry with unit and tolerance.
+    const QString label3 = m_window->findChild<QLabel *>(u"Label3"_s)->text();
+    QVERIFY2(label3 == m_label3Before || label3 == u"?" || label3 == m_label3Candidate,
+             qPrintable(u"Label3 shows \"%1\" after %2"_s.arg(label3, action)));
+}
+
+void tst_Monkey::randomActions()
+{
+    const quint32 seed = envNumber("PALLADO_MONKEY_SEED", kDefaultSeed);
+    const int actions = int(envNumber("PALLADO_MONKEY_ACTIONS", kDefaultActions));
+    qInfo("monkey: seed %u, %d actions", seed, actions);
+    m_rng.seed(seed);
+    m_window = uitest::openWindow();
+
+    QTimer answerer;
+    answerer.setInterval(2);
+    connect(&answerer, &QTimer::timeout, this, &tst_Monkey::answerModal);
+    answerer.start();
+
+    for (int i = 0; i < actions; ++i) {
+        act();
+        check(u"action %1 of seed %2"_s.arg(i).arg(seed));
+        if (QTest::currentTestFailed())
+            return;
+    }
+    qInfo("monkey: %d actions done, %d message boxes and %d dialogs answered", actions,
+          m_boxesAnswered, m_dialogsAnswered);
+}
+
+QTEST_MAIN(tst_Monkey)
+#include "tst_monkey.moc"
