@@ -25,6 +25,26 @@ const ToleranceEntry *toleranceOf(QStringView text, std::span<const QStringView>
     return nullptr;
 }
 
+QStringView colourWordOf(ColorCode color, Palette palette)
+{
+    const bool selector = palette == Palette::Selector;
+    for (const BandColor &band : kBandColors) {
+        if ((selector ? band.selectorColor : band.encoderColor) == color)
+            return band.colourWord;
+    }
+    for (const ToleranceEntry &entry : kTolerances) {
+        if (entry.filled && (selector ? entry.selectorColor : entry.encoderColor) == color)
+            return entry.colourWord;
+    }
+    return u"알 수 없는 색";
+}
+
+QString bandDescription(QStringView role, ColorCode color, bool filled, Palette palette)
+{
+    const QStringView word = filled ? colourWordOf(color, palette) : kNoBandWord;
+    return role.toString().append(u": ").append(word);
+}
+
 QStringList digitItemTexts(int entries)
 {
     QStringList list;

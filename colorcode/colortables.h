@@ -89,6 +89,29 @@ inline constexpr QStringView kMegaOhm = u"M\u2126";
 inline constexpr QStringView kGigaOhm = u"G\u2126";
 inline constexpr std::array<QStringView, 3> kUnitList{kOhm, kKiloOhm, kMegaOhm};
 
+// Which palette a page paints with: the colour-to-value page the selector
+// colours, the value-to-colour and LED pages the encoder colours.
+enum class Palette { Selector, Encoder };
+
+// The roles of the bands, as the pages caption them; they also start the
+// bands' descriptions.
+inline constexpr QStringView kFirstDigitRole = u"제1색띠";
+inline constexpr QStringView kSecondDigitRole = u"제2색띠";
+inline constexpr QStringView kThirdDigitRole = u"제3색띠";
+inline constexpr QStringView kMultiplierRole = u"승수";
+inline constexpr QStringView kToleranceRole = u"허용오차";
+inline constexpr QStringView kNoBandWord = u"없음";
+
+// The Korean word of a colour a page paints: a digit's colour first, then
+// gold and silver, which only tolerance bands use. Within one palette no two
+// entries with different words share a code.
+QStringView colourWordOf(ColorCode color, Palette palette);
+
+// What a band shows, in words, for a learner who cannot tell the colours
+// apart or uses a screen reader: "제1색띠: 노랑", "허용오차: 없음" for a band
+// that is not drawn.
+QString bandDescription(QStringView role, ColorCode color, bool filled, Palette palette);
+
 // The digit of a list item text, compared whole and exactly ("0 검정" but not
 // "0 검정 " or "0검정") against the first `entries` item texts in digit order.
 std::optional<int> digitOfItemText(QStringView text, int entries = int(kBandColors.size()));

@@ -18,6 +18,8 @@ private slots:
     void toleranceOnlyWhereOffered();
     void listContents();
     void ohmSign();
+    void descriptions_data();
+    void descriptions();
 };
 
 void tst_ColorTables::digitLookup_data()
@@ -146,6 +148,34 @@ void tst_ColorTables::ohmSign()
         QVERIFY(!unit.contains(QChar(0x03A9)));
     }
     QCOMPARE(itemTexts(kUnitList), QStringList({u"\u2126"_s, u"K\u2126"_s, u"M\u2126"_s}));
+}
+
+void tst_ColorTables::descriptions_data()
+{
+    QTest::addColumn<quint32>("color");
+    QTest::addColumn<bool>("selector");
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("yellow") << 0x00FFFFu << true << true << u"제1색띠: 노랑"_s;
+    QTest::newRow("page 0 grey is 0x808080") << 0x808080u << true << true << u"제1색띠: 회색"_s;
+    QTest::newRow("page 0 silver is 0xC0C0C0") << 0xC0C0C0u << true << true << u"제1색띠: 은색"_s;
+    QTest::newRow("encoder grey is 0xC0C0C0") << 0xC0C0C0u << false << true << u"제1색띠: 회색"_s;
+    QTest::newRow("encoder silver is 0xE0E0E0") << 0xE0E0E0u << false << true << u"제1색띠: 은색"_s;
+    QTest::newRow("encoder white is the window colour") << 0x80000005u << false << true << u"제1색띠: 백색"_s;
+    QTest::newRow("gold") << 0x00C0C0u << false << true << u"제1색띠: 금색"_s;
+    QTest::newRow("not drawn") << 0x00FFFFu << true << false << u"제1색띠: 없음"_s;
+}
+
+void tst_ColorTables::descriptions()
+{
+    QFETCH(quint32, color);
+    QFETCH(bool, selector);
+    QFETCH(bool, filled);
+    QFETCH(QString, text);
+    QCOMPARE(bandDescription(kFirstDigitRole, color, filled,
+                             selector ? Palette::Selector : Palette::Encoder),
+             text);
 }
 
 QTEST_GUILESS_MAIN(tst_ColorTables)
