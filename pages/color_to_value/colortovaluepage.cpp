@@ -214,6 +214,10 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
     Command19->setObjectName(u"Command19"_s);
     Command19->setToolTip(u"다른 색상을 보고 싶으세요?"_s);
     Command19->setGeometry(kClearButtonRect);
+    // Enter presses the focused button, as on the other pages, so the page
+    // works from the keyboard alone.
+    Command18->setAutoDefault(true);
+    Command19->setAutoDefault(true);
 
     // The window opens in 4-band mode: the third digit, its caption, the
     // fourth band and the 5-band leader lines are hidden.

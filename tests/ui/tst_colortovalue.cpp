@@ -104,6 +104,7 @@ private slots:
     void choosingSelectedOptionAgain_data();
     void choosingSelectedOptionAgain();
     void accessKeySwitchesMode();
+    void keyboardOnly();
 };
 
 void tst_ColorToValue::initTestCase()
@@ -627,6 +628,28 @@ void tst_ColorToValue::accessKeySwitchesMode()
     QTest::keyClick(p.window.get(), Qt::Key_4, Qt::AltModifier);
     QVERIFY(QTest::qWaitFor([&] { return !p.list(u"Combo9"_s)->isVisible(); }));
     QCOMPARE(entries(p.list(u"Combo11"_s)), kFourBand);
+}
+
+void tst_ColorToValue::keyboardOnly()
+{
+    // Arrow keys pick in a list as a click does; Enter presses the focused
+    // button, as on the other pages.
+    Page p;
+    QComboBox *first = p.list(u"Combo7"_s);
+    first->setFocus();
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(first, Qt::Key_Down);
+    QCOMPARE(p.text(u"Text19"_s), u"4"_s);
+    QCOMPARE(p.colour(u"Shape9"_s), quint32(0x00FFFF));
+    auto *result = p.get<QPushButton>(u"Command18"_s);
+    result->setFocus();
+    QTest::keyClick(result, Qt::Key_Return);
+    QCOMPARE(p.text(u"Text17"_s), u"40\u2126"_s);
+    auto *clear = p.get<QPushButton>(u"Command19"_s);
+    clear->setFocus();
+    QTest::keyClick(clear, Qt::Key_Enter);
+    QCOMPARE(p.text(u"Text17"_s), u"0"_s);
+    QCOMPARE(p.text(u"Text19"_s), u"0"_s);
 }
 
 QTEST_MAIN(tst_ColorToValue)
