@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -126,6 +128,9 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
     Text25->setObjectName(u"Text25"_s);
     Text25->setGeometry(kEntryRect);
     Text25->setAccessibleName(kEntryCaption.toString());
+    // No length limit of its own: a key always appends, and an entry too long
+    // for a colour code is the result button's to refuse.
+    Text25->setMaxLength(std::numeric_limits<int>::max());
     Label1->setBuddy(Text25);
     Combo1 = makeEditableList(Frame5, u"Combo1"_s, colorcode::itemTexts(colorcode::kUnitList), 0,
                               kUnitRect, u"저항값 단위");

@@ -125,6 +125,7 @@ private slots:
     void keypadLayout();
     void keypad_data();
     void keypad();
+    void noLengthLimit();
     void enterMovesFocusOnly();
     void workedResults_data();
     void workedResults();
@@ -310,6 +311,18 @@ void tst_ValueToColor::keypad()
     }
     QCOMPARE(p.entry()->text(), entry);
     QCOMPARE(p.label(), u"?"_s);
+}
+
+void tst_ValueToColor::noLengthLimit()
+{
+    // A long paste is kept whole and a key still appends to it; the result
+    // button refuses it, not the entry.
+    Page p;
+    const QString pasted(40000, u'1');
+    p.entry()->setText(pasted);
+    QCOMPARE(p.entry()->text(), pasted);
+    p.click(u"Command16"_s);
+    QCOMPARE(p.entry()->text(), pasted + u'0');
 }
 
 void tst_ValueToColor::enterMovesFocusOnly()
