@@ -1,9 +1,8 @@
 #pragma once
 
 // What a pick on the colour-to-value page paints: the band colour and the
-// digit behind an item text, the tolerance band of a tolerance text, and the
-// words that say what a band shows. The page paints with the selector
-// palette.
+// digit behind an item text and the tolerance band of a tolerance text. The
+// page paints with the selector palette.
 
 #include "colorcode/colortables.h"
 #include "pages/color_to_value/readout.h"
@@ -33,10 +32,5 @@ const colorcode::ToleranceEntry *toleranceBand(QStringView text, BandCount bands
 // The tolerance list of a mode, in list order; its first entry is the
 // starting choice.
 QStringList toleranceList(BandCount bands);
-
-// What a band shows, in words, for those who cannot tell its colour:
-// "제1색띠: 노랑", "허용오차: 금색", "허용오차: 없음" for a band that is not
-// drawn.
-QString bandDescription(QStringView role, colorcode::ColorCode color, bool filled);
 
 } // namespace colortovalue

@@ -22,11 +22,11 @@ namespace {
 
 // The captions under the lists double as the bands' roles in their
 // descriptions and as the lists' accessible names.
-constexpr QStringView kFirstDigit = u"제1색띠";
-constexpr QStringView kSecondDigit = u"제2색띠";
-constexpr QStringView kThirdDigit = u"제3색띠";
-constexpr QStringView kMultiplier = u"승수";
-constexpr QStringView kTolerance = u"허용오차";
+constexpr QStringView kFirstDigit = colorcode::kFirstDigitRole;
+constexpr QStringView kSecondDigit = colorcode::kSecondDigitRole;
+constexpr QStringView kThirdDigit = colorcode::kThirdDigitRole;
+constexpr QStringView kMultiplier = colorcode::kMultiplierRole;
+constexpr QStringView kTolerance = colorcode::kToleranceRole;
 
 // Page layout in pixels. The resistor drawing is placed so that the leader
 // lines drop onto the middle of their lists: the digit lists are put at
@@ -263,7 +263,8 @@ void ColorToValuePage::describe(ui::BandShape *band)
         role = kMultiplier;
     else if (band == Shape17)
         role = kTolerance;
-    band->setDescription(colortovalue::bandDescription(role, band->fillColor(), band->filled()));
+    band->setDescription(colorcode::bandDescription(role, band->fillColor(), band->filled(),
+                                                    colorcode::Palette::Selector));
 }
 
 void ColorToValuePage::paintDigit(QComboBox *list, int entries, QLineEdit *holder,

@@ -22,11 +22,10 @@ namespace {
 constexpr int kEnter = 13; // the character code of Enter
 
 // The bands' roles, in words for their descriptions.
-constexpr QStringView kFirstDigit = u"제1색띠";
-constexpr QStringView kSecondDigit = u"제2색띠";
-constexpr QStringView kMultiplier = u"승수";
-constexpr QStringView kTolerance = u"허용오차";
-constexpr QStringView kNoBand = u"없음";
+constexpr QStringView kFirstDigit = kFirstDigitRole;
+constexpr QStringView kSecondDigit = kSecondDigitRole;
+constexpr QStringView kMultiplier = kMultiplierRole;
+constexpr QStringView kTolerance = kToleranceRole;
 
 // Page layout in pixels. The drawing fills the page above the instruction
 // line; everything else sits on it, the inputs between the circuit's wires
@@ -115,30 +114,29 @@ ui::BandShape *makeBand(QWidget *picture, const char16_t *name, const QRect &pla
                         QStringView role)
 {
     auto *band = new ui::BandShape(picture, QString::fromUtf16(name), place);
-    band->setDescription(u"%1: %2"_s.arg(role, kNoBand));
+    band->setDescription(bandDescription(role, band->fillColor(), false, Palette::Encoder));
     return band;
 }
 
 // A band solid in its colour, outline in the same colour, described in words.
-void paintBand(ui::BandShape *band, QStringView role, ColorCode colour, QStringView word)
+void paintBand(ui::BandShape *band, QStringView role, ColorCode colour)
 {
     band->setFilled(true);
     band->setFillColor(colour);
     band->setBorderColor(colour);
-    band->setDescription(u"%1: %2"_s.arg(role, word));
+    band->setDescription(bandDescription(role, colour, true, Palette::Encoder));
 }
 
 void paintDigitBand(ui::BandShape *band, QStringView role, int digit)
 {
-    const BandColor &colour = kBandColors[std::size_t(digit)];
-    paintBand(band, role, colour.encoderColor, colour.colourWord);
+    paintBand(band, role, kBandColors[std::size_t(digit)].encoderColor);
 }
 
 // Only the fill goes: the band keeps its colours and outline settings.
 void clearBand(ui::BandShape *band, QStringView role)
 {
     band->setFilled(false);
-    band->setDescription(u"%1: %2"_s.arg(role, kNoBand));
+    band->setDescription(bandDescription(role, band->fillColor(), false, Palette::Encoder));
 }
 
 bool isEnter(const QEvent *event)
@@ -367,8 +365,7 @@ void LedPage::Command5_Click()
     paintDigitBand(Shape11, kSecondDigit, result.second);
     paintDigitBand(Shape12, kMultiplier, result.exponent);
     if (result.tolerance && result.tolerance->filled) {
-        paintBand(Shape13, kTolerance, result.tolerance->encoderColor,
-                  result.tolerance->colourWord);
+        paintBand(Shape13, kTolerance, result.tolerance->encoderColor);
     } else {
         // "±20%" has no band; neither has a tolerance the list does not offer.
         clearBand(Shape13, kTolerance);

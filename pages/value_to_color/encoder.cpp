@@ -158,28 +158,4 @@ std::optional<QString> refusalMessage(Refusal refusal)
     return std::nullopt;
 }
 
-QString bandDescription(QStringView role, colorcode::ColorCode color, bool filled)
-{
-    QStringView word = u"없음";
-    if (filled) {
-        word = u"?";
-        for (const colorcode::BandColor &b : colorcode::kBandColors) {
-            if (b.encoderColor == color) {
-                word = b.colourWord;
-                break;
-            }
-        }
-        // Gold and silver are tolerance colours only.
-        if (word == u"?") {
-            for (const colorcode::ToleranceEntry &t : colorcode::kTolerances) {
-                if (t.filled && t.encoderColor == color) {
-                    word = t.colourWord;
-                    break;
-                }
-            }
-        }
-    }
-    return QString().append(role).append(u": "_s).append(word);
-}
-
 } // namespace valuetocolor

@@ -60,8 +60,4 @@ std::variant<FourBands, Refusal> encodeValue(QStringView entry, QStringView unit
 // The message a refusal shows; none for SilentlyCleared.
 std::optional<QString> refusalMessage(Refusal refusal);
 
-// What a band of this page shows, in words, for those who cannot tell its
-// colour: "제1색띠: 노랑", "허용오차: 금색", "승수: 없음" for a band not drawn.
-QString bandDescription(QStringView role, colorcode::ColorCode color, bool filled);
-
 } // namespace valuetocolor

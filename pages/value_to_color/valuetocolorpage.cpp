@@ -23,10 +23,10 @@ namespace {
 
 // The captions of the drawing double as the bands' roles in their
 // descriptions.
-constexpr QStringView kFirstDigit = u"제1색띠";
-constexpr QStringView kSecondDigit = u"제2색띠";
-constexpr QStringView kMultiplier = u"승수";
-constexpr QStringView kTolerance = u"허용오차";
+constexpr QStringView kFirstDigit = colorcode::kFirstDigitRole;
+constexpr QStringView kSecondDigit = colorcode::kSecondDigitRole;
+constexpr QStringView kMultiplier = colorcode::kMultiplierRole;
+constexpr QStringView kTolerance = colorcode::kToleranceRole;
 
 constexpr QStringView kEntryCaption = u"저항값";
 constexpr QStringView kToleranceCaption = u"허용오차";
@@ -321,5 +321,6 @@ void ValueToColorPage::describeBands()
     const std::pair<ui::BandShape *, QStringView> roles[] = {
         {Shape5, kFirstDigit}, {Shape6, kSecondDigit}, {Shape7, kMultiplier}, {Shape8, kTolerance}};
     for (const auto &[band, role] : roles)
-        band->setDescription(valuetocolor::bandDescription(role, band->fillColor(), band->filled()));
+        band->setDescription(colorcode::bandDescription(role, band->fillColor(), band->filled(),
+                                                        colorcode::Palette::Encoder));
 }
