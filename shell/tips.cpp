@@ -35,9 +35,6 @@ QStringList splitLines(QStringView text)
     return lines;
 }
 
-// Cuts bytes read up to the cap back to the last whole line. `bytes` holds
-// one byte more than the cap when the file is longer, so a line end lying
-// just past the cap still counts.
 // Whether the bytes are built as CP949 text is: ASCII, or a lead byte 0x81 to
 // 0xFE followed by a trail byte in one of its three ranges. ICU's table maps
 // the lone bytes 0x80 and 0xFF to private characters, as Windows does, but
@@ -58,6 +55,9 @@ bool isCp949Shaped(QByteArrayView bytes)
     return true;
 }
 
+// Cuts bytes read up to the cap back to the last whole line. `bytes` holds
+// one byte more than the cap when the file is longer, so a line end lying
+// just past the cap still counts.
 QByteArray wholeLinesWithinCap(QByteArray bytes)
 {
     if (bytes.size() <= kTipsFileByteCap)
