@@ -120,32 +120,42 @@ private:
 };
 
 // Runs `answer` on the next modal dialog of the given object name once it is
-// on screen (for the tip and About dialogs). The flag tells whether it ran.
-// The watch gives up after `timeoutMs`, so a dialog that never comes cannot
-// leave it firing into a later test.
-inline std::shared_ptr<bool> onNextDialog(const QString &name, std::function<void(QWidget *)> answer,
-                                          int timeoutMs = 5000)
+// on screen (for the tip and About dialogs); `*watch` tells whether it ran.
+// The watch ends when it goes out of scope or after `timeoutMs`, so one whose
+// dialog never came cannot take the dialog of a later test.
+class DialogWatch {
+public:
+    DialogWatch(const QString &name, std::function<void(QWidget *)> answer, int timeoutMs)
+        : m_ran(std::make_shared<bool>(false)), m_timer(std::make_unique<QTimer>())
+    {
+        m_timer->setInterval(10);
+        QTimer *timer = m_timer.get();
+        QObject::connect(timer, &QTimer::timeout,
+                         [ran = m_ran, timer, name, answer, deadline = QDeadlineTimer(timeoutMs)] {
+                             if (deadline.hasExpired()) {
+                                 timer->stop();
+                                 return;
+                             }
+                             QWidget *modal = QApplication::activeModalWidget();
+                             if (!modal || modal->objectName() != name)
+                                 return;
+                             timer->stop();
+                             *ran = true;
+                             answer(modal);
+                         });
+        m_timer->start();
+    }
+    bool operator*() const { return *m_ran; }
+
+private:
+    std::shared_ptr<bool> m_ran;
+    std::unique_ptr<QTimer> m_timer;
+};
+
+inline DialogWatch onNextDialog(const QString &name, std::function<void(QWidget *)> answer,
+                                int timeoutMs = 5000)
 {
-    auto ran = std::make_shared<bool>(false);
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    auto deadline = std::make_shared<QDeadlineTimer>(timeoutMs);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (deadline->hasExpired()) {
-            timer->stop();
-            timer->deleteLater();
-            return;
-        }
-        if (!modal || modal->objectName() != name)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        *ran = true;
-        answer(modal);
-    });
-    timer->start();
-    return ran;
+    return DialogWatch(name, std::move(answer), timeoutMs);
 }
 
 } // namespace uitest
