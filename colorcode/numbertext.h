@@ -6,9 +6,22 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
 #include <optional>
 
 namespace colorcode {
+
+// A finite value rounded to 15 significant digits (half to even, as
+// std::to_chars does): |v| ≈ digits × 10^(exponent − 14), where 10^14 <=
+// digits < 10^15 and exponent is the power of ten of the leading digit;
+// digits is 0 for a zero value. Every text of a number starts from it, and the
+// rules that round as a learner would round it further.
+struct FifteenDigits {
+    bool negative = false;
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+FifteenDigits fifteenDigits(double v);
 
 // The shortest decimal text of v with at most 15 significant digits: no
 // trailing zeros, no trailing point, "0.95" below 1, never an exponent.

@@ -3,6 +3,8 @@
 #include "colorcode/colortables.h"
 #include "colorcode/numbertext.h"
 
+#include <QVarLengthArray>
+
 #include <array>
 #include <cmath>
 
@@ -38,12 +40,15 @@ constexpr std::array<UnitRow, 9> kUnitRows{{
 std::optional<QString> resistanceReadout(BandCount bands, QStringView first, QStringView second,
                                          QStringView third, QStringView exponent)
 {
-    QString digitText = first.toString();
-    digitText.append(second);
+    // The holders hold one digit each; longer texts spill to the heap.
+    QVarLengthArray<QChar, 8> digitText;
+    digitText.append(first.data(), first.size());
+    digitText.append(second.data(), second.size());
     if (bands == BandCount::Five)
-        digitText.append(third);
+        digitText.append(third.data(), third.size());
 
-    const std::optional<double> digits = colorcode::parseNumber(digitText);
+    const std::optional<double> digits =
+        colorcode::parseNumber(QStringView(digitText.data(), digitText.size()));
     const std::optional<double> power = colorcode::parseNumber(exponent);
     if (!digits || !power)
         return std::nullopt;

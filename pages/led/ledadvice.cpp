@@ -5,8 +5,9 @@
 #include "pages/led/significant.h"
 
 #include <array>
+#include <limits>
+#include <utility>
 
-using namespace Qt::StringLiterals;
 using namespace colorcode;
 
 namespace led {
@@ -20,7 +21,7 @@ constexpr int kExactDigits = 12;
 
 struct Rating {
     double watts;
-    const char16_t *text;
+    QStringView text;
 };
 constexpr std::array<Rating, 7> kRatings{{
     {0.125, u"1/8W"},
@@ -40,24 +41,43 @@ constexpr std::array<int, 24> kE24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 3
 
 constexpr std::array<QStringView, 4> kUnits{kOhm, kKiloOhm, kMegaOhm, kGigaOhm};
 
-std::uint64_t powerOfTen(int n)
+// numberText leaves room for the unit, so appending it does not reallocate.
+QString withUnit(QString number, QStringView unit)
 {
-    std::uint64_t p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
+    number.append(unit);
+    return number;
 }
 
 // mantissa × 10^exponent ohms (mantissa 10 to 99, exponent from -1) as the
 // page writes a value: the unit by its count of digits, the number with no
-// trailing zeros, 4.7Ω, 330Ω, 1.5KΩ, 100GΩ.
+// trailing zeros, 4.7Ω, 330Ω, 1.5KΩ, 100GΩ. The number is two digits and
+// zeros, so it is written straight from the integers, as numberText would
+// write it, in one allocation.
 QString valueText(int mantissa, int exponent)
 {
     const int digits = exponent + 2; // of the whole part
     const int unit = qBound(0, (digits - 1) / 3, int(kUnits.size()) - 1);
     const int shift = exponent - 3 * unit; // -1 or more
-    const double number = shift < 0 ? mantissa / 10.0 : double(mantissa * powerOfTen(shift));
-    return numberText(number) + kUnits[std::size_t(unit)].toString();
+    const QStringView unitText = kUnits[std::size_t(unit)];
+
+    // Ohms below 2^64 have an exponent of 17 at most, so in gigaohms at most
+    // eight zeros follow the two digits.
+    std::array<char16_t, 16> text{};
+    std::size_t n = 0;
+    text[n++] = char16_t(u'0' + mantissa / 10);
+    if (shift < 0) {
+        if (mantissa % 10 != 0) { // 4.7, but 1 rather than 1.0
+            text[n++] = u'.';
+            text[n++] = char16_t(u'0' + mantissa % 10);
+        }
+    } else {
+        text[n++] = char16_t(u'0' + mantissa % 10);
+        for (int i = 0; i < shift && n < text.size() - unitText.size(); ++i)
+            text[n++] = u'0';
+    }
+    for (const QChar c : unitText)
+        text[n++] = c.unicode();
+    return QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(n));
 }
 
 } // namespace
@@ -68,18 +88,25 @@ E24Neighbours e24Neighbours(std::uint64_t ohms)
     // one of tenths (4.7 Ω). Work in tenths of an ohm so all stays whole.
     const std::uint64_t tenths = ohms * 10;
     int exponent = -1;
-    while (tenths >= 100 * powerOfTen(exponent + 1))
+    std::uint64_t step = 1; // tenths per unit of m: 10^(exponent + 1)
+    // The first test keeps 100 × step within 64 bits for absurdly large ohms.
+    while (step <= std::numeric_limits<std::uint64_t>::max() / 1000 && tenths >= 100 * step) {
+        step *= 10;
         ++exponent;
-    const std::uint64_t step = powerOfTen(exponent + 1); // tenths per unit of m
+    }
+    // m × step <= tenths is m <= whole, and m × step >= tenths is m >= whole
+    // rounded up.
+    const std::uint64_t whole = tenths / step;
+    const std::uint64_t wholeUp = whole + (tenths % step != 0 ? 1 : 0);
 
     int below = kE24.front();
     for (int m : kE24) {
-        if (std::uint64_t(m) * step <= tenths)
+        if (std::uint64_t(m) <= whole)
             below = m;
     }
     const QString belowText = valueText(below, exponent);
     for (int m : kE24) {
-        if (std::uint64_t(m) * step >= tenths)
+        if (std::uint64_t(m) >= wholeUp)
             return {belowText, valueText(m, exponent)};
     }
     return {belowText, valueText(kE24.front(), exponent + 1)};
@@ -91,23 +118,24 @@ std::optional<Advice> adviseLed(double drop, std::uint64_t ohms)
         return std::nullopt;
     const double r = double(ohms);
     Advice out;
-    out.current = numberText(roundToSignificant(drop / r * 1000, kShownDigits)) + u"mA"_s;
+    out.current = withUnit(numberText(roundToSignificant(drop / r * 1000, kShownDigits)), u"mA");
 
     const double watts = roundToSignificant(drop * drop / r, kExactDigits);
     const double shownWatts = roundToSignificant(watts, kShownDigits);
     out.power = shownWatts < 1
-                    ? numberText(roundToSignificant(watts * 1000, kShownDigits)) + u"mW"_s
-                    : numberText(shownWatts) + u"W"_s;
+                    ? withUnit(numberText(roundToSignificant(watts * 1000, kShownDigits)), u"mW")
+                    : withUnit(numberText(shownWatts), u"W");
     for (const Rating &rating : kRatings) {
         if (kRatingMargin * watts <= rating.watts) {
-            out.rating = QString::fromUtf16(rating.text);
+            // The table's literals live as long as the program: no copy needed.
+            out.rating = QString::fromRawData(rating.text.data(), rating.text.size());
             break;
         }
     }
 
-    const E24Neighbours buy = e24Neighbours(ohms);
-    out.buyBelow = buy.below;
-    out.buyAbove = buy.above;
+    E24Neighbours buy = e24Neighbours(ohms);
+    out.buyBelow = std::move(buy.below);
+    out.buyAbove = std::move(buy.above);
     return out;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 using namespace Qt::StringLiterals;
 using namespace colorcode;
@@ -81,6 +82,13 @@ std::optional<BandDigits> bandDigits(QStringView shown, int unit)
     }
 }
 
+// numberText leaves room for the unit, so appending it does not reallocate.
+QString withUnit(QString number, QStringView unit)
+{
+    number.append(unit);
+    return number;
+}
+
 std::optional<InputRefusal> readNumber(QStringView text, Input input, double &out)
 {
     const std::optional<double> v = parseNumber(text);
@@ -125,23 +133,32 @@ Outcome calculateLed(QStringView supplyText, QStringView ledText, QStringView cu
         out.refused = true;
         return out;
     }
-    const QString ohms = numberText(std::floor(quotient)); // digits only
+    // The whole ohms, an integer below 10^11: their digits come from
+    // integer arithmetic, no text needed.
+    const auto ohms = std::uint64_t(quotient);
+    int ohmDigits = 1;
+    std::uint64_t leadingPower = 1; // 10^(ohmDigits - 1)
+    while (ohms / leadingPower >= 10) {
+        leadingPower *= 10;
+        ++ohmDigits;
+    }
 
-    const UnitRow row = kUnitRows[std::size_t(ohms.size() - 1)];
+    const UnitRow row = kUnitRows[std::size_t(ohmDigits - 1)];
     int unit = row.unit;
     // Two significant digits; only the third digit is looked at, so 4949 Ω
     // is 4.9 KΩ and 4950 Ω is 5 KΩ.
     int mantissa = 0;
-    if (ohms.size() >= 3) {
-        int d1 = digitOf(ohms[0]);
-        int d2 = digitOf(ohms[1]);
-        if (digitOf(ohms[2]) >= 5 && ++d2 > 9) {
+    if (ohmDigits >= 3) {
+        const auto leading = int(ohms / (leadingPower / 100)); // the first three digits
+        int d1 = leading / 100;
+        int d2 = leading / 10 % 10;
+        if (leading % 10 >= 5 && ++d2 > 9) {
             ++d1;
             d2 = 0;
         }
         mantissa = d1 * 10 + d2;
     } else {
-        mantissa = ohms.toInt();
+        mantissa = int(ohms);
     }
     double value = row.scale * mantissa;
     if (mantissa == 100 && row.scale == 10) {
@@ -150,15 +167,17 @@ Outcome calculateLed(QStringView supplyText, QStringView ledText, QStringView cu
         value = 1;
         ++unit;
     }
-    const QString shown = numberText(value);
-    const QString unitText = kUnits[std::size_t(unit)].toString();
+    QString shown = numberText(value);
+    const std::optional<BandDigits> bands = bandDigits(shown, unit);
+    const QStringView unitText = kUnits[std::size_t(unit)];
 
     if (out.tolerance) {
         const double t = out.tolerance->factor;
-        out.texts = ShownTexts{shown + unitText, numberText(value - value * t) + unitText,
-                               numberText(value + value * t) + unitText};
+        out.texts = ShownTexts{withUnit(std::move(shown), unitText),
+                               withUnit(numberText(value - value * t), unitText),
+                               withUnit(numberText(value + value * t), unitText)};
     }
-    if (const std::optional<BandDigits> bands = bandDigits(shown, unit)) {
+    if (bands) {
         out.first = bands->first;
         out.second = bands->second;
         out.exponent = bands->exponent;
