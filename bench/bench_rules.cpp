@@ -3,6 +3,7 @@
 
 #include "colorcode/numbertext.h"
 #include "pages/color_to_value/readout.h"
+#include "pages/led/ledadvice.h"
 #include "pages/led/ledcalc.h"
 #include "pages/value_to_color/encoder.h"
 
@@ -20,6 +21,7 @@ private slots:
     void encoder();
     void ledCalculation_data();
     void ledCalculation();
+    void ledAdvice();
     void numberText_data();
     void numberText();
     void parseNumber();
@@ -76,6 +78,15 @@ void bench_Rules::ledCalculation()
     QFETCH(QString, current);
     QBENCHMARK {
         auto r = led::calculateLed(supply, led, current, u"±5%");
+        Q_UNUSED(r);
+    }
+}
+
+// The learner's notes on their own: the larger part of a LED calculation.
+void bench_Rules::ledAdvice()
+{
+    QBENCHMARK {
+        auto r = led::adviseLed(6.9, 350);
         Q_UNUSED(r);
     }
 }
