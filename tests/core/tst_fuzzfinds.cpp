@@ -2,6 +2,7 @@
 // fuzz targets and their seed corpora are in fuzz/.
 
 #include "colorcode/numbertext.h"
+#include "pages/led/ledadvice.h"
 
 #include <QTest>
 
@@ -15,6 +16,7 @@ class tst_FuzzFinds : public QObject {
 private slots:
     void numberTextExtremes_data();
     void numberTextExtremes();
+    void e24NeighboursEnds();
 };
 
 void tst_FuzzFinds::numberTextExtremes_data()
@@ -43,6 +45,17 @@ void tst_FuzzFinds::numberTextExtremes()
     QCOMPARE(back.has_value(), readsBack);
     if (readsBack)
         QCOMPARE(*back, value);
+}
+
+void tst_FuzzFinds::e24NeighboursEnds()
+{
+    // Found while making the advice rule faster: far beyond any value the
+    // page can show, the search for the next decade overflowed and never
+    // ended. It must answer for every value.
+    for (const std::uint64_t ohms : {std::uint64_t(1800000000000000000ULL), UINT64_MAX}) {
+        const led::E24Neighbours n = led::e24Neighbours(ohms);
+        QVERIFY(!n.below.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_FuzzFinds)
