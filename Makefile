@@ -60,7 +60,7 @@ check-install: package
 
 # Start-up, rule and tip-dialog benchmarks (a Release build of its own).
 bench:
-	@tools/install-deps.sh
+	@tools/install-deps.sh xvfb xauth
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DPALLADO_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 	bench/run.sh build-bench
