@@ -25,13 +25,22 @@ const ToleranceEntry *toleranceOf(QStringView text, std::span<const QStringView>
     return nullptr;
 }
 
+const Unit *unitOf(QStringView text, std::span<const Unit> units)
+{
+    for (const Unit &unit : units) {
+        if (unit.suffix == text)
+            return &unit;
+    }
+    return nullptr;
+}
+
 QStringView colourWordOf(ColorCode color, Palette palette)
 {
-    const bool selector = palette == Palette::Selector;
     for (const BandColor &band : kBandColors) {
-        if ((selector ? band.selectorColor : band.encoderColor) == color)
+        if (digitColor(band.digit, palette) == color)
             return band.colourWord;
     }
+    const bool selector = palette == Palette::Selector;
     for (const ToleranceEntry &entry : kTolerances) {
         if (entry.filled && (selector ? entry.selectorColor : entry.encoderColor) == color)
             return entry.colourWord;

@@ -81,13 +81,41 @@ inline constexpr std::array<QStringView, 6> kFiveBandTolerances{
 inline constexpr std::array<QStringView, 5> kEncoderTolerances{u"±1%", u"±2%", u"±5%", u"±10%",
                                                               u"±20%"};
 
-// Unit suffixes, written straight after the number. The ohm character is
-// U+2126 OHM SIGN everywhere, never the Greek capital omega.
-inline constexpr QStringView kOhm = u"\u2126";
-inline constexpr QStringView kKiloOhm = u"K\u2126";
-inline constexpr QStringView kMegaOhm = u"M\u2126";
-inline constexpr QStringView kGigaOhm = u"G\u2126";
+// The units a value is written in, each with the power of ten it stands
+// for. The suffix goes straight after the number. The ohm character is
+// U+2126 OHM SIGN everywhere, never the Greek capital omega; only the LED
+// page writes gigaohms.
+struct Unit {
+    QStringView suffix;
+    int power;
+};
+inline constexpr std::array<Unit, 4> kUnits{{
+    {u"\u2126", 0},
+    {u"K\u2126", 3},
+    {u"M\u2126", 6},
+    {u"G\u2126", 9},
+}};
+inline constexpr QStringView kOhm = kUnits[0].suffix;
+inline constexpr QStringView kKiloOhm = kUnits[1].suffix;
+inline constexpr QStringView kMegaOhm = kUnits[2].suffix;
+inline constexpr QStringView kGigaOhm = kUnits[3].suffix;
+// The units the value-to-colour page offers and the colour-to-value page
+// writes: ohms to megaohms.
+inline constexpr std::span<const Unit> kListUnits = std::span(kUnits).first<3>();
 inline constexpr std::array<QStringView, 3> kUnitList{kOhm, kKiloOhm, kMegaOhm};
+
+// The unit whose suffix is `text`, compared whole and exactly ("kΩ" is none),
+// among `units`; nullptr when it is none of them.
+const Unit *unitOf(QStringView text, std::span<const Unit> units);
+
+// How many bands a resistor has: two digits (4-band) or three (5-band), then
+// the multiplier and the tolerance.
+enum class BandCount { Four, Five };
+
+constexpr int significantDigits(BandCount bands)
+{
+    return bands == BandCount::Five ? 3 : 2;
+}
 
 // Which palette a page paints with: the colour-to-value page the selector
 // colours, the value-to-colour and LED pages the encoder colours.
@@ -101,6 +129,14 @@ inline constexpr QStringView kThirdDigitRole = u"제3색띠";
 inline constexpr QStringView kMultiplierRole = u"승수";
 inline constexpr QStringView kToleranceRole = u"허용오차";
 inline constexpr QStringView kNoBandWord = u"없음";
+
+// The colour a digit band (or a multiplier band of that exponent) is
+// painted in the palette of a page; digit 0 to 9.
+constexpr ColorCode digitColor(int digit, Palette palette)
+{
+    const BandColor &band = kBandColors[std::size_t(digit)];
+    return palette == Palette::Selector ? band.selectorColor : band.encoderColor;
+}
 
 // The Korean word of a colour a page paints: a digit's colour first, then
 // gold and silver, which only tolerance bands use. Within one palette no two

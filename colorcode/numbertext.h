@@ -29,6 +29,9 @@ FifteenDigits fifteenDigits(double v);
 // has no text and gives an empty string.
 QString numberText(double v);
 
+// The number text of v with a unit straight after it: "4.7K\u2126", "20mA".
+QString withUnit(double v, QStringView unit);
+
 // The value of a plain decimal text: an optional sign, digits with at most one
 // ".", blanks around it allowed ("  4.7 ", ".5", "5."). Anything else (an
 // exponent, a comma, letters, a non-ASCII digit, blanks only, a value too

@@ -23,44 +23,14 @@ constexpr auto kPowersOfTen = [] {
     return p;
 }();
 
-// Every power of ten up to 10^22 is exact in a double.
-constexpr int kExactPowers = 22;
-constexpr auto kExactPowersOfTen = [] {
-    std::array<double, kExactPowers + 1> p{};
-    p[0] = 1;
-    for (std::size_t i = 1; i < p.size(); ++i)
-        p[i] = p[i - 1] * 10;
-    return p;
-}();
-
-// The double nearest to kept × 10^power (kept below 10^15). With an exact
-// power of ten, one multiplication or division rounds once and lands on the
-// nearest double, the same as reading the decimal text would; further out the
-// text is read.
-double decimalValue(std::uint64_t kept, int power, int digits, double fallback)
+// The double nearest to kept × 10^power, read from its decimal text, as a
+// calculator would; `fallback` when it has none.
+double decimalValue(std::uint64_t kept, int power, double fallback)
 {
-    if (power >= 0 && power <= kExactPowers)
-        return double(kept) * kExactPowersOfTen[std::size_t(power)];
-    if (power < 0 && power >= -kExactPowers)
-        return double(kept) / kExactPowersOfTen[std::size_t(-power)];
-
-    // d.ddde±x: the leading digit, the point, the others.
     char text[48];
-    char *p = text + 1 + digits; // after the point and the digits
-    std::uint64_t rest = kept;
-    for (int i = digits - 1; i >= 1; --i) {
-        text[i + 1] = char('0' + rest % 10);
-        rest /= 10;
-    }
-    text[0] = char('0' + rest);
-    if (digits > 1)
-        text[1] = '.';
-    else
-        p = text + 1;
-    const int exponent = power + digits - 1;
-    p += std::snprintf(p, std::size_t(text + sizeof text - p), "e%d", exponent);
-    double out = fallback; // kept when the value has no double
-    std::from_chars(text, p, out);
+    const int length = std::snprintf(text, sizeof text, "%llue%d", (unsigned long long)kept, power);
+    double out = fallback;
+    std::from_chars(text, text + length, out);
     return out;
 }
 
@@ -84,7 +54,7 @@ double roundToSignificant(double v, int digits)
         kept /= 10;
         ++exponent;
     }
-    const double magnitude = decimalValue(kept, exponent - digits + 1, digits, std::fabs(v));
+    const double magnitude = decimalValue(kept, exponent - digits + 1, std::fabs(v));
     return d.negative ? -magnitude : magnitude;
 }
 

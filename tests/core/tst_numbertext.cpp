@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QTest>
 
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -23,6 +24,8 @@ private slots:
     void fromText();
     void roundTrip_data();
     void roundTrip();
+    void extremes_data();
+    void extremes();
 };
 
 // Every test runs with a locale whose decimal separator is a comma: the
@@ -139,6 +142,34 @@ void tst_NumberText::roundTrip()
     const std::optional<double> value = parseNumber(text);
     QVERIFY(value);
     QCOMPARE(numberText(*value), text);
+}
+
+void tst_NumberText::extremes_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("readsBack");
+
+    // Found by fuzzing: the largest double rounds to 15 digits past itself,
+    // so its text is a number too large to read back; it is refused as such,
+    // not turned into infinity.
+    QTest::newRow("-DBL_MAX") << -DBL_MAX << 310 << false;
+    QTest::newRow("1e300") << 1e300 << 301 << true;
+    QTest::newRow("smallest subnormal") << 4.9406564584124654e-324 << 340 << true;
+}
+
+void tst_NumberText::extremes()
+{
+    QFETCH(double, value);
+    QFETCH(int, length);
+    QFETCH(bool, readsBack);
+    const QString text = numberText(value);
+    QCOMPARE(text.size(), length);
+    QVERIFY(!text.contains(u'e'));
+    const std::optional<double> back = parseNumber(text);
+    QCOMPARE(back.has_value(), readsBack);
+    if (readsBack)
+        QCOMPARE(*back, value);
 }
 
 QTEST_GUILESS_MAIN(tst_NumberText)

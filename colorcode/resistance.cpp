@@ -1,0 +1,80 @@
+#include "colorcode/resistance.h"
+
+#include "colorcode/numbertext.h"
+
+#include <cmath>
+
+namespace colorcode {
+
+namespace {
+
+int powerOfTen(int n)
+{
+    int p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 10;
+    return p;
+}
+
+// significand × 10^power as the nearest double: one multiplication or
+// division by an exact power of ten, so 47 × 10^-1 is the double of 4.7.
+double scaled(int significand, int power)
+{
+    const double ten = std::pow(10.0, std::abs(power));
+    return power >= 0 ? significand * ten : significand / ten;
+}
+
+} // namespace
+
+int Resistance::digit(int index) const
+{
+    return significand / powerOfTen(digitCount - 1 - index) % 10;
+}
+
+double Resistance::ohms() const
+{
+    return scaled(significand, exponent);
+}
+
+int Resistance::wholeDigits() const
+{
+    int digits = 0;
+    for (int s = significand; s > 0; s /= 10)
+        ++digits;
+    return digits == 0 ? 1 : std::max(1, digits + exponent);
+}
+
+const Unit &Resistance::unit(std::span<const Unit> units) const
+{
+    const int digits = wholeDigits();
+    for (const Unit &u : units) {
+        if (digits <= u.power + 3)
+            return u;
+    }
+    return units.back();
+}
+
+bool Resistance::fits(std::span<const Unit> units) const
+{
+    return wholeDigits() <= units.back().power + 3;
+}
+
+double Resistance::inUnit(const Unit &u) const
+{
+    return scaled(significand, exponent - u.power);
+}
+
+QString Resistance::text(std::span<const Unit> units) const
+{
+    const Unit &u = unit(units);
+    return withUnit(inUnit(u), u.suffix);
+}
+
+Resistance resistanceOfBands(BandCount bands, int first, int second, int third, int exponent)
+{
+    if (bands == BandCount::Five)
+        return {first * 100 + second * 10 + third, 3, exponent};
+    return {first * 10 + second, 2, exponent};
+}
+
+} // namespace colorcode
