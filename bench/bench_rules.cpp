@@ -37,7 +37,7 @@ void bench_Rules::readout_data()
 void bench_Rules::readout()
 {
     QFETCH(bool, five);
-    const auto bands = five ? colortovalue::BandCount::Five : colortovalue::BandCount::Four;
+    const auto bands = five ? colorcode::BandCount::Five : colorcode::BandCount::Four;
     QBENCHMARK {
         auto r = colortovalue::resistanceReadout(bands, u"2", u"7", u"2", u"3");
         Q_UNUSED(r);

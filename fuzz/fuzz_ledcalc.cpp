@@ -60,10 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(value && low && high);
     require(*low <= *value * (1 + 1e-12) && *value <= *high * (1 + 1e-12));
     if (calc->refused) {
-        require(calc->first == 0 && calc->second == 0 && calc->exponent == 0);
+        require(calc->value == colorcode::Resistance{});
         return 0;
     }
-    const double spelled = (calc->first * 10 + calc->second) * std::pow(10.0, calc->exponent);
+    const colorcode::Resistance &bands = calc->value;
+    const double spelled = (bands.digit(0) * 10 + bands.digit(1)) * std::pow(10.0, bands.exponent);
     require(std::abs(spelled - *value) <= 1e-9 * std::max(1.0, *value));
     return 0;
 }

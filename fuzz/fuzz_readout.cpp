@@ -40,7 +40,7 @@ double ohmsOf(const QString &text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    using colortovalue::BandCount;
+    using colorcode::BandCount;
     if (size < 5)
         return 0;
     const BandCount bands = data[0] & 1 ? BandCount::Five : BandCount::Four;

@@ -1,8 +1,8 @@
 #include "shell/aboutdialog.h"
 
-#include "shell/widgets/leaderline.h"
-#include "shell/widgets/svgpicture.h"
-#include "shell/widgets/twips.h"
+#include "widgets/leaderline.h"
+#include "widgets/svgpicture.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -69,8 +69,8 @@ fmAbout::fmAbout(QWidget *owner) : QDialog(owner)
     Picture2 = new ui::SvgPicture(this, u"Picture2", u":/art/about_title.svg", kPicture2);
     Picture2->setAccessibleName(u"Pallado"_s);
 
-    // The design text; Form_Load replaces it with the build's version.
-    lblVersion = makeLabel(this, u"lblVersion"_s, u"버젼 1.1.5"_s, kVersion);
+    // Form_Load writes the build's version.
+    lblVersion = makeLabel(this, u"lblVersion"_s, QString(), kVersion);
     Label3 = makeLabel(this, u"Label3"_s,
                        u"      초보자를 위한 간단한 저항값 학습 프로그램입니다.  "
                        "4색 및 5색 저항에 관한 정보를 담고 있습니다."_s,

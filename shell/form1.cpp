@@ -7,8 +7,8 @@
 #include "shell/aboutdialog.h"
 #include "shell/placement.h"
 #include "shell/tipdialog.h"
-#include "shell/widgets/svgpicture.h"
-#include "shell/widgets/twips.h"
+#include "widgets/svgpicture.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -37,19 +37,6 @@ constexpr int kTipOffsetLeft = 800;
 constexpr int kAboutOffsetTop = 1100;
 constexpr int kAboutOffsetLeft = 830;
 
-// The three digit lists of page 0 in pixels relative to the tab control. The
-// height is that of the open list: all ten colours show without scrolling.
-struct ListPlace {
-    QComboBox *ColorToValuePage::*list;
-    QRect rect;
-};
-constexpr ListPlace kDigitListPlaces[] = {
-    {&ColorToValuePage::Combo7, {33, 187, 60, 200}},
-    {&ColorToValuePage::Combo8, {117, 187, 60, 200}},
-    {&ColorToValuePage::Combo9, {201, 187, 60, 200}},
-};
-constexpr int kDigitEntries = 10;
-
 struct TabPicture {
     const char16_t *name;
     const char16_t *source;
@@ -61,15 +48,6 @@ constexpr TabPicture kTabPictures[] = {
     {u"TabPicture2", u":/art/tab_led.svg", {26, 13}},
     {u"TabPicture3", u":/art/tab_guide.svg", {14, 15}},
 };
-
-void setPointFont(QWidget *w, int points, bool bold)
-{
-    QFont f = w->font();
-    f.setPointSize(points);
-    if (bold)
-        f.setBold(true);
-    w->setFont(f);
-}
 
 } // namespace
 
@@ -154,53 +132,18 @@ void Form1::Form_Load()
              screen->geometry().topLeft());
     }
 
-    // 2. The digit lists of page 0 open tall enough for all ten colours.
-    for (const ListPlace &place : kDigitListPlaces)
-        (m_colorToValue->*place.list)->setMaxVisibleItems(kDigitEntries);
-    placeDigitLists();
-
-    // 3. Page 2 starts empty but for the usual LED current.
-    m_led->Text26->setText(QString());
-    m_led->Text30->setText(QString());
-    m_led->Text31->setText(u"20"_s);
-    m_led->Text32->setText(u"0"_s);
-
-    // 4. Fonts.
-    setPointFont(m_colorToValue->Text17, 16, true);
-    setPointFont(m_colorToValue->Text18, 12, true);
-    setPointFont(m_valueToColor->Text25, 16, true);
-    setPointFont(m_led->Text32, 16, true);
-    setPointFont(m_valueToColor->Label3, 16, true);
-    setPointFont(m_led->Text41, 12, false);
-    setPointFont(m_led->Text42, 12, false);
-    setPointFont(m_valueToColor->Combo1, 12, false);
-
-    // 5. The digit holders of page 0 are the page's memory, never shown.
-    for (QLineEdit *holder : {m_colorToValue->Text19, m_colorToValue->Text20,
-                              m_colorToValue->Text33, m_colorToValue->Text34})
-        holder->hide();
-}
-
-void Form1::placeDigitLists()
-{
-    // The rectangles are relative to the tab control, but the lists live on
-    // page 0, whose place inside the tab control is known only once the tab
-    // control has been laid out: on the first show.
-    if (m_digitListsPlaced || !isVisible())
-        return;
-    const QPoint pageOrigin = m_colorToValue->mapTo(SSTab1, QPoint(0, 0));
-    for (const ListPlace &place : kDigitListPlaces) {
-        QComboBox *list = m_colorToValue->*place.list;
-        list->setGeometry(place.rect.x() - pageOrigin.x(), place.rect.y() - pageOrigin.y(),
-                          place.rect.width(), list->sizeHint().height());
-    }
-    m_digitListsPlaced = true;
+    // 2 to 5. Each page takes its starting state: page 0 its tall digit
+    // lists, fonts and hidden holders, page 1 its fonts, page 2 its starting
+    // texts and fonts.
+    m_colorToValue->takeStartingState();
+    m_valueToColor->takeStartingState();
+    m_led->takeStartingState();
 }
 
 void Form1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    placeDigitLists();
+    m_colorToValue->placeDigitLists();
 }
 
 void Form1::SSTab1_Click()

@@ -8,8 +8,9 @@
 // Text25_KeyPress) on the page that holds the control. The handler reads its
 // page's controls, calls one rule of the core library (colorcode/ and the
 // rule files of each page folder) and writes the result back into the same
-// page's controls. Pages keep their whole state in their controls and share
-// nothing; the two dialogs are opened modally from the menu handlers here.
+// page's controls. Each page keeps its whole state in its own controls and
+// sets up its own starting state; no value passes between pages. The
+// dialogs are opened modally from the menu handlers here.
 
 #include <QMainWindow>
 
@@ -52,12 +53,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void placeDigitLists();
     void showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips);
 
     ColorToValuePage *m_colorToValue = nullptr;
     ValueToColorPage *m_valueToColor = nullptr;
     LedPage *m_led = nullptr;
     GuidePage *m_guide = nullptr;
-    bool m_digitListsPlaced = false;
 };

@@ -1,7 +1,7 @@
 #include "shell/tipdialog.h"
 
-#include "shell/widgets/svgpicture.h"
-#include "shell/widgets/twips.h"
+#include "widgets/svgpicture.h"
+#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

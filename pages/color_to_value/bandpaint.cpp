@@ -4,9 +4,9 @@ namespace colortovalue {
 
 namespace {
 
-std::span<const QStringView> offeredTolerances(BandCount bands)
+std::span<const QStringView> offeredTolerances(colorcode::BandCount bands)
 {
-    if (bands == BandCount::Five)
+    if (bands == colorcode::BandCount::Five)
         return colorcode::kFiveBandTolerances;
     return colorcode::kFourBandTolerances;
 }
@@ -18,15 +18,15 @@ DigitBand digitBand(QStringView itemText, int entries)
     const std::optional<int> digit = colorcode::digitOfItemText(itemText, entries);
     if (!digit)
         return {std::nullopt, colorcode::kBlack};
-    return {digit, colorcode::kBandColors[std::size_t(*digit)].selectorColor};
+    return {digit, colorcode::digitColor(*digit, colorcode::Palette::Selector)};
 }
 
-const colorcode::ToleranceEntry *toleranceBand(QStringView text, BandCount bands)
+const colorcode::ToleranceEntry *toleranceBand(QStringView text, colorcode::BandCount bands)
 {
     return colorcode::toleranceOf(text, offeredTolerances(bands));
 }
 
-QStringList toleranceList(BandCount bands)
+QStringList toleranceList(colorcode::BandCount bands)
 {
     QStringList list;
     for (QStringView text : offeredTolerances(bands))

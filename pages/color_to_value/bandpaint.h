@@ -5,7 +5,6 @@
 // page paints with the selector palette.
 
 #include "colorcode/colortables.h"
-#include "pages/color_to_value/readout.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,10 +26,10 @@ DigitBand digitBand(QStringView itemText, int entries);
 
 // The tolerance entry a text stands for on a resistor of the given band
 // count; nullptr for any text the mode does not offer, which changes nothing.
-const colorcode::ToleranceEntry *toleranceBand(QStringView text, BandCount bands);
+const colorcode::ToleranceEntry *toleranceBand(QStringView text, colorcode::BandCount bands);
 
 // The tolerance list of a mode, in list order; its first entry is the
 // starting choice.
-QStringList toleranceList(BandCount bands);
+QStringList toleranceList(colorcode::BandCount bands);
 
 } // namespace colortovalue

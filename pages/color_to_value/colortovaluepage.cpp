@@ -2,10 +2,12 @@
 
 #include "colorcode/colortables.h"
 #include "pages/color_to_value/bandpaint.h"
-#include "shell/widgets/bandshape.h"
-#include "shell/widgets/leaderline.h"
-#include "shell/widgets/svgpicture.h"
-#include "shell/widgets/twips.h"
+#include "pages/color_to_value/readout.h"
+#include "widgets/bandshape.h"
+#include "widgets/leaderline.h"
+#include "widgets/fonts.h"
+#include "widgets/svgpicture.h"
+#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,9 +16,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
-using colortovalue::BandCount;
+using colorcode::BandCount;
 
 namespace {
 
@@ -29,14 +32,20 @@ constexpr QStringView kMultiplier = colorcode::kMultiplierRole;
 constexpr QStringView kTolerance = colorcode::kToleranceRole;
 
 // Page layout in pixels. The resistor drawing is placed so that the leader
-// lines drop onto the middle of their lists: the digit lists are put at
-// y 166 by the main window, and the drops end at the drawing's bottom edge.
+// lines drop onto the middle of their lists, and the drops end at the
+// drawing's bottom edge.
 constexpr QRect kPictureRect{47, 25, 400, 141};
-constexpr int kListTop = 166;
 constexpr int kListWidth = 60;
-constexpr int kFirstListLeft = 31;   // the main window's places for the digit
-constexpr int kSecondListLeft = 115; // lists, relative to the page
-constexpr int kThirdListLeft = 199;
+
+// The three digit lists have their places relative to the tab control, as
+// the window design gives them; the page itself starts about this far
+// inside it, and the lists are placed again by the real offset once the tab
+// control has been laid out (placeDigitLists).
+constexpr QPoint kPageOriginInTabs{2, 21};
+constexpr QPoint kDigitListPlaces[] = {{33, 187}, {117, 187}, {201, 187}};
+constexpr int kDigitEntries = int(colorcode::kBandColors.size());
+constexpr int kListTop = kDigitListPlaces[0].y() - kPageOriginInTabs.y();
+
 // The multiplier and tolerance lists sit centred under their drops, at
 // x 4020 and 5400 twips inside the drawing.
 constexpr int kMultiplierListLeft = kPictureRect.x() + 268 - kListWidth / 2;
@@ -51,7 +60,7 @@ constexpr QRect kModeFrameRect{8, 212, 104, 80};
 constexpr QRect kOption1Rect{12, 22, 88, 22};
 constexpr QRect kOption2Rect{12, 48, 88, 22};
 constexpr QRect kReadoutFrameRect{120, 212, 236, 80};
-constexpr QRect kResistanceRect{10, 26, 140, 40}; // 16-point bold, set at start-up
+constexpr QRect kResistanceRect{10, 26, 140, 40}; // 16-point bold
 constexpr QRect kToleranceRect{156, 32, 70, 30};  // 12-point bold
 constexpr QRect kResultButtonRect{364, 218, 106, 30};
 constexpr QRect kClearButtonRect{364, 256, 106, 30};
@@ -74,14 +83,14 @@ public:
 };
 
 QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &entries,
-                    QStringView caption, const QRect &place)
+                    QStringView caption, QPoint place, int width = kListWidth)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
     list->setItemDelegate(new ListRowDelegate(list));
     list->addItems(entries);
     list->setAccessibleName(caption.toString());
-    list->setGeometry(place.x(), place.y(), place.width(), list->sizeHint().height());
+    list->setGeometry(place.x(), place.y(), width, list->sizeHint().height());
     return list;
 }
 
@@ -106,8 +115,8 @@ ui::BandShape *makeBand(QWidget *picture, const QString &name, const QRect &plac
 
 QLineEdit *makeHolder(QWidget *picture, const QString &name, int slot)
 {
-    // Never shown (the main window hides them at start-up); they keep the
-    // digits the result button reads.
+    // Never shown (hidden when the page takes its starting state); they keep
+    // the digits the result button reads.
     auto *holder = new QLineEdit(u"0"_s, picture);
     holder->setObjectName(name);
     holder->setGeometry(4 + slot * 24, 4, 22, 20);
@@ -161,16 +170,16 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
     Text34 = makeHolder(Picture5, u"Text34"_s, 3);
 
     const QStringList digits = colorcode::digitItemTexts();
-    Combo7 =
-        makeList(this, u"Combo7"_s, digits, kFirstDigit, {kFirstListLeft, kListTop, kListWidth, 0});
-    Combo8 = makeList(this, u"Combo8"_s, digits, kSecondDigit,
-                      {kSecondListLeft, kListTop, kListWidth, 0});
-    Combo9 =
-        makeList(this, u"Combo9"_s, digits, kThirdDigit, {kThirdListLeft, kListTop, kListWidth, 0});
+    const QPoint firstPlace = kDigitListPlaces[0] - kPageOriginInTabs;
+    const QPoint secondPlace = kDigitListPlaces[1] - kPageOriginInTabs;
+    const QPoint thirdPlace = kDigitListPlaces[2] - kPageOriginInTabs;
+    Combo7 = makeList(this, u"Combo7"_s, digits, kFirstDigit, firstPlace);
+    Combo8 = makeList(this, u"Combo8"_s, digits, kSecondDigit, secondPlace);
+    Combo9 = makeList(this, u"Combo9"_s, digits, kThirdDigit, thirdPlace);
     Combo10 = makeList(this, u"Combo10"_s, colorcode::digitItemTexts(colorcode::kMultiplierEntries),
-                       kMultiplier, {kMultiplierListLeft, kListTop, kListWidth, 0});
+                       kMultiplier, {kMultiplierListLeft, kListTop});
     Combo11 = makeList(this, u"Combo11"_s, colortovalue::toleranceList(BandCount::Four), kTolerance,
-                       {kToleranceListLeft, kListTop, kToleranceListWidth, 0});
+                       {kToleranceListLeft, kListTop}, kToleranceListWidth);
     Label16 = makeCaption(this, u"Label16"_s, kFirstDigit, Combo7);
     Label17 = makeCaption(this, u"Label17"_s, kSecondDigit, Combo8);
     Label18 = makeCaption(this, u"Label18"_s, kThirdDigit, Combo9);
@@ -224,7 +233,6 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
     Combo9->hide();
     Label18->hide();
     Shape16->hide();
-    Text33->hide();
     setLinesShown(BandCount::Four);
     for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17})
         describe(band);
@@ -241,6 +249,31 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
     // for the option that is already selected; the switch copes with that.
     connect(Option1, &QRadioButton::clicked, this, &ColorToValuePage::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &ColorToValuePage::Option2_Click);
+}
+
+void ColorToValuePage::takeStartingState()
+{
+    // The digit lists open tall enough for all ten colours.
+    for (QComboBox *list : {Combo7, Combo8, Combo9})
+        list->setMaxVisibleItems(kDigitEntries);
+    ui::setPointFont(Text17, 16, true);
+    ui::setPointFont(Text18, 12, true);
+    // The digit holders are the page's memory, never shown.
+    for (QLineEdit *holder : {Text19, Text20, Text33, Text34})
+        holder->hide();
+}
+
+void ColorToValuePage::placeDigitLists()
+{
+    const QWidget *tabs = parentWidget();
+    while (tabs && !qobject_cast<const QTabWidget *>(tabs))
+        tabs = tabs->parentWidget();
+    if (!tabs)
+        return;
+    const QPoint pageOrigin = mapTo(tabs, QPoint(0, 0));
+    QComboBox *const lists[] = {Combo7, Combo8, Combo9};
+    for (std::size_t i = 0; i < std::size(lists); ++i)
+        lists[i]->move(kDigitListPlaces[i] - pageOrigin);
 }
 
 std::optional<BandCount> ColorToValuePage::bandCount() const
@@ -281,17 +314,17 @@ void ColorToValuePage::paintDigit(QComboBox *list, int entries, QLineEdit *holde
 
 void ColorToValuePage::Combo7_Click()
 {
-    paintDigit(Combo7, int(colorcode::kBandColors.size()), Text19, Shape9, true);
+    paintDigit(Combo7, kDigitEntries, Text19, Shape9, true);
 }
 
 void ColorToValuePage::Combo8_Click()
 {
-    paintDigit(Combo8, int(colorcode::kBandColors.size()), Text20, Shape14, true);
+    paintDigit(Combo8, kDigitEntries, Text20, Shape14, true);
 }
 
 void ColorToValuePage::Combo9_Click()
 {
-    paintDigit(Combo9, int(colorcode::kBandColors.size()), Text33, Shape15, true);
+    paintDigit(Combo9, kDigitEntries, Text33, Shape15, true);
 }
 
 void ColorToValuePage::Combo10_Click()
@@ -368,36 +401,34 @@ void ColorToValuePage::setLinesShown(BandCount bands)
     Line19->setVisible(five);
 }
 
+void ColorToValuePage::setBandCount(BandCount bands)
+{
+    const bool five = bands == BandCount::Five;
+    fillToleranceList(bands);
+    Shape17->setFilled(true);
+    Shape17->setFillColor(five ? kBrown : kGold);
+    describe(Shape17);
+    Combo9->setVisible(five);
+    Label18->setVisible(five);
+    Shape16->setVisible(five);
+    setLinesShown(bands);
+    // The third band shows the third digit again, or the multiplier moves
+    // back onto it; the third digit's choice stays in its hidden list and
+    // holder for the next 5-band switch. The multiplier lands on the band
+    // after the last digit band.
+    if (five)
+        paintDigit(Combo9, kDigitEntries, Text33, Shape15, false);
+    paintDigit(Combo10, colorcode::kMultiplierEntries, Text34, five ? Shape16 : Shape15, false);
+}
+
 void ColorToValuePage::Option1_Click()
 {
-    if (!Option1->isChecked())
-        return;
-    fillToleranceList(BandCount::Four);
-    Shape17->setFilled(true);
-    Shape17->setFillColor(kGold);
-    describe(Shape17);
-    Combo9->hide();
-    setLinesShown(BandCount::Four);
-    Shape16->hide();
-    Text33->hide();
-    Label18->hide();
-    // The multiplier moves back onto the third band; the third digit's
-    // choice stays in its hidden list and holder for the next 5-band switch.
-    paintDigit(Combo10, colorcode::kMultiplierEntries, Text34, Shape15, false);
+    if (Option1->isChecked())
+        setBandCount(BandCount::Four);
 }
 
 void ColorToValuePage::Option2_Click()
 {
-    if (!Option2->isChecked())
-        return;
-    fillToleranceList(BandCount::Five);
-    Shape17->setFilled(true);
-    Shape17->setFillColor(kBrown);
-    describe(Shape17);
-    Combo9->show();
-    setLinesShown(BandCount::Five);
-    Shape16->show();
-    Label18->show();
-    paintDigit(Combo9, int(colorcode::kBandColors.size()), Text33, Shape15, false);
-    paintDigit(Combo10, colorcode::kMultiplierEntries, Text34, Shape16, false);
+    if (Option2->isChecked())
+        setBandCount(BandCount::Five);
 }

@@ -9,9 +9,11 @@
 // colortovalue::resistanceReadout. The option buttons reshape the drawing and
 // swap the tolerance list between the two band counts.
 
-#include "pages/color_to_value/readout.h"
+#include "colorcode/colortables.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -31,6 +33,10 @@ class ColorToValuePage : public QWidget {
 
 public:
     explicit ColorToValuePage(QWidget *parent = nullptr);
+
+    // The state the window opens with: the digit lists open tall enough for
+    // every colour, the readout fonts, the digit holders hidden.
+    void takeStartingState();
 
     QComboBox *Combo7 = nullptr;  // first digit
     QComboBox *Combo8 = nullptr;  // second digit
@@ -94,11 +100,16 @@ public:
     void Option1_Click();
     void Option2_Click();
 
+    // The digit lists at their places relative to the tab control that
+    // holds the page, which are known once it has been laid out.
+    void placeDigitLists();
+
 private:
-    std::optional<colortovalue::BandCount> bandCount() const;
+    void setBandCount(colorcode::BandCount bands);
+    std::optional<colorcode::BandCount> bandCount() const;
     void paintDigit(QComboBox *list, int entries, QLineEdit *holder, ui::BandShape *band,
                     bool fill);
     void describe(ui::BandShape *band);
-    void fillToleranceList(colortovalue::BandCount bands);
-    void setLinesShown(colortovalue::BandCount bands);
+    void fillToleranceList(colorcode::BandCount bands);
+    void setLinesShown(colorcode::BandCount bands);
 };

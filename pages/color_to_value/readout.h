@@ -4,6 +4,9 @@
 // page's hidden holders and the multiplier exponent become a text such as
 // "4.7KΩ".
 
+#include "colorcode/colortables.h"
+#include "colorcode/resistance.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -11,17 +14,19 @@
 
 namespace colortovalue {
 
-// How many bands the resistor on the page has: two digits (4-band) or three
-// (5-band), then the multiplier and the tolerance.
-enum class BandCount { Four, Five };
+// The value the holder texts stand for: one digit each (`third` only on a
+// 5-band resistor; leading zeros vanish, so 0, 4, 7 reads 47) and the
+// multiplier exponent. nullopt when a holder does not hold a single digit;
+// the lists on the page cannot produce that.
+std::optional<colorcode::Resistance> heldResistance(colorcode::BandCount bands, QStringView first,
+                                                    QStringView second, QStringView third,
+                                                    QStringView exponent);
 
-// The readout of the holder texts: the digit texts are joined in band order
-// (`third` only on a 5-band resistor; leading zeros vanish, so 0, 4, 7 reads
-// 47), multiplied by ten to the `exponent`, and shown with the unit that its
-// number of characters picks: "4.7KΩ", "470Ω", "999MΩ", "0Ω". nullopt when a
-// holder does not hold a number or the value is too long for any unit; the
-// lists on the page cannot produce either.
-std::optional<QString> resistanceReadout(BandCount bands, QStringView first, QStringView second,
-                                         QStringView third, QStringView exponent);
+// The readout of the holder texts, with the unit that the value's number of
+// digits picks: "4.7KΩ", "470Ω", "999MΩ", "0Ω". nullopt when a holder does
+// not hold a digit or the value is too long for megaohms.
+std::optional<QString> resistanceReadout(colorcode::BandCount bands, QStringView first,
+                                         QStringView second, QStringView third,
+                                         QStringView exponent);
 
 } // namespace colortovalue

@@ -1,8 +1,8 @@
 #include "pages/guide/guidepage.h"
 
 #include "pages/guide/guidetexts.h"
-#include "shell/widgets/svgpicture.h"
-#include "shell/widgets/twips.h"
+#include "widgets/svgpicture.h"
+#include "widgets/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -115,14 +115,14 @@ void GuidePage::Option3_Click()
 {
     if (!Option3->isChecked())
         return;
-    showView(guide::guideView(guide::BandCount::Four));
+    showView(guide::guideView(colorcode::BandCount::Four));
 }
 
 void GuidePage::Option4_Click()
 {
     if (!Option4->isChecked())
         return;
-    showView(guide::guideView(guide::BandCount::Five));
+    showView(guide::guideView(colorcode::BandCount::Five));
 }
 
 void GuidePage::showView(const guide::GuideView &view)

@@ -4,11 +4,11 @@ using namespace Qt::StringLiterals;
 
 namespace guide {
 
-GuideView guideView(BandCount bands)
+GuideView guideView(colorcode::BandCount bands)
 {
     // Red, violet, red, gold reads 2, 7, × 10², ±5 %; red, violet, red,
     // orange, brown reads 2, 7, 2, × 10³, ±1 %.
-    if (bands == BandCount::Four)
+    if (bands == colorcode::BandCount::Four)
         return {true,
                 false,
                 u"을 읽어 숫자로 환산한다."_s,
@@ -31,7 +31,7 @@ GuideView guideView(BandCount bands)
 
 GuideView designView()
 {
-    GuideView view = guideView(BandCount::Four);
+    GuideView view = guideView(colorcode::BandCount::Four);
     view.label27 = u"(예: 적색은 10²)"_s;
     view.label25 = u"예) 적-자-적-금  2,700\u2126 ->2.7K\u2126"_s;
     return view;

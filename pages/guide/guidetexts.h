@@ -5,11 +5,11 @@
 // captions are part of the drawing (resources/guide_drawing.svg), placed so
 // that every line reads as one sentence with either set of captions.
 
+#include "colorcode/colortables.h"
+
 #include <QString>
 
 namespace guide {
-
-enum class BandCount { Four, Five };
 
 struct GuideView {
     bool fourBandPictureShown; // Picture4
@@ -24,7 +24,7 @@ struct GuideView {
 };
 
 // What the option button's handler writes for `bands`.
-GuideView guideView(BandCount bands);
+GuideView guideView(colorcode::BandCount bands);
 
 // What the page shows before any handler has run: the 4-band picture with
 // the captions of the window design, two of which differ slightly from what

@@ -1,6 +1,7 @@
 #include "pages/led/ledadvice.h"
 
 #include "colorcode/colortables.h"
+#include "colorcode/resistance.h"
 #include "colorcode/numbertext.h"
 #include "pages/led/significant.h"
 
@@ -39,45 +40,11 @@ constexpr double kRatingMargin = 2;
 constexpr std::array<int, 24> kE24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
                                    33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
 
-constexpr std::array<QStringView, 4> kUnits{kOhm, kKiloOhm, kMegaOhm, kGigaOhm};
-
-// numberText leaves room for the unit, so appending it does not reallocate.
-QString withUnit(QString number, QStringView unit)
-{
-    number.append(unit);
-    return number;
-}
-
 // mantissa × 10^exponent ohms (mantissa 10 to 99, exponent from -1) as the
-// page writes a value: the unit by its count of digits, the number with no
-// trailing zeros, 4.7Ω, 330Ω, 1.5KΩ, 100GΩ. The number is two digits and
-// zeros, so it is written straight from the integers, as numberText would
-// write it, in one allocation.
+// page writes a value: 4.7Ω, 330Ω, 1.5KΩ, 100GΩ.
 QString valueText(int mantissa, int exponent)
 {
-    const int digits = exponent + 2; // of the whole part
-    const int unit = qBound(0, (digits - 1) / 3, int(kUnits.size()) - 1);
-    const int shift = exponent - 3 * unit; // -1 or more
-    const QStringView unitText = kUnits[std::size_t(unit)];
-
-    // Ohms below 2^64 have an exponent of 17 at most, so in gigaohms at most
-    // eight zeros follow the two digits.
-    std::array<char16_t, 16> text{};
-    std::size_t n = 0;
-    text[n++] = char16_t(u'0' + mantissa / 10);
-    if (shift < 0) {
-        if (mantissa % 10 != 0) { // 4.7, but 1 rather than 1.0
-            text[n++] = u'.';
-            text[n++] = char16_t(u'0' + mantissa % 10);
-        }
-    } else {
-        text[n++] = char16_t(u'0' + mantissa % 10);
-        for (int i = 0; i < shift && n < text.size() - unitText.size(); ++i)
-            text[n++] = u'0';
-    }
-    for (const QChar c : unitText)
-        text[n++] = c.unicode();
-    return QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(n));
+    return Resistance{mantissa, 2, exponent}.text(kUnits);
 }
 
 } // namespace
@@ -118,17 +85,16 @@ std::optional<Advice> adviseLed(double drop, std::uint64_t ohms)
         return std::nullopt;
     const double r = double(ohms);
     Advice out;
-    out.current = withUnit(numberText(roundToSignificant(drop / r * 1000, kShownDigits)), u"mA");
+    out.current = withUnit(roundToSignificant(drop / r * 1000, kShownDigits), u"mA");
 
     const double watts = roundToSignificant(drop * drop / r, kExactDigits);
     const double shownWatts = roundToSignificant(watts, kShownDigits);
     out.power = shownWatts < 1
-                    ? withUnit(numberText(roundToSignificant(watts * 1000, kShownDigits)), u"mW")
-                    : withUnit(numberText(shownWatts), u"W");
+                    ? withUnit(roundToSignificant(watts * 1000, kShownDigits), u"mW")
+                    : withUnit(shownWatts, u"W");
     for (const Rating &rating : kRatings) {
         if (kRatingMargin * watts <= rating.watts) {
-            // The table's literals live as long as the program: no copy needed.
-            out.rating = QString::fromRawData(rating.text.data(), rating.text.size());
+            out.rating = rating.text.toString();
             break;
         }
     }

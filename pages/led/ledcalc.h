@@ -6,6 +6,7 @@
 // digits of its four bands.
 
 #include "colorcode/colortables.h"
+#include "colorcode/resistance.h"
 #include "pages/led/ledadvice.h"
 
 #include <QString>
@@ -46,10 +47,9 @@ struct Calculation {
     // The value has no 4-band colour code (100 GΩ or more): the page shows
     // the refusal message, and the value box ends at "0".
     bool refused = false;
-    // Digits of the three value bands, 0 after a refusal (black bands).
-    int first = 0;
-    int second = 0;
-    int exponent = 0;
+    // The shown value, whose two digits and multiplier the three value bands
+    // paint; 0 after a refusal (black bands).
+    colorcode::Resistance value;
     // The tolerance band; nullptr when the tolerance text is none of the list's.
     const colorcode::ToleranceEntry *tolerance = nullptr;
     // Current, power and values to buy for a value that is shown with its

@@ -2,8 +2,9 @@
 
 #include "colorcode/colortables.h"
 #include "pages/led/ledcalc.h"
-#include "shell/widgets/bandshape.h"
-#include "shell/widgets/svgpicture.h"
+#include "widgets/bandshape.h"
+#include "widgets/fonts.h"
+#include "widgets/svgpicture.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -54,10 +55,10 @@ constexpr QRect kBand3Rect{218, 24, 7, 20};
 constexpr QRect kBand4Rect{250, 20, 8, 28};
 
 constexpr QRect kResultFrameRect{6, 140, 186, 64};
-constexpr QRect kResultRect{8, 22, 102, 34}; // 16-point bold, set at start-up
+constexpr QRect kResultRect{8, 22, 102, 34}; // 16-point bold
 constexpr QRect kToleranceListRect{116, 27, 62, 24};
 constexpr QRect kRangeFrameRect{198, 140, 265, 64};
-constexpr QRect kLowRect{8, 26, 92, 28}; // 12-point, set at start-up
+constexpr QRect kLowRect{8, 26, 92, 28}; // 12-point
 constexpr QRect kLowCaptionRect{103, 26, 28, 28};
 constexpr QRect kHighRect{134, 26, 92, 28};
 constexpr QRect kHighCaptionRect{229, 26, 30, 28};
@@ -96,7 +97,6 @@ QLineEdit *makeResultBox(QWidget *parent, const char16_t *name, const QRect &pla
     QLineEdit *box = makeBox(parent, name, place, accessibleName);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
-    box->setText(u"0"_s);
     return box;
 }
 
@@ -129,7 +129,7 @@ void paintBand(ui::BandShape *band, QStringView role, ColorCode colour)
 
 void paintDigitBand(ui::BandShape *band, QStringView role, int digit)
 {
-    paintBand(band, role, kBandColors[std::size_t(digit)].encoderColor);
+    paintBand(band, role, digitColor(digit, Palette::Encoder));
 }
 
 // Only the fill goes: the band keeps its colours and outline settings.
@@ -198,10 +198,6 @@ LedPage::LedPage(QWidget *parent) : QWidget(parent)
     Label6->setBuddy(Text26);
     Label7->setBuddy(Text30);
     Label8->setBuddy(Text31);
-    // Placeholders until the main window's start-up gives the starting texts.
-    Text26->setText(u"5"_s);
-    Text30->setText(u"2"_s);
-    Text31->setText(u"20"_s);
 
     Shape10 = makeBand(Picture3, u"Shape10", kBand1Rect, kFirstDigit);
     Shape11 = makeBand(Picture3, u"Shape11", kBand2Rect, kSecondDigit);
@@ -361,9 +357,9 @@ void LedPage::Command5_Click()
         Text32->setText(u"0"_s);
     }
 
-    paintDigitBand(Shape10, kFirstDigit, result.first);
-    paintDigitBand(Shape11, kSecondDigit, result.second);
-    paintDigitBand(Shape12, kMultiplier, result.exponent);
+    paintDigitBand(Shape10, kFirstDigit, result.value.digit(0));
+    paintDigitBand(Shape11, kSecondDigit, result.value.digit(1));
+    paintDigitBand(Shape12, kMultiplier, result.value.exponent);
     if (result.tolerance && result.tolerance->filled) {
         paintBand(Shape13, kTolerance, result.tolerance->encoderColor);
     } else {
@@ -373,8 +369,17 @@ void LedPage::Command5_Click()
     }
 }
 
-void LedPage::Command4_Click()
+void LedPage::takeStartingState()
 {
+    reset();
+    ui::setPointFont(Text32, 16, true);
+    ui::setPointFont(Text41, 12, false);
+    ui::setPointFont(Text42, 12, false);
+}
+
+void LedPage::reset()
+{
+    // Empty but for the usual LED current.
     Text26->setText(QString());
     Text30->setText(QString());
     Text31->setText(u"20"_s);
@@ -386,5 +391,10 @@ void LedPage::Command4_Click()
     clearBand(Shape12, kMultiplier);
     clearBand(Shape13, kTolerance);
     showAdvice(std::nullopt);
+}
+
+void LedPage::Command4_Click()
+{
+    reset();
     Text26->setFocus();
 }

@@ -28,6 +28,10 @@ class LedPage : public QWidget {
 public:
     explicit LedPage(QWidget *parent = nullptr);
 
+    // The state the window opens with: what the reset button leaves, and the
+    // larger faces of the results.
+    void takeStartingState();
+
     ui::SvgPicture *Picture3 = nullptr; // circuit drawing; holds every control but Label12
     QLabel *Label6 = nullptr;           // "공급전압"
     QLineEdit *Text26 = nullptr;        // supply voltage, volts
@@ -69,6 +73,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void reset();
     void showAdvice(const std::optional<led::Advice> &advice);
     void showMessage(const QString &text, const QString &title, QMessageBox::Icon icon);
 };

@@ -8,18 +8,6 @@ namespace valuetocolor {
 
 namespace {
 
-// Where the multiplier exponent starts for each unit: a digit pair "47" is
-// 47 ohms, 47 kilo-ohms (47 x 10^3) or 47 mega-ohms (47 x 10^6).
-struct Unit {
-    QStringView text;
-    int exponent;
-};
-constexpr Unit kUnits[] = {
-    {colorcode::kOhm, 0},
-    {colorcode::kKiloOhm, 3},
-    {colorcode::kMegaOhm, 6},
-};
-
 constexpr uint kPoint = U'.';
 
 // Only the ASCII digits: an Arabic-Indic or full-width digit is as foreign
@@ -34,20 +22,18 @@ int digitOf(uint c)
     return int(c - U'0');
 }
 
-// A working value as the decoding leaves it: a digit, or unset.
-using Digit = std::optional<int>;
-
-ValueBand band(Digit d)
+ValueBand band(std::optional<int> d)
 {
     // An unset digit reads as empty but paints as 0 does.
-    return {d ? QString::number(*d) : QString(), colorcode::kBandColors[d.value_or(0)].encoderColor};
+    return {d ? QString::number(*d) : QString(),
+            colorcode::digitColor(d.value_or(0), colorcode::Palette::Encoder)};
 }
 
-struct Decoded {
-    Digit first;
-    Digit second;
-    Digit exponent;
-};
+// Two digit bands and the multiplier, as the entry's characters give them.
+colorcode::Resistance decoded(int first, int second, int exponent)
+{
+    return {first * 10 + second, 2, exponent};
+}
 
 // The entry's characters must be digits wherever the rules below read a
 // digit or compare a character with zero. The one "." they know of stands
@@ -65,19 +51,20 @@ bool onlyDigitsWhereRead(const QList<uint> &c)
     return true;
 }
 
-std::variant<Decoded, Refusal> decode(const QList<uint> &c, const Unit &unit)
+std::variant<colorcode::Resistance, Refusal> decode(const QList<uint> &c,
+                                                    const colorcode::Unit &unit)
 {
-    const bool ohms = unit.exponent == 0;
+    const bool ohms = unit.power == 0;
     switch (c.size()) {
     case 1:
         // A single ohm digit is the second band behind a black first one, so
         // "5" reads 05; with a larger unit the digit moves up a band: 1 kilo-ohm
         // is 10 x 10^2.
         if (ohms)
-            return Decoded{0, digitOf(c[0]), 0};
-        return Decoded{digitOf(c[0]), 0, unit.exponent - 1};
+            return decoded(0, digitOf(c[0]), 0);
+        return decoded(digitOf(c[0]), 0, unit.power - 1);
     case 2:
-        return Decoded{digitOf(c[0]), digitOf(c[1]), unit.exponent};
+        return decoded(digitOf(c[0]), digitOf(c[1]), unit.power);
     default:
         break;
     }
@@ -90,15 +77,15 @@ std::variant<Decoded, Refusal> decode(const QList<uint> &c, const Unit &unit)
             return Refusal::NoFourBandCode;
         if (c[1] == kPoint)
             return Refusal::SilentlyCleared;
-        return Decoded{digitOf(c[0]), digitOf(c[1]), 1};
+        return decoded(digitOf(c[0]), digitOf(c[1]), 1);
     }
     // Kilo- and mega-ohms test the point first: "4.7" is two digits one
     // exponent below the unit's.
     if (c[1] == kPoint)
-        return Decoded{digitOf(c[0]), digitOf(c[2]), unit.exponent - 1};
+        return decoded(digitOf(c[0]), digitOf(c[2]), unit.power - 1);
     if (c[2] > U'0')
         return Refusal::NoFourBandCode;
-    return Decoded{digitOf(c[0]), digitOf(c[1]), unit.exponent + 1};
+    return decoded(digitOf(c[0]), digitOf(c[1]), unit.power + 1);
 }
 
 } // namespace
@@ -111,27 +98,30 @@ std::variant<FourBands, Refusal> encodeValue(QStringView entry, QStringView unit
     if (c.size() >= 4)
         return Refusal::TooManyCharacters;
 
-    Decoded decoded;
-    const Unit *matched = nullptr;
-    for (const Unit &u : kUnits) {
-        if (unit == u.text) {
-            matched = &u;
-            break;
-        }
-    }
-    // An empty entry, or a unit that is none of the three, leaves every value
-    // unset: the value bands paint black and the readouts go empty.
+    // An empty entry, or a unit that is none of the list's, leaves every
+    // value unset: the value bands paint black and the readouts go empty.
+    std::optional<colorcode::Resistance> value;
+    const colorcode::Unit *matched = colorcode::unitOf(unit, colorcode::kListUnits);
     if (matched && !c.isEmpty()) {
         if (!onlyDigitsWhereRead(c))
             return Refusal::NotADigit;
-        const std::variant<Decoded, Refusal> d = decode(c, *matched);
+        const std::variant<colorcode::Resistance, Refusal> d = decode(c, *matched);
         if (const Refusal *refusal = std::get_if<Refusal>(&d))
             return *refusal;
-        decoded = std::get<Decoded>(d);
+        value = std::get<colorcode::Resistance>(d);
     }
 
-    FourBands bands{band(decoded.first), band(decoded.second), band(decoded.exponent),
-                    ToleranceFill::Unchanged, colorcode::kBlack,
+    const auto digit = [&value](int index) -> std::optional<int> {
+        if (!value)
+            return std::nullopt;
+        return value->digit(index);
+    };
+    FourBands bands{value,
+                    band(digit(0)),
+                    band(digit(1)),
+                    band(value ? std::optional<int>(value->exponent) : std::nullopt),
+                    ToleranceFill::Unchanged,
+                    colorcode::kBlack,
                     QString().append(entry).append(unit).append(tolerance)};
     if (const colorcode::ToleranceEntry *t =
             colorcode::toleranceOf(tolerance, colorcode::kEncoderTolerances)) {

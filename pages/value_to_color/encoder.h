@@ -8,6 +8,7 @@
 // refused. Colours are the encoder palette.
 
 #include "colorcode/colortables.h"
+#include "colorcode/resistance.h"
 
 #include <QString>
 #include <QStringView>
@@ -40,6 +41,8 @@ enum class ToleranceFill {
 };
 
 struct FourBands {
+    // The value the bands spell; unset when the entry was not decoded.
+    std::optional<colorcode::Resistance> value;
     ValueBand first;
     ValueBand second;
     ValueBand multiplier;

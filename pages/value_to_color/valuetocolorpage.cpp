@@ -2,9 +2,10 @@
 
 #include "colorcode/colortables.h"
 #include "pages/value_to_color/encoder.h"
-#include "shell/widgets/bandshape.h"
-#include "shell/widgets/svgpicture.h"
-#include "shell/widgets/twips.h"
+#include "widgets/bandshape.h"
+#include "widgets/fonts.h"
+#include "widgets/svgpicture.h"
+#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -36,13 +37,13 @@ constexpr QStringView kToleranceCaption = u"허용오차";
 constexpr QRect kHintRect{8, 4, 461, 18};
 constexpr QRect kInputFrameRect{8, 24, 331, 82};
 constexpr QRect kEntryCaptionRect{12, 20, 124, 16};
-constexpr QRect kEntryRect{12, 38, 124, 34}; // 16-point bold, set at start-up
-constexpr QRect kUnitRect{142, 39, 70, 32};  // 12-point, set at start-up
+constexpr QRect kEntryRect{12, 38, 124, 34}; // 16-point bold
+constexpr QRect kUnitRect{142, 39, 70, 32};  // 12-point
 constexpr QRect kToleranceCaptionRect{226, 20, 92, 16};
 constexpr QRect kToleranceBoxRect{226, 42, 92, 26};
 constexpr QRect kPictureRect{8, 112, 331, 124};
 constexpr QRect kReadoutRects[] = {{8, 244, 32, 26}, {44, 244, 32, 26}, {80, 244, 32, 26}};
-constexpr QRect kResultRect{120, 240, 219, 34}; // 16-point bold, set at start-up
+constexpr QRect kResultRect{120, 240, 219, 34}; // 16-point bold
 constexpr QRect kNoteRect{8, 276, 331, 18};
 constexpr QRect kResultButtonRect{347, 194, 121, 32};
 constexpr QRect kClearButtonRect{347, 232, 121, 32};
@@ -225,6 +226,13 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
     for (const auto &[button, handler] : handlers)
         connect(button, &QPushButton::clicked, this, handler);
     Text25->installEventFilter(this);
+}
+
+void ValueToColorPage::takeStartingState()
+{
+    ui::setPointFont(Text25, 16, true);
+    ui::setPointFont(Label3, 16, true);
+    ui::setPointFont(Combo1, 12, false);
 }
 
 bool ValueToColorPage::eventFilter(QObject *watched, QEvent *event)

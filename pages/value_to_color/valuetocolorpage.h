@@ -28,6 +28,10 @@ class ValueToColorPage : public QWidget {
 public:
     explicit ValueToColorPage(QWidget *parent = nullptr);
 
+    // The state the window opens with: the larger faces of the entry, the
+    // unit list and the result.
+    void takeStartingState();
+
     QLabel *Label4 = nullptr;  // usage hint
     QGroupBox *Frame5 = nullptr; // "입력정보": entry, unit and tolerance
     QLabel *Label1 = nullptr;    // "저항값", caption of the entry

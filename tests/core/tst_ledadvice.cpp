@@ -19,6 +19,7 @@ private slots:
     void e24_data();
     void e24();
     void nothingForZeroOhms();
+    void e24NeighboursEnd();
     void noAdviceWithoutShownValue_data();
     void noAdviceWithoutShownValue();
 };
@@ -193,6 +194,15 @@ void tst_LedAdvice::nothingForZeroOhms()
     QVERIFY(c);
     QCOMPARE(c->texts->value, u"0\u2126");
     QVERIFY(!c->advice);
+}
+
+void tst_LedAdvice::e24NeighboursEnd()
+{
+    // Found while making the advice rule faster: far beyond any value the
+    // page can show, the search for the next decade overflowed and never
+    // ended. It must answer for every value.
+    for (const std::uint64_t ohms : {std::uint64_t(1800000000000000000ULL), UINT64_MAX})
+        QVERIFY(!led::e24Neighbours(ohms).below.isEmpty());
 }
 
 void tst_LedAdvice::noAdviceWithoutShownValue_data()

@@ -182,9 +182,9 @@ void tst_LedCalc::shown()
         QCOMPARE(c.texts->low, low);
         QCOMPARE(c.texts->high, high);
     }
-    QCOMPARE(c.first, first);
-    QCOMPARE(c.second, second);
-    QCOMPARE(c.exponent, exponent);
+    QCOMPARE(c.value.digit(0), first);
+    QCOMPARE(c.value.digit(1), second);
+    QCOMPARE(c.value.exponent, exponent);
     QVERIFY(c.tolerance);
     QCOMPARE(c.tolerance->text, QStringView(tolerance));
 }
@@ -224,9 +224,9 @@ void tst_LedCalc::refusedValue()
     QCOMPARE(c.texts->low, low);
     QCOMPARE(c.texts->high, high);
     // No band digits: the value bands are painted black.
-    QCOMPARE(c.first, 0);
-    QCOMPARE(c.second, 0);
-    QCOMPARE(c.exponent, 0);
+    QCOMPARE(c.value.digit(0), 0);
+    QCOMPARE(c.value.digit(1), 0);
+    QCOMPARE(c.value.exponent, 0);
     QVERIFY(c.tolerance);
     QCOMPARE(c.tolerance->text, u"±5%");
 }
@@ -284,9 +284,9 @@ void tst_LedCalc::unknownTolerance()
         QVERIFY(!c.texts);
         QVERIFY(!c.tolerance);
         QVERIFY(!c.refused);
-        QCOMPARE(c.first, 1);
-        QCOMPARE(c.second, 5);
-        QCOMPARE(c.exponent, 1);
+        QCOMPARE(c.value.digit(0), 1);
+        QCOMPARE(c.value.digit(1), 5);
+        QCOMPARE(c.value.exponent, 1);
     }
 }
 

@@ -3,7 +3,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using colortovalue::BandCount;
+using colorcode::BandCount;
 using colortovalue::resistanceReadout;
 
 Q_DECLARE_METATYPE(BandCount)

@@ -1,8 +1,8 @@
 #include "uitest.h"
 
 #include "colorcode/colortables.h"
-#include "shell/widgets/bandshape.h"
-#include "shell/widgets/leaderline.h"
+#include "widgets/bandshape.h"
+#include "widgets/leaderline.h"
 
 #include <QGroupBox>
 #include <QLabel>

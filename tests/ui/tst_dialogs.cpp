@@ -3,9 +3,9 @@
 #include "shell/aboutdialog.h"
 #include "shell/tipdialog.h"
 #include "shell/tips.h"
-#include "shell/widgets/leaderline.h"
-#include "shell/widgets/svgpicture.h"
-#include "shell/widgets/twips.h"
+#include "widgets/leaderline.h"
+#include "widgets/svgpicture.h"
+#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "uitest.h"
 
 #include "pages/guide/guidepage.h"
-#include "shell/widgets/svgpicture.h"
+#include "widgets/svgpicture.h"
 
 #include <QGroupBox>
 #include <QLabel>

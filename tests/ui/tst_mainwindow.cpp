@@ -2,7 +2,7 @@
 
 #include "pages/guide/guidepage.h"
 #include "shell/placement.h"
-#include "shell/widgets/twips.h"
+#include "widgets/twips.h"
 
 #include <QClipboard>
 #include <QLineEdit>

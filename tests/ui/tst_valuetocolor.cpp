@@ -1,8 +1,8 @@
 #include "uitest.h"
 
 #include "pages/value_to_color/valuetocolorpage.h"
-#include "shell/widgets/bandshape.h"
-#include "shell/widgets/twips.h"
+#include "widgets/bandshape.h"
+#include "widgets/twips.h"
 
 #include <QCompleter>
 #include <QGroupBox>

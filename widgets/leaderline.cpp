@@ -1,6 +1,6 @@
-#include "shell/widgets/leaderline.h"
+#include "widgets/leaderline.h"
 
-#include "shell/widgets/bandshape.h"
+#include "widgets/bandshape.h"
 
 #include <QPainter>
 

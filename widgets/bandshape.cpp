@@ -1,4 +1,4 @@
-#include "shell/widgets/bandshape.h"
+#include "widgets/bandshape.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "shell/widgets/svgpicture.h"
+#include "widgets/svgpicture.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

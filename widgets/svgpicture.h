@@ -18,7 +18,7 @@ class SvgPicture : public QWidget {
     Q_PROPERTY(QString source READ source WRITE setSource)
 
 public:
-    // source: a resource path such as ":/art/resistor_page0.svg"; geometry in
+    // source: a resource path such as ":/art/page0_resistor.svg"; geometry in
     // pixels of the parent
     SvgPicture(QWidget *parent, QStringView name, QStringView source, const QRect &geometry);
     ~SvgPicture() override;
