@@ -3,8 +3,10 @@
 # there yet. Runs `apt-get update` only when something has to be installed.
 set -euo pipefail
 
+# dpkg-dev and file: CPack reads the executable's library needs with
+# dpkg-shlibdeps for the package's Depends.
 packages=(
-    cmake make g++ pkg-config
+    cmake make g++ pkg-config dpkg-dev file
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
     fonts-nanum
     "$@"
