@@ -52,10 +52,11 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-# The desktop entry and metainfo validate, and the packaged program, unpacked
-# into a scratch root, starts headless and opens its window.
+# lintian passes the package, the desktop entry and metainfo validate, and the
+# packaged program, unpacked into a scratch root, starts headless and opens
+# its window.
 check-install: package
-	@tools/install-deps.sh desktop-file-utils appstream xvfb xauth x11-utils
+	@tools/install-deps.sh lintian desktop-file-utils appstream xvfb xauth x11-utils
 	tools/check-install.sh $(BUILD)
 
 # Start-up, rule and tip-dialog benchmarks (a Release build of its own).

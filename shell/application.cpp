@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
 
 namespace shell {
 
@@ -18,6 +23,20 @@ void setUpApplication(QApplication &app)
     QFont font(QStringLiteral("NanumGothic"), 9);
     font.setStyleHint(QFont::SansSerif);
     app.setFont(font);
+    // Korean whatever the user's locale, as the program's own texts are.
+    installQtTranslations(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+bool installQtTranslations(QApplication &app, const QString &folder)
+{
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Korean, QLocale::SouthKorea), u"qtbase"_s, u"_"_s,
+                          folder)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
 }
 
 } // namespace shell

@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
-# Validates the desktop entry and the metainfo, unpacks the .deb into a
-# scratch root and starts the unpacked program under a virtual X server until
-# its main window is on screen.
+# Runs lintian on the .deb (any error or warning fails), validates the desktop
+# entry and the metainfo, unpacks the .deb into a scratch root and starts the
+# unpacked program under a virtual X server until its main window is on screen.
 set -euo pipefail
 build=${1:-build}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 
 deb=$(ls -t "$build"/pallado_*.deb | head -n 1)
+lintian --fail-on error,warning "$deb"
+echo "lintian passes $deb"
+
 dpkg-deb -x "$deb" "$root"
 echo "unpacked $deb"
+
+version=$(dpkg-deb -f "$deb" Version)
+logged=$(zcat "$root"/usr/share/doc/pallado/changelog.gz | dpkg-parsechangelog -l - -S Version)
+[[ "$logged" == "$version" ]] || { echo "the changelog's top entry is $logged, the package $version"; exit 1; }
 
 desktop-file-validate "$root"/usr/share/applications/org.pallado.Pallado.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/org.pallado.Pallado.metainfo.xml

@@ -3,10 +3,13 @@
 # there yet. Runs `apt-get update` only when something has to be installed.
 set -euo pipefail
 
+# dpkg-dev and file: CPack reads the executable's library needs with
+# dpkg-shlibdeps for the package's Depends. qt6-translations-l10n: Qt's own
+# Korean texts (a message box's buttons), which the program loads at start.
 packages=(
-    cmake make g++ pkg-config
+    cmake make g++ pkg-config dpkg-dev file
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
-    fonts-nanum
+    fonts-nanum qt6-translations-l10n
     "$@"
 )
 
