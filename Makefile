@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test monkey fuzz shots install package check-install bench clean
+.PHONY: all deps configure build run test monkey fuzz shots install package check-install bench format check-format clean
 
 all: build
 
@@ -65,6 +65,16 @@ bench:
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DPALLADO_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 	bench/run.sh build-bench
+
+# Formats every C++ file with .clang-format; check-format (run in CI) fails on
+# any file that is not.
+format:
+	@tools/install-deps.sh clang-format
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format -i
+
+check-format:
+	@tools/install-deps.sh clang-format
+	tools/check-format.sh
 
 clean:
 	rm -rf $(BUILD)

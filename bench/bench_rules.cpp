@@ -38,7 +38,8 @@ void bench_Rules::readout()
 {
     QFETCH(bool, five);
     const auto bands = five ? colorcode::BandCount::Five : colorcode::BandCount::Four;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         auto r = colortovalue::resistanceReadout(bands, u"2", u"7", u"2", u"3");
         Q_UNUSED(r);
     }
@@ -56,7 +57,8 @@ void bench_Rules::encoder()
 {
     QFETCH(QString, entry);
     QFETCH(QString, unit);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         auto r = valuetocolor::encodeValue(entry, unit, u"±5%");
         Q_UNUSED(r);
     }
@@ -76,7 +78,8 @@ void bench_Rules::ledCalculation()
     QFETCH(QString, supply);
     QFETCH(QString, led);
     QFETCH(QString, current);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         auto r = led::calculateLed(supply, led, current, u"±5%");
         Q_UNUSED(r);
     }
@@ -85,7 +88,8 @@ void bench_Rules::ledCalculation()
 // The learner's notes on their own: the larger part of a LED calculation.
 void bench_Rules::ledAdvice()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         auto r = led::adviseLed(6.9, 350);
         Q_UNUSED(r);
     }
@@ -101,7 +105,8 @@ void bench_Rules::numberText_data()
 void bench_Rules::numberText()
 {
     QFETCH(double, value);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QString t = colorcode::numberText(value);
         Q_UNUSED(t);
     }
@@ -109,7 +114,8 @@ void bench_Rules::numberText()
 
 void bench_Rules::parseNumber()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         auto v = colorcode::parseNumber(u" 4.465 ");
         Q_UNUSED(v);
     }

@@ -41,8 +41,9 @@ void bench_Tips::openDialog()
 {
     QFETCH(int, megabytes);
     // Korean tips of about a hundred bytes each, UTF-8, CR LF.
-    const QByteArray line = QStringLiteral("저항의 색띠는 허용오차 띠를 오른쪽에 두고 왼쪽부터 읽습니다. %1\r\n")
-                                .toUtf8();
+    const QByteArray line =
+        QStringLiteral("저항의 색띠는 허용오차 띠를 오른쪽에 두고 왼쪽부터 읽습니다. %1\r\n")
+            .toUtf8();
     QFile file(m_folder.filePath(QStringLiteral("RESISTOR.TXT")));
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     const qint64 target = qint64(megabytes) * 1024 * 1024;
@@ -54,7 +55,8 @@ void bench_Tips::openDialog()
     file.close();
     frmTip::setTipsFolder(m_folder.path());
 
-    QBENCHMARK {
+    QBENCHMARK
+    {
         frmTip dialog(nullptr);
         QVERIFY(dialog.Form_Load());
     }

@@ -31,7 +31,8 @@ protected:
             clock_gettime(CLOCK_MONOTONIC, &now);
             rusage usage{};
             getrusage(RUSAGE_SELF, &usage);
-            std::printf("exposed %lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+            std::printf("exposed %lld %ld\n",
+                        static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
                         usage.ru_maxrss);
             std::fflush(stdout);
             QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,

@@ -17,14 +17,16 @@ int main(int argc, char *argv[])
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Pallado"));
     QMenu *file = window.menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("저항에 관한 상식"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    file->addAction(QStringLiteral("저항에 관한 상식"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     file->addAction(QStringLiteral("E&xit"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
     window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
     auto *client = new QWidget;
     client->setFixedSize(513, 345);
     auto *tabs = new QTabWidget(client);
     tabs->setGeometry(16, 8, 481, 321);
-    for (const char *caption : {"컬러@저항값(&C)", "저항값@컬러(&R)", "저항값계산(&L)", "저항값 읽는법(&H)"})
+    for (const char *caption :
+         {"컬러@저항값(&C)", "저항값@컬러(&R)", "저항값계산(&L)", "저항값 읽는법(&H)"})
         tabs->addTab(new QWidget, QString::fromUtf8(caption));
     window.setCentralWidget(client);
     FirstFrameProbe probe(window);

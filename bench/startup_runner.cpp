@@ -59,7 +59,8 @@ bool runOnce(const char *program, Run &run)
     long long exposed = 0;
     long kib = 0;
     const std::size_t at = text.find("exposed ");
-    if (at == std::string::npos || std::sscanf(text.c_str() + at, "exposed %lld %ld", &exposed, &kib) != 2)
+    if (at == std::string::npos ||
+        std::sscanf(text.c_str() + at, "exposed %lld %ld", &exposed, &kib) != 2)
         return false;
     run.ms = double(exposed - start) / 1e6;
     run.kib = double(kib);

@@ -23,14 +23,23 @@ using ColorCode = quint32;
 inline constexpr ColorCode kWindowBackground = 0x80000005;
 inline constexpr ColorCode kBlack = 0x000000;
 
-constexpr int redOf(ColorCode c) { return int(c & 0xFF); }
-constexpr int greenOf(ColorCode c) { return int((c >> 8) & 0xFF); }
-constexpr int blueOf(ColorCode c) { return int((c >> 16) & 0xFF); }
+constexpr int redOf(ColorCode c)
+{
+    return int(c & 0xFF);
+}
+constexpr int greenOf(ColorCode c)
+{
+    return int((c >> 8) & 0xFF);
+}
+constexpr int blueOf(ColorCode c)
+{
+    return int((c >> 16) & 0xFF);
+}
 
 struct BandColor {
     int digit;
-    QStringView itemText;   // "4 노랑": the digit, one blank, the colour word
-    QStringView colourWord; // "노랑"
+    QStringView itemText;    // "4 노랑": the digit, one blank, the colour word
+    QStringView colourWord;  // "노랑"
     ColorCode selectorColor; // painted on the colour-to-value page
     ColorCode encoderColor;  // painted on the value-to-colour and LED pages
 };
@@ -76,10 +85,10 @@ inline constexpr std::array<ToleranceEntry, 9> kTolerances{{
 
 // List contents, in the order the user sees them.
 inline constexpr std::array<QStringView, 3> kFourBandTolerances{u"±5%", u"±10%", u"±20%"};
-inline constexpr std::array<QStringView, 6> kFiveBandTolerances{
-    u"±1%", u"±2%", u"±0.05%", u"±0.5%", u"±0.25%", u"±0.1%"};
+inline constexpr std::array<QStringView, 6> kFiveBandTolerances{u"±1%",   u"±2%",    u"±0.05%",
+                                                                u"±0.5%", u"±0.25%", u"±0.1%"};
 inline constexpr std::array<QStringView, 5> kEncoderTolerances{u"±1%", u"±2%", u"±5%", u"±10%",
-                                                              u"±20%"};
+                                                               u"±20%"};
 
 // The units a value is written in, each with the power of ten it stands
 // for. The suffix goes straight after the number. The ohm character is

@@ -18,10 +18,9 @@ FifteenDigits fifteenDigits(double v)
     // std::to_chars writes d.dddddddddddddde±x exactly, halves to even.
     // "-d.dddddddddddddde-308" is 22 characters at most.
     char buffer[32];
-    const char *const end =
-        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific,
-                      kSignificantDigits - 1)
-            .ptr;
+    const char *const end = std::to_chars(buffer, buffer + sizeof buffer, v,
+                                          std::chars_format::scientific, kSignificantDigits - 1)
+                                .ptr;
     FifteenDigits out;
     const char *p = buffer;
     out.negative = *p == '-';

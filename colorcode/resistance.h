@@ -14,9 +14,9 @@
 namespace colorcode {
 
 struct Resistance {
-    int significand = 0;    // the digit bands read as one number: 47, 272, 05
-    int digitCount = 2;     // how many digit bands: 2 (4-band) or 3 (5-band)
-    int exponent = 0;       // the multiplier: ten to this power
+    int significand = 0; // the digit bands read as one number: 47, 272, 05
+    int digitCount = 2;  // how many digit bands: 2 (4-band) or 3 (5-band)
+    int exponent = 0;    // the multiplier: ten to this power
 
     // The digit band at `index` (0 is the first band), leading zeros kept:
     // 5 Ω on a 4-band resistor reads black, green.

@@ -92,18 +92,17 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     SSTab1->tabBar()->setExpanding(true);
     // The four captions fill the bar only with a little less padding than the
     // style's own, drawn here to look like ordinary tabs.
-    SSTab1->tabBar()->setStyleSheet(
-        u"QTabBar::tab { padding: 1px 4px 2px 3px; margin-right: 1px;"
-        "  border: 1px solid palette(mid); border-bottom: none;"
-        "  border-top-left-radius: 3px; border-top-right-radius: 3px;"
-        "  background: palette(button); }"
-        "QTabBar::tab:selected { background: palette(window); }"
-        "QTabBar::tab:!selected { margin-top: 2px; }"_s);
+    SSTab1->tabBar()->setStyleSheet(u"QTabBar::tab { padding: 1px 4px 2px 3px; margin-right: 1px;"
+                                    "  border: 1px solid palette(mid); border-bottom: none;"
+                                    "  border-top-left-radius: 3px; border-top-right-radius: 3px;"
+                                    "  background: palette(button); }"
+                                    "QTabBar::tab:selected { background: palette(window); }"
+                                    "QTabBar::tab:!selected { margin-top: 2px; }"_s);
     for (int i = 0; i < int(std::size(kTabPictures)); ++i) {
         const TabPicture &picture = kTabPictures[i];
-        SSTab1->tabBar()->setTabButton(
-            i, QTabBar::LeftSide,
-            new ui::SvgPicture(nullptr, picture.name, picture.source, QRect(QPoint(), picture.size)));
+        SSTab1->tabBar()->setTabButton(i, QTabBar::LeftSide,
+                                       new ui::SvgPicture(nullptr, picture.name, picture.source,
+                                                          QRect(QPoint(), picture.size)));
     }
     SSTab1->setCurrentIndex(0);
 

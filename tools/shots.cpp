@@ -45,7 +45,8 @@ int main(int argc, char *argv[])
     frmTip::setTipsFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(folder);
-    const QString suffix = scale == "1" ? QString() : QStringLiteral("@") + QString::fromLatin1(scale);
+    const QString suffix =
+        scale == "1" ? QString() : QStringLiteral("@") + QString::fromLatin1(scale);
 
     bool ok = true;
     Form1 window;

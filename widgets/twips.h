@@ -21,7 +21,10 @@ constexpr int px(int twips)
                       : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
-constexpr QPoint twipsPoint(int x, int y) { return {px(x), px(y)}; }
+constexpr QPoint twipsPoint(int x, int y)
+{
+    return {px(x), px(y)};
+}
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};

@@ -4,8 +4,8 @@
 #include "pages/color_to_value/bandpaint.h"
 #include "pages/color_to_value/readout.h"
 #include "widgets/bandshape.h"
-#include "widgets/leaderline.h"
 #include "widgets/fonts.h"
+#include "widgets/leaderline.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
 

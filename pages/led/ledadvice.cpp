@@ -1,8 +1,8 @@
 #include "pages/led/ledadvice.h"
 
 #include "colorcode/colortables.h"
-#include "colorcode/resistance.h"
 #include "colorcode/numbertext.h"
+#include "colorcode/resistance.h"
 #include "pages/led/significant.h"
 
 #include <array>
@@ -89,9 +89,8 @@ std::optional<Advice> adviseLed(double drop, std::uint64_t ohms)
 
     const double watts = roundToSignificant(drop * drop / r, kExactDigits);
     const double shownWatts = roundToSignificant(watts, kShownDigits);
-    out.power = shownWatts < 1
-                    ? withUnit(roundToSignificant(watts * 1000, kShownDigits), u"mW")
-                    : withUnit(shownWatts, u"W");
+    out.power = shownWatts < 1 ? withUnit(roundToSignificant(watts * 1000, kShownDigits), u"mW")
+                               : withUnit(shownWatts, u"W");
     for (const Rating &rating : kRatings) {
         if (kRatingMargin * watts <= rating.watts) {
             out.rating = rating.text.toString();

@@ -94,9 +94,9 @@ Outcome calculateLed(QStringView supplyText, QStringView ledText, QStringView cu
     if (out.tolerance) {
         const double shown = out.value.inUnit(unit);
         const double t = out.tolerance->factor;
-        out.texts = ShownTexts{withUnit(shown, unit.suffix),
-                               withUnit(shown - shown * t, unit.suffix),
-                               withUnit(shown + shown * t, unit.suffix)};
+        out.texts =
+            ShownTexts{withUnit(shown, unit.suffix), withUnit(shown - shown * t, unit.suffix),
+                       withUnit(shown + shown * t, unit.suffix)};
     }
     // 100 GΩ and more has no code.
     if (out.value.exponent > kLargestMultiplier) {

@@ -115,7 +115,8 @@ QComboBox *makeEditableList(QWidget *frame, const QString &name, const QStringLi
 
 ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
 {
-    Label4 = new QLabel(u"※원하는 저항값을 직접 입력 한 후 결과 버튼을 누르면 색상을 보여줍니다.^^"_s, this);
+    Label4 = new QLabel(
+        u"※원하는 저항값을 직접 입력 한 후 결과 버튼을 누르면 색상을 보여줍니다.^^"_s, this);
     Label4->setObjectName(u"Label4"_s);
     Label4->setGeometry(kHintRect);
 
@@ -139,9 +140,9 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
     Label2->setObjectName(u"Label2"_s);
     Label2->setGeometry(kToleranceCaptionRect);
     // "±5%" is the third entry.
-    Combo2 = makeEditableList(Frame5, u"Combo2"_s,
-                              colorcode::itemTexts(colorcode::kEncoderTolerances), 2,
-                              kToleranceBoxRect, kToleranceCaption);
+    Combo2 =
+        makeEditableList(Frame5, u"Combo2"_s, colorcode::itemTexts(colorcode::kEncoderTolerances),
+                         2, kToleranceBoxRect, kToleranceCaption);
     Label2->setBuddy(Combo2);
 
     Frame4 = new QGroupBox(u"Keypad"_s, this);
@@ -199,10 +200,9 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
 
     // Keyboard order: the three inputs, the keypad row by row, then the
     // buttons and the readouts.
-    QWidget *order[] = {Text25,    Combo1,    Combo2,    Command6,  Command7,  Command8,
-                        Command9,  Command10, Command11, Command12, Command13, Command14,
-                        Command15, Command16, Command3,  Command17, Text27,    Text28,
-                        Text29};
+    QWidget *order[] = {Text25,    Combo1,    Combo2,    Command6,  Command7,  Command8,  Command9,
+                        Command10, Command11, Command12, Command13, Command14, Command15, Command16,
+                        Command3,  Command17, Text27,    Text28,    Text29};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
@@ -259,17 +259,50 @@ void ValueToColorPage::appendKey(QChar key)
     Text25->setText(Text25->text() + key);
 }
 
-void ValueToColorPage::Command6_Click() { appendKey(u'1'); }
-void ValueToColorPage::Command7_Click() { appendKey(u'2'); }
-void ValueToColorPage::Command8_Click() { appendKey(u'3'); }
-void ValueToColorPage::Command9_Click() { appendKey(u'4'); }
-void ValueToColorPage::Command10_Click() { appendKey(u'5'); }
-void ValueToColorPage::Command11_Click() { appendKey(u'6'); }
-void ValueToColorPage::Command12_Click() { appendKey(u'7'); }
-void ValueToColorPage::Command13_Click() { appendKey(u'8'); }
-void ValueToColorPage::Command14_Click() { appendKey(u'9'); }
-void ValueToColorPage::Command16_Click() { appendKey(u'0'); }
-void ValueToColorPage::Command15_Click() { appendKey(u'.'); }
+void ValueToColorPage::Command6_Click()
+{
+    appendKey(u'1');
+}
+void ValueToColorPage::Command7_Click()
+{
+    appendKey(u'2');
+}
+void ValueToColorPage::Command8_Click()
+{
+    appendKey(u'3');
+}
+void ValueToColorPage::Command9_Click()
+{
+    appendKey(u'4');
+}
+void ValueToColorPage::Command10_Click()
+{
+    appendKey(u'5');
+}
+void ValueToColorPage::Command11_Click()
+{
+    appendKey(u'6');
+}
+void ValueToColorPage::Command12_Click()
+{
+    appendKey(u'7');
+}
+void ValueToColorPage::Command13_Click()
+{
+    appendKey(u'8');
+}
+void ValueToColorPage::Command14_Click()
+{
+    appendKey(u'9');
+}
+void ValueToColorPage::Command16_Click()
+{
+    appendKey(u'0');
+}
+void ValueToColorPage::Command15_Click()
+{
+    appendKey(u'.');
+}
 
 void ValueToColorPage::Command3_Click()
 {

@@ -32,7 +32,7 @@ public:
     // unit list and the result.
     void takeStartingState();
 
-    QLabel *Label4 = nullptr;  // usage hint
+    QLabel *Label4 = nullptr;    // usage hint
     QGroupBox *Frame5 = nullptr; // "입력정보": entry, unit and tolerance
     QLabel *Label1 = nullptr;    // "저항값", caption of the entry
     QLineEdit *Text25 = nullptr; // value entry, text as typed, no unit
@@ -40,11 +40,11 @@ public:
     QLabel *Label2 = nullptr;    // "허용오차", caption of the tolerance box
     QComboBox *Combo2 = nullptr; // tolerance, editable: the five entries or anything typed
 
-    QGroupBox *Frame4 = nullptr;     // "Keypad", telephone layout
-    QPushButton *Command6 = nullptr; // "1"
-    QPushButton *Command7 = nullptr; // "2"
-    QPushButton *Command8 = nullptr; // "3"
-    QPushButton *Command9 = nullptr; // "4"
+    QGroupBox *Frame4 = nullptr;      // "Keypad", telephone layout
+    QPushButton *Command6 = nullptr;  // "1"
+    QPushButton *Command7 = nullptr;  // "2"
+    QPushButton *Command8 = nullptr;  // "3"
+    QPushButton *Command9 = nullptr;  // "4"
     QPushButton *Command10 = nullptr; // "5"
     QPushButton *Command11 = nullptr; // "6"
     QPushButton *Command12 = nullptr; // "7"

@@ -59,8 +59,8 @@ void tst_ColorTables::palettes_data()
     QTest::addColumn<quint32>("encoder");
 
     const quint32 expected[10][2] = {
-        {0x000000, 0x000000}, {0x004080, 0x004080}, {0x0000FF, 0x0000FF}, {0x0080FF, 0x0080FF},
-        {0x00FFFF, 0x00FFFF}, {0x00C000, 0x00C000}, {0xC00000, 0xC00000}, {0x800080, 0x800080},
+        {0x000000, 0x000000}, {0x004080, 0x004080},   {0x0000FF, 0x0000FF}, {0x0080FF, 0x0080FF},
+        {0x00FFFF, 0x00FFFF}, {0x00C000, 0x00C000},   {0xC00000, 0xC00000}, {0x800080, 0x800080},
         {0x808080, 0xC0C0C0}, {0xFFFFFF, 0x80000005},
     };
     for (int d = 0; d < 10; ++d)
@@ -88,7 +88,8 @@ void tst_ColorTables::tolerances_data()
     QTest::addColumn<double>("factor");
 
     QTest::newRow("±5% gold") << u"±5%"_s << true << 0x00C0C0u << 0x00C0C0u << 0.05;
-    QTest::newRow("±10% silver differs per page") << u"±10%"_s << true << 0xC0C0C0u << 0xE0E0E0u << 0.1;
+    QTest::newRow("±10% silver differs per page")
+        << u"±10%"_s << true << 0xC0C0C0u << 0xE0E0E0u << 0.1;
     QTest::newRow("±20% no band") << u"±20%"_s << false << 0u << 0u << 0.2;
     QTest::newRow("±1% brown") << u"±1%"_s << true << 0x004080u << 0x004080u << 0.01;
     QTest::newRow("±2% red") << u"±2%"_s << true << 0x0000FFu << 0x0000FFu << 0.02;
@@ -135,8 +136,8 @@ void tst_ColorTables::listContents()
     QCOMPARE(digitItemTexts(kMultiplierEntries).size(), 7);
     QCOMPARE(digitItemTexts(kMultiplierEntries).last(), u"6 파랑"_s);
     QCOMPARE(itemTexts(kFourBandTolerances), QStringList({u"±5%"_s, u"±10%"_s, u"±20%"_s}));
-    QCOMPARE(itemTexts(kFiveBandTolerances), QStringList({u"±1%"_s, u"±2%"_s, u"±0.05%"_s,
-                                                          u"±0.5%"_s, u"±0.25%"_s, u"±0.1%"_s}));
+    QCOMPARE(itemTexts(kFiveBandTolerances),
+             QStringList({u"±1%"_s, u"±2%"_s, u"±0.05%"_s, u"±0.5%"_s, u"±0.25%"_s, u"±0.1%"_s}));
     QCOMPARE(itemTexts(kEncoderTolerances),
              QStringList({u"±1%"_s, u"±2%"_s, u"±5%"_s, u"±10%"_s, u"±20%"_s}));
 }
@@ -162,7 +163,8 @@ void tst_ColorTables::descriptions_data()
     QTest::newRow("page 0 silver is 0xC0C0C0") << 0xC0C0C0u << true << true << u"제1색띠: 은색"_s;
     QTest::newRow("encoder grey is 0xC0C0C0") << 0xC0C0C0u << false << true << u"제1색띠: 회색"_s;
     QTest::newRow("encoder silver is 0xE0E0E0") << 0xE0E0E0u << false << true << u"제1색띠: 은색"_s;
-    QTest::newRow("encoder white is the window colour") << 0x80000005u << false << true << u"제1색띠: 백색"_s;
+    QTest::newRow("encoder white is the window colour")
+        << 0x80000005u << false << true << u"제1색띠: 백색"_s;
     QTest::newRow("gold") << 0x00C0C0u << false << true << u"제1색띠: 금색"_s;
     QTest::newRow("not drawn") << 0x00FFFFu << true << false << u"제1색띠: 없음"_s;
 }

@@ -60,59 +60,73 @@ void tst_Encoder::accepted_data()
     const QString five = u"±5%"_s;
     const auto row = [&](const char *name, const QString &entry, const QString &unit,
                          const QString &tolerance, const QStringList &readouts,
-                         const QList<quint32> &colours, ToleranceFill fill, quint32 toleranceColour) {
+                         const QList<quint32> &colours, ToleranceFill fill,
+                         quint32 toleranceColour) {
         QTest::newRow(name) << entry << unit << tolerance << readouts << colours << fill
                             << toleranceColour << entry + unit + tolerance;
     };
 
     // The worked results.
-    row("47 ohm", u"47"_s, kO, five, {u"4"_s, u"7"_s, u"0"_s}, {kYellow, kViolet, kBlack}, filled, kGold);
-    row("5 ohm", u"5"_s, kO, five, {u"0"_s, u"5"_s, u"0"_s}, {kBlack, kGreen, kBlack}, filled, kGold);
-    row("470 ohm", u"470"_s, kO, five, {u"4"_s, u"7"_s, u"1"_s}, {kYellow, kViolet, kBrown}, filled, kGold);
-    row("1 kilo-ohm", u"1"_s, kK, five, {u"1"_s, u"0"_s, u"2"_s}, {kBrown, kBlack, kRed}, filled, kGold);
+    row("47 ohm", u"47"_s, kO, five, {u"4"_s, u"7"_s, u"0"_s}, {kYellow, kViolet, kBlack}, filled,
+        kGold);
+    row("5 ohm", u"5"_s, kO, five, {u"0"_s, u"5"_s, u"0"_s}, {kBlack, kGreen, kBlack}, filled,
+        kGold);
+    row("470 ohm", u"470"_s, kO, five, {u"4"_s, u"7"_s, u"1"_s}, {kYellow, kViolet, kBrown}, filled,
+        kGold);
+    row("1 kilo-ohm", u"1"_s, kK, five, {u"1"_s, u"0"_s, u"2"_s}, {kBrown, kBlack, kRed}, filled,
+        kGold);
     row("4.7 kilo-ohm, silver", u"4.7"_s, kK, u"±10%"_s, {u"4"_s, u"7"_s, u"2"_s},
         {kYellow, kViolet, kRed}, filled, kSilver);
-    row("470 kilo-ohm", u"470"_s, kK, five, {u"4"_s, u"7"_s, u"4"_s}, {kYellow, kViolet, kYellow}, filled, kGold);
-    row("2.2 mega-ohm", u"2.2"_s, kM, five, {u"2"_s, u"2"_s, u"5"_s}, {kRed, kRed, kGreen}, filled, kGold);
+    row("470 kilo-ohm", u"470"_s, kK, five, {u"4"_s, u"7"_s, u"4"_s}, {kYellow, kViolet, kYellow},
+        filled, kGold);
+    row("2.2 mega-ohm", u"2.2"_s, kM, five, {u"2"_s, u"2"_s, u"5"_s}, {kRed, kRed, kGreen}, filled,
+        kGold);
     row("100 mega-ohm, no tolerance band", u"100"_s, kM, u"±20%"_s, {u"1"_s, u"0"_s, u"7"_s},
         {kBrown, kBlack, kViolet}, ToleranceFill::Unfilled, kBlack);
 
     // The edge cases and the rest of the decoding table.
     row("100 kilo-ohm: third character 0", u"100"_s, kK, five, {u"1"_s, u"0"_s, u"4"_s},
         {kBrown, kBlack, kYellow}, filled, kGold);
-    row("0.5 kilo-ohm", u"0.5"_s, kK, five, {u"0"_s, u"5"_s, u"2"_s}, {kBlack, kGreen, kRed}, filled, kGold);
-    row("89 ohm: grey and white of the encoder palette", u"89"_s, kO, five, {u"8"_s, u"9"_s, u"0"_s},
-        {kGrey, kWhite, kBlack}, filled, kGold);
-    row("47 kilo-ohm", u"47"_s, kK, five, {u"4"_s, u"7"_s, u"3"_s}, {kYellow, kViolet, kOrange}, filled, kGold);
-    row("47 mega-ohm", u"47"_s, kM, five, {u"4"_s, u"7"_s, u"6"_s}, {kYellow, kViolet, kBlue}, filled, kGold);
-    row("1 mega-ohm", u"1"_s, kM, five, {u"1"_s, u"0"_s, u"5"_s}, {kBrown, kBlack, kGreen}, filled, kGold);
-    row("4.7 mega-ohm", u"4.7"_s, kM, five, {u"4"_s, u"7"_s, u"5"_s}, {kYellow, kViolet, kGreen}, filled, kGold);
-    row("0 ohm", u"0"_s, kO, five, {u"0"_s, u"0"_s, u"0"_s}, {kBlack, kBlack, kBlack}, filled, kGold);
-    row("070 ohm", u"070"_s, kO, five, {u"0"_s, u"7"_s, u"1"_s}, {kBlack, kViolet, kBrown}, filled, kGold);
-    row("brown tolerance", u"47"_s, kO, u"±1%"_s, {u"4"_s, u"7"_s, u"0"_s}, {kYellow, kViolet, kBlack},
-        filled, kBrown);
-    row("red tolerance", u"47"_s, kO, u"±2%"_s, {u"4"_s, u"7"_s, u"0"_s}, {kYellow, kViolet, kBlack},
-        filled, kRed);
+    row("0.5 kilo-ohm", u"0.5"_s, kK, five, {u"0"_s, u"5"_s, u"2"_s}, {kBlack, kGreen, kRed},
+        filled, kGold);
+    row("89 ohm: grey and white of the encoder palette", u"89"_s, kO, five,
+        {u"8"_s, u"9"_s, u"0"_s}, {kGrey, kWhite, kBlack}, filled, kGold);
+    row("47 kilo-ohm", u"47"_s, kK, five, {u"4"_s, u"7"_s, u"3"_s}, {kYellow, kViolet, kOrange},
+        filled, kGold);
+    row("47 mega-ohm", u"47"_s, kM, five, {u"4"_s, u"7"_s, u"6"_s}, {kYellow, kViolet, kBlue},
+        filled, kGold);
+    row("1 mega-ohm", u"1"_s, kM, five, {u"1"_s, u"0"_s, u"5"_s}, {kBrown, kBlack, kGreen}, filled,
+        kGold);
+    row("4.7 mega-ohm", u"4.7"_s, kM, five, {u"4"_s, u"7"_s, u"5"_s}, {kYellow, kViolet, kGreen},
+        filled, kGold);
+    row("0 ohm", u"0"_s, kO, five, {u"0"_s, u"0"_s, u"0"_s}, {kBlack, kBlack, kBlack}, filled,
+        kGold);
+    row("070 ohm", u"070"_s, kO, five, {u"0"_s, u"7"_s, u"1"_s}, {kBlack, kViolet, kBrown}, filled,
+        kGold);
+    row("brown tolerance", u"47"_s, kO, u"±1%"_s, {u"4"_s, u"7"_s, u"0"_s},
+        {kYellow, kViolet, kBlack}, filled, kBrown);
+    row("red tolerance", u"47"_s, kO, u"±2%"_s, {u"4"_s, u"7"_s, u"0"_s},
+        {kYellow, kViolet, kBlack}, filled, kRed);
 
     // Nothing decoded, nothing refused: the value bands are unset.
-    row("empty entry", QString(), kO, five, {QString(), QString(), QString()}, {kBlack, kBlack, kBlack},
-        filled, kGold);
+    row("empty entry", QString(), kO, five, {QString(), QString(), QString()},
+        {kBlack, kBlack, kBlack}, filled, kGold);
     row("typed lower-case unit", u"47"_s, u"k\u2126"_s, five, {QString(), QString(), QString()},
         {kBlack, kBlack, kBlack}, filled, kGold);
     row("unit with the Greek omega", u"47"_s, u"K\u03A9"_s, five, {QString(), QString(), QString()},
         {kBlack, kBlack, kBlack}, filled, kGold);
-    row("unit with a trailing blank", u"4.7"_s, u"K\u2126 "_s, five, {QString(), QString(), QString()},
+    row("unit with a trailing blank", u"4.7"_s, u"K\u2126 "_s, five,
+        {QString(), QString(), QString()}, {kBlack, kBlack, kBlack}, filled, kGold);
+    row("empty unit", u"5"_s, QString(), five, {QString(), QString(), QString()},
         {kBlack, kBlack, kBlack}, filled, kGold);
-    row("empty unit", u"5"_s, QString(), five, {QString(), QString(), QString()}, {kBlack, kBlack, kBlack},
-        filled, kGold);
 
     // A tolerance text that is none of the list's leaves the band's fill as it was.
-    row("typed tolerance", u"47"_s, kO, u"±7%"_s, {u"4"_s, u"7"_s, u"0"_s}, {kYellow, kViolet, kBlack},
-        ToleranceFill::Unchanged, kBlack);
+    row("typed tolerance", u"47"_s, kO, u"±7%"_s, {u"4"_s, u"7"_s, u"0"_s},
+        {kYellow, kViolet, kBlack}, ToleranceFill::Unchanged, kBlack);
     row("tolerance with a trailing blank", u"47"_s, kO, u"±5% "_s, {u"4"_s, u"7"_s, u"0"_s},
         {kYellow, kViolet, kBlack}, ToleranceFill::Unchanged, kBlack);
-    row("page 0 tolerance", u"47"_s, kO, u"±0.5%"_s, {u"4"_s, u"7"_s, u"0"_s}, {kYellow, kViolet, kBlack},
-        ToleranceFill::Unchanged, kBlack);
+    row("page 0 tolerance", u"47"_s, kO, u"±0.5%"_s, {u"4"_s, u"7"_s, u"0"_s},
+        {kYellow, kViolet, kBlack}, ToleranceFill::Unchanged, kBlack);
 }
 
 void tst_Encoder::accepted()
@@ -131,7 +145,8 @@ void tst_Encoder::accepted()
     QVERIFY2(bands, "refused");
     QCOMPARE((QStringList{bands->first.readout, bands->second.readout, bands->multiplier.readout}),
              readouts);
-    QCOMPARE((QList<quint32>{bands->first.color, bands->second.color, bands->multiplier.color}), colours);
+    QCOMPARE((QList<quint32>{bands->first.color, bands->second.color, bands->multiplier.color}),
+             colours);
     QCOMPARE(bands->toleranceFill, fill);
     QCOMPARE(bands->toleranceColor, toleranceColour);
     QCOMPARE(bands->label, label);
@@ -251,7 +266,8 @@ void tst_Encoder::sweep()
                           ? QString()
                           : u"not ohms d.0"_s;
             else if (*refusal == Refusal::NoFourBandCode)
-                why = entry.size() == 3 && entry[2] != u'0' && (unitExponent == 0 || !pointSecondOfThree)
+                why = entry.size() == 3 && entry[2] != u'0' &&
+                              (unitExponent == 0 || !pointSecondOfThree)
                           ? QString()
                           : u"the third character is no digit above 0, or a point stands second"_s;
             else
@@ -313,14 +329,18 @@ void tst_Encoder::descriptions_data()
     QTest::addColumn<quint32>("colour");
     QTest::addColumn<bool>("filled");
     QTest::addColumn<QString>("text");
-    QTest::newRow("yellow first band") << u"제1색띠"_s << quint32(kYellow) << true << u"제1색띠: 노랑"_s;
+    QTest::newRow("yellow first band")
+        << u"제1색띠"_s << quint32(kYellow) << true << u"제1색띠: 노랑"_s;
     QTest::newRow("red multiplier") << u"승수"_s << quint32(kRed) << true << u"승수: 적색"_s;
-    QTest::newRow("gold tolerance") << u"허용오차"_s << quint32(kGold) << true << u"허용오차: 금색"_s;
-    QTest::newRow("silver tolerance") << u"허용오차"_s << quint32(kSilver) << true << u"허용오차: 은색"_s;
-    QTest::newRow("brown tolerance") << u"허용오차"_s << quint32(kBrown) << true << u"허용오차: 갈색"_s;
+    QTest::newRow("gold tolerance")
+        << u"허용오차"_s << quint32(kGold) << true << u"허용오차: 금색"_s;
+    QTest::newRow("silver tolerance")
+        << u"허용오차"_s << quint32(kSilver) << true << u"허용오차: 은색"_s;
+    QTest::newRow("brown tolerance")
+        << u"허용오차"_s << quint32(kBrown) << true << u"허용오차: 갈색"_s;
     QTest::newRow("encoder grey") << u"제2색띠"_s << quint32(kGrey) << true << u"제2색띠: 회색"_s;
-    QTest::newRow("window-background white") << u"제2색띠"_s << quint32(kWhite) << true
-                                             << u"제2색띠: 백색"_s;
+    QTest::newRow("window-background white")
+        << u"제2색띠"_s << quint32(kWhite) << true << u"제2색띠: 백색"_s;
     QTest::newRow("black") << u"제1색띠"_s << quint32(kBlack) << true << u"제1색띠: 검정"_s;
     QTest::newRow("unfilled") << u"제1색띠"_s << quint32(kYellow) << false << u"제1색띠: 없음"_s;
 }

@@ -67,11 +67,14 @@ void tst_Hostile::init()
 
 bool tst_Hostile::openTips(Form1 &window, QString *shownTip)
 {
-    auto ran = uitest::onNextDialog(u"frmTip"_s, [shownTip](QWidget *dialog) {
-        if (shownTip)
-            *shownTip = dialog->findChild<QLabel *>(u"lblTipText"_s)->text();
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    }, 1000);
+    auto ran = uitest::onNextDialog(
+        u"frmTip"_s,
+        [shownTip](QWidget *dialog) {
+            if (shownTip)
+                *shownTip = dialog->findChild<QLabel *>(u"lblTipText"_s)->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        },
+        1000);
     window.Menu_r->trigger();
     return *ran;
 }
@@ -86,8 +89,10 @@ void tst_Hostile::settingsFiles_data()
     QTest::newRow("not a number") << other + "[Options]\nKEY=abc\n" << true;
     QTest::newRow("zero") << other + "[Options]\nKEY=0\n" << false;
     QTest::newRow("binary junk around the keys")
-        << QByteArray("\xff\xfe\x00\x01garbage=[[[\n\x80\x81\n", 19) + other + "[Options\nKEY=\n" << true;
-    QTest::newRow("a megabyte value") << other + "[Options]\nKEY=" + QByteArray(1 << 20, '7') + "\n" << true;
+        << QByteArray("\xff\xfe\x00\x01garbage=[[[\n\x80\x81\n", 19) + other + "[Options\nKEY=\n"
+        << true;
+    QTest::newRow("a megabyte value") << other + "[Options]\nKEY=" + QByteArray(1 << 20, '7') + "\n"
+                                      << true;
 }
 
 void tst_Hostile::settingsFiles()

@@ -200,8 +200,10 @@ void tst_MainWindow::dialogContract_data()
     const QPoint tip(800, 1500);
     const QPoint about(830, 1100);
     for (const QString &closeBy : {u"ok"_s, u"escape"_s, u"close box"_s}) {
-        QTest::addRow("tip dialog, %s", qPrintable(closeBy)) << u"frmTip"_s << u"cmdOK"_s << tip << closeBy;
-        QTest::addRow("About box, %s", qPrintable(closeBy)) << u"fmAbout"_s << u"Cmd_ok"_s << about << closeBy;
+        QTest::addRow("tip dialog, %s", qPrintable(closeBy))
+            << u"frmTip"_s << u"cmdOK"_s << tip << closeBy;
+        QTest::addRow("About box, %s", qPrintable(closeBy))
+            << u"fmAbout"_s << u"Cmd_ok"_s << about << closeBy;
     }
 }
 

@@ -42,10 +42,10 @@ quint32 envNumber(const char *name, quint32 fallback)
 
 // Pieces a learner might type: digits, points, letters, blanks, Korean, both
 // ohm signs, signs and exponents.
-const QStringList kPieces = {u"0"_s, u"1"_s, u"2"_s, u"4"_s, u"5"_s, u"7"_s, u"9"_s, u"."_s,
-                             u"."_s, u"k"_s, u"K"_s, u"M"_s, u"e"_s, u"x"_s, u" "_s, u"-"_s,
-                             u"+"_s, u"저항"_s, u"\u2126"_s, u"\u03A9"_s, u"%"_s, u"±"_s,
-                             u"1e999"_s, u"\u0665"_s /* Arabic-Indic five */};
+const QStringList kPieces = {
+    u"0"_s,      u"1"_s,      u"2"_s, u"4"_s, u"5"_s,     u"7"_s,     u"9"_s, u"."_s, u"."_s,
+    u"k"_s,      u"K"_s,      u"M"_s, u"e"_s, u"x"_s,     u" "_s,     u"-"_s, u"+"_s, u"저항"_s,
+    u"\u2126"_s, u"\u03A9"_s, u"%"_s, u"±"_s, u"1e999"_s, u"\u0665"_s /* Arabic-Indic five */};
 
 // The offscreen platform cannot grab the keyboard or raise a window; a popup
 // or dialog asks for that thousands of times in a run, so those notes are
@@ -137,9 +137,8 @@ void tst_Monkey::answerModal()
         }
         switch (m_rng.bounded(3)) {
         case 0:
-            if (auto *ok = dialog->findChild<QAbstractButton *>(dialog->objectName() == u"frmTip"
-                                                                    ? u"cmdOK"_s
-                                                                    : u"Cmd_ok"_s)) {
+            if (auto *ok = dialog->findChild<QAbstractButton *>(
+                    dialog->objectName() == u"frmTip" ? u"cmdOK"_s : u"Cmd_ok"_s)) {
                 ok->click();
                 break;
             }
@@ -248,9 +247,9 @@ void tst_Monkey::check(const QString &action)
             s.insert(t.encoderColor);
         return s;
     }();
-    for (const char *name : {"Shape9", "Shape14", "Shape15", "Shape16", "Shape17", "Shape5",
-                             "Shape6", "Shape7", "Shape8", "Shape10", "Shape11", "Shape12",
-                             "Shape13"}) {
+    for (const char *name :
+         {"Shape9", "Shape14", "Shape15", "Shape16", "Shape17", "Shape5", "Shape6", "Shape7",
+          "Shape8", "Shape10", "Shape11", "Shape12", "Shape13"}) {
         QWidget *shape = m_window->findChild<QWidget *>(QString::fromLatin1(name));
         QVERIFY2(shape, name);
         if (!shape->property("filled").toBool())
@@ -267,7 +266,8 @@ void tst_Monkey::check(const QString &action)
     for (const char *name : {"Text17", "Text32"}) {
         const QString shown = m_window->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
         QVERIFY2(shown.isEmpty() || shown == u"0" || isNumberWithUnit(shown),
-                 qPrintable(u"%1 shows \"%2\" after %3"_s.arg(QString::fromLatin1(name), shown, action)));
+                 qPrintable(
+                     u"%1 shows \"%2\" after %3"_s.arg(QString::fromLatin1(name), shown, action)));
     }
 
     // Page 1's result label is "?" or the entry with unit and tolerance.

@@ -45,7 +45,10 @@ struct Page {
     QComboBox *unit() const { return get<QComboBox>(u"Combo1"_s); }
     QComboBox *tolerance() const { return get<QComboBox>(u"Combo2"_s); }
     QString text(const QString &name) const { return get<QLineEdit>(name)->text(); }
-    QStringList readouts() const { return {text(u"Text27"_s), text(u"Text28"_s), text(u"Text29"_s)}; }
+    QStringList readouts() const
+    {
+        return {text(u"Text27"_s), text(u"Text28"_s), text(u"Text29"_s)};
+    }
     QString label() const { return get<QLabel>(u"Label3"_s)->text(); }
     QWidget *band(const QString &name) const { return get<ui::BandShape>(name); }
     quint32 colour(const QString &name) const
@@ -236,7 +239,8 @@ void tst_ValueToColor::layoutFits()
         QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(label->objectName()));
     }
     for (QPushButton *button : page->findChildren<QPushButton *>())
-        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) < button->width(),
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) <
+                     button->width(),
                  qPrintable(button->objectName()));
 
     // A long result still fits in the label.
@@ -254,10 +258,10 @@ void tst_ValueToColor::keypadLayout()
         const char16_t *text;
         int left, top, width;
     } keys[] = {
-        {u"Command6", u"1", 240, 360, 375},   {u"Command7", u"2", 720, 360, 375},
-        {u"Command8", u"3", 1200, 360, 375},  {u"Command9", u"4", 240, 840, 375},
-        {u"Command10", u"5", 720, 840, 375},  {u"Command11", u"6", 1200, 840, 375},
-        {u"Command12", u"7", 240, 1320, 375}, {u"Command13", u"8", 720, 1320, 375},
+        {u"Command6", u"1", 240, 360, 375},    {u"Command7", u"2", 720, 360, 375},
+        {u"Command8", u"3", 1200, 360, 375},   {u"Command9", u"4", 240, 840, 375},
+        {u"Command10", u"5", 720, 840, 375},   {u"Command11", u"6", 1200, 840, 375},
+        {u"Command12", u"7", 240, 1320, 375},  {u"Command13", u"8", 720, 1320, 375},
         {u"Command14", u"9", 1200, 1320, 375}, {u"Command15", u".", 240, 1800, 375},
         {u"Command16", u"0", 720, 1800, 855},
     };
@@ -272,15 +276,15 @@ void tst_ValueToColor::keypadLayout()
 
 void tst_ValueToColor::keypad_data()
 {
-    QTest::addColumn<QString>("typed");      // from the keyboard first
+    QTest::addColumn<QString>("typed"); // from the keyboard first
     QTest::addColumn<bool>("caretAtStart");
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("entry");
-    QTest::newRow("1 . 5 gives 1.5") << QString() << false
-                                     << QStringList{u"Command6"_s, u"Command15"_s, u"Command10"_s}
-                                     << u"1.5"_s;
-    QTest::newRow("two points in a row") << QString() << false
-                                         << QStringList{u"Command15"_s, u"Command15"_s} << u".."_s;
+    QTest::newRow("1 . 5 gives 1.5")
+        << QString() << false << QStringList{u"Command6"_s, u"Command15"_s, u"Command10"_s}
+        << u"1.5"_s;
+    QTest::newRow("two points in a row")
+        << QString() << false << QStringList{u"Command15"_s, u"Command15"_s} << u".."_s;
     QTest::newRow("caret at the start still appends")
         << u"47"_s << true << QStringList{u"Command16"_s} << u"470"_s;
     QTest::newRow("every key") << QString() << false
@@ -289,8 +293,8 @@ void tst_ValueToColor::keypad_data()
                                               u"Command12"_s, u"Command13"_s, u"Command14"_s,
                                               u"Command16"_s, u"Command15"_s}
                                << u"1234567890."_s;
-    QTest::newRow("after a letter, unchecked") << u"x"_s << false << QStringList{u"Command7"_s}
-                                               << u"x2"_s;
+    QTest::newRow("after a letter, unchecked")
+        << u"x"_s << false << QStringList{u"Command7"_s} << u"x2"_s;
 }
 
 void tst_ValueToColor::keypad()
@@ -358,7 +362,8 @@ void tst_ValueToColor::workedResults_data()
     QTest::newRow("4.7 kilo-ohm, silver")
         << u"4.7"_s << kKiloOhm << u"±10%"_s << QList<quint32>{kYellow, kViolet, kRed, kSilver}
         << QStringList{u"4"_s, u"7"_s, u"2"_s}
-        << QStringList{u"제1색띠: 노랑"_s, u"제2색띠: 보라"_s, u"승수: 적색"_s, u"허용오차: 은색"_s};
+        << QStringList{u"제1색띠: 노랑"_s, u"제2색띠: 보라"_s, u"승수: 적색"_s,
+                       u"허용오차: 은색"_s};
     QTest::newRow("470 ohm") << u"470"_s << kOhm << u"±5%"_s
                              << QList<quint32>{kYellow, kViolet, kBrown, kGold}
                              << QStringList{u"4"_s, u"7"_s, u"1"_s}
@@ -367,7 +372,8 @@ void tst_ValueToColor::workedResults_data()
     QTest::newRow("1 kilo-ohm, red tolerance")
         << u"1"_s << kKiloOhm << u"±2%"_s << QList<quint32>{kBrown, kBlack, kRed, kRed}
         << QStringList{u"1"_s, u"0"_s, u"2"_s}
-        << QStringList{u"제1색띠: 갈색"_s, u"제2색띠: 검정"_s, u"승수: 적색"_s, u"허용오차: 적색"_s};
+        << QStringList{u"제1색띠: 갈색"_s, u"제2색띠: 검정"_s, u"승수: 적색"_s,
+                       u"허용오차: 적색"_s};
 }
 
 void tst_ValueToColor::workedResults()
@@ -383,7 +389,7 @@ void tst_ValueToColor::workedResults()
     QVERIFY(uitest::pickFromList(p.unit(), unit));
     QVERIFY(uitest::pickFromList(p.tolerance(), tolerance));
     for (QChar c : entry) {
-        const QString key = c == u'.' ? u"Command15"_s
+        const QString key = c == u'.'   ? u"Command15"_s
                             : c == u'0' ? u"Command16"_s
                                         : u"Command%1"_s.arg(5 + c.digitValue());
         p.click(key);
@@ -510,16 +516,17 @@ void tst_ValueToColor::refusalKeepsEarlierResult_data()
     QTest::newRow("R1: 007 ohm") << u"007"_s << kOhm << kR1 << info << u"Text25"_s;
     QTest::newRow("R2: 1000 ohm") << u"1000"_s << kOhm << kR2 << int(QMessageBox::Warning)
                                   << u"Text25"_s;
-    QTest::newRow("R2: 4.70 kilo-ohm") << u"4.70"_s << kKiloOhm << kR2 << int(QMessageBox::Warning)
-                                       << u"Text25"_s;
+    QTest::newRow("R2: 4.70 kilo-ohm")
+        << u"4.70"_s << kKiloOhm << kR2 << int(QMessageBox::Warning) << u"Text25"_s;
     // The result button was clicked, so the focus is there and stays.
     QTest::newRow("R3: 4.0 ohm, no message") << u"4.0"_s << kOhm << QString() << 0 << u"Command3"_s;
     QTest::newRow("not a digit: 5.") << u"5."_s << kOhm << u"*"_s << info << u"Text25"_s;
-    QTest::newRow("not a digit: 40. never 400") << u"40."_s << kOhm << u"*"_s << info << u"Text25"_s;
+    QTest::newRow("not a digit: 40. never 400")
+        << u"40."_s << kOhm << u"*"_s << info << u"Text25"_s;
     QTest::newRow("not a digit: letter") << u"4k"_s << kKiloOhm << u"*"_s << info << u"Text25"_s;
     QTest::newRow("not a digit: -5") << u"-5"_s << kOhm << u"*"_s << info << u"Text25"_s;
-    QTest::newRow("not a digit: Arabic-Indic five") << u"\u0665"_s << kOhm << u"*"_s << info
-                                                    << u"Text25"_s;
+    QTest::newRow("not a digit: Arabic-Indic five")
+        << u"\u0665"_s << kOhm << u"*"_s << info << u"Text25"_s;
 }
 
 void tst_ValueToColor::refusalKeepsEarlierResult()

@@ -53,7 +53,8 @@ inline void type(QWidget *widget, const QString &text)
             QTest::keyClick(widget, char(c.unicode()));
         } else {
             QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
         }
     }
 }
@@ -69,7 +70,8 @@ inline bool pickFromList(QComboBox *list, const QString &text)
     QAbstractItemView *view = list->view();
     if (!QTest::qWaitFor([&] { return view->isVisible(); }))
         return false;
-    const QModelIndex item = view->model()->index(index, list->modelColumn(), list->rootModelIndex());
+    const QModelIndex item =
+        view->model()->index(index, list->modelColumn(), list->rootModelIndex());
     view->scrollTo(item);
     const QPoint centre = view->visualRect(item).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Fails when a C++ file of the tree is not formatted as .clang-format says.
+# `make format` formats them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+echo "format: every C++ file is formatted"
