@@ -4,6 +4,12 @@
 
 namespace colorcode {
 
+namespace {
+
+constexpr QStringView kUnknownColourWord = u"알 수 없는 색";
+
+} // namespace
+
 std::optional<int> digitOfItemText(QStringView text, int entries)
 {
     const int n = std::clamp(entries, 0, int(kBandColors.size()));
@@ -14,15 +20,20 @@ std::optional<int> digitOfItemText(QStringView text, int entries)
     return std::nullopt;
 }
 
-const ToleranceEntry *toleranceOf(QStringView text, std::span<const QStringView> offered)
+const ToleranceEntry *toleranceOf(QStringView text)
 {
-    if (std::find(offered.begin(), offered.end(), text) == offered.end())
-        return nullptr;
     for (const ToleranceEntry &entry : kTolerances) {
         if (entry.text == text)
             return &entry;
     }
     return nullptr;
+}
+
+const ToleranceEntry *toleranceOf(QStringView text, std::span<const QStringView> offered)
+{
+    if (std::find(offered.begin(), offered.end(), text) == offered.end())
+        return nullptr;
+    return toleranceOf(text);
 }
 
 const Unit *unitOf(QStringView text, std::span<const Unit> units)
@@ -34,18 +45,28 @@ const Unit *unitOf(QStringView text, std::span<const Unit> units)
     return nullptr;
 }
 
+QStringView multiplierWord(int exponent)
+{
+    if (exponent >= 0 && exponent < int(kBandColors.size()))
+        return kBandColors[std::size_t(exponent)].colourWord;
+    if (exponent == -1)
+        return u"금색";
+    if (exponent == -2)
+        return u"은색";
+    return kUnknownColourWord;
+}
+
 QStringView colourWordOf(ColorCode color, Palette palette)
 {
     for (const BandColor &band : kBandColors) {
         if (digitColor(band.digit, palette) == color)
             return band.colourWord;
     }
-    const bool selector = palette == Palette::Selector;
     for (const ToleranceEntry &entry : kTolerances) {
-        if (entry.filled && (selector ? entry.selectorColor : entry.encoderColor) == color)
+        if (entry.filled && toleranceColor(entry, palette) == color)
             return entry.colourWord;
     }
-    return u"알 수 없는 색";
+    return kUnknownColourWord;
 }
 
 QString bandDescription(QStringView role, ColorCode color, bool filled, Palette palette)

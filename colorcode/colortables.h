@@ -147,6 +147,10 @@ constexpr ColorCode digitColor(int digit, Palette palette)
     return palette == Palette::Selector ? band.selectorColor : band.encoderColor;
 }
 
+// The word of a multiplier band's colour: the digit colours for ×1 to ×10⁹,
+// gold for ×0.1, silver for ×0.01; "알 수 없는 색" beyond.
+QStringView multiplierWord(int exponent);
+
 // The Korean word of a colour a page paints: a digit's colour first, then
 // gold and silver, which only tolerance bands use. Within one palette no two
 // entries with different words share a code.
@@ -164,6 +168,15 @@ std::optional<int> digitOfItemText(QStringView text, int entries = int(kBandColo
 // The tolerance entry of a text, looked up only among the texts `offered` in
 // the caller's context; nullptr when the text is none of them.
 const ToleranceEntry *toleranceOf(QStringView text, std::span<const QStringView> offered);
+
+// The tolerance entry of a text among all nine; nullptr for any other text.
+const ToleranceEntry *toleranceOf(QStringView text);
+
+// The colour a tolerance band is painted in the palette of a page.
+constexpr ColorCode toleranceColor(const ToleranceEntry &entry, Palette palette)
+{
+    return palette == Palette::Selector ? entry.selectorColor : entry.encoderColor;
+}
 
 // The texts of a list as QStrings, for filling a combo box.
 template <std::size_t N> QStringList itemTexts(const std::array<QStringView, N> &texts)

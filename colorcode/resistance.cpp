@@ -2,7 +2,10 @@
 
 #include "colorcode/numbertext.h"
 
+#include <QStringList>
+
 #include <cmath>
+#include <cstdint>
 
 namespace colorcode {
 
@@ -68,6 +71,40 @@ QString Resistance::text(std::span<const Unit> units) const
 {
     const Unit &u = unit(units);
     return withUnit(inUnit(u), u.suffix);
+}
+
+std::optional<Resistance> resistanceOf(double ohms, int digitCount)
+{
+    if (!(ohms >= 0) || !std::isfinite(ohms) || digitCount < 1 || digitCount > 3)
+        return std::nullopt;
+    const FifteenDigits d = fifteenDigits(ohms);
+    if (d.digits == 0)
+        return Resistance{0, digitCount, 0};
+    constexpr int kAll = 15;
+    const std::uint64_t dropped = std::uint64_t(std::pow(10.0, kAll - digitCount));
+    if (d.digits % dropped != 0)
+        return std::nullopt;
+    return Resistance{int(d.digits / dropped), digitCount, d.exponent - digitCount + 1};
+}
+
+QString bandWords(const Resistance &value)
+{
+    QStringList words;
+    for (int i = 0; i < value.digitCount; ++i)
+        words << kBandColors[std::size_t(value.digit(i))].colourWord.toString();
+    words << multiplierWord(value.exponent).toString();
+    return words.join(u", ");
+}
+
+QString powerOfTenText(int exponent)
+{
+    static constexpr char16_t kRaised[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString out = QStringLiteral("10");
+    if (exponent < 0)
+        out += u'⁻';
+    for (QChar c : QString::number(std::abs(exponent)))
+        out += QChar(kRaised[c.unicode() - u'0']);
+    return out;
 }
 
 Resistance resistanceOfBands(BandCount bands, int first, int second, int third, int exponent)

@@ -48,6 +48,20 @@ struct Resistance {
     friend bool operator==(const Resistance &, const Resistance &) = default;
 };
 
+// The value of `ohms` written with exactly `digitCount` significant digits
+// (leading zeros not counted), read from its 15-digit decimal text: 4700 is
+// 47 × 10² with two. nullopt when it needs more digits, or is not finite or
+// below zero.
+std::optional<Resistance> resistanceOf(double ohms, int digitCount);
+
+// The colour words of the bands that spell a value, digit bands first, then
+// the multiplier: "노랑, 보라, 적색". A multiplier of 10⁻¹ is gold and 10⁻²
+// silver.
+QString bandWords(const Resistance &value);
+
+// "10²", "10⁰", "10⁻¹": a power of ten with raised digits.
+QString powerOfTenText(int exponent);
+
 // The resistance of picked digit bands: `third` only counts on a 5-band
 // resistor.
 Resistance resistanceOfBands(BandCount bands, int first, int second, int third, int exponent);
