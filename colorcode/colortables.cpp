@@ -1,5 +1,7 @@
 #include "colorcode/colortables.h"
 
+#include "colorcode/numbertext.h"
+
 #include <algorithm>
 
 namespace colorcode {
@@ -73,6 +75,30 @@ QString bandDescription(QStringView role, ColorCode color, bool filled, Palette 
 {
     const QStringView word = filled ? colourWordOf(color, palette) : kNoBandWord;
     return role.toString().append(u": ").append(word);
+}
+
+QString bandLabel(QStringView role, ColorCode color, bool filled, Palette palette)
+{
+    if (!filled)
+        return {};
+    if (role == kToleranceRole) {
+        for (const ToleranceEntry &entry : kTolerances) {
+            if (entry.filled && toleranceColor(entry, palette) == color)
+                return entry.text.toString();
+        }
+        return {};
+    }
+    for (const BandColor &band : kBandColors) {
+        if (digitColor(band.digit, palette) != color)
+            continue;
+        if (role != kMultiplierRole)
+            return QString::number(band.digit);
+        // ×1 and ×10 read plainer than 10⁰ and 10¹.
+        if (band.digit < 2)
+            return band.digit == 0 ? QStringLiteral("×1") : QStringLiteral("×10");
+        return QStringLiteral("×") + powerOfTenText(band.digit);
+    }
+    return {};
 }
 
 QStringList digitItemTexts(int entries)

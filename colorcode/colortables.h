@@ -161,6 +161,12 @@ QStringView colourWordOf(ColorCode color, Palette palette);
 // that is not drawn.
 QString bandDescription(QStringView role, ColorCode color, bool filled, Palette palette);
 
+// What a painted band stands for, in a few characters for its label: a digit
+// band its digit ("4"), the multiplier its factor ("×1", "×10", "×10²"), the
+// tolerance band its text ("±5%"); empty for a band not drawn or a colour
+// the role has no meaning for.
+QString bandLabel(QStringView role, ColorCode color, bool filled, Palette palette);
+
 // The digit of a list item text, compared whole and exactly ("0 검정" but not
 // "0 검정 " or "0검정") against the first `entries` item texts in digit order.
 std::optional<int> digitOfItemText(QStringView text, int entries = int(kBandColors.size()));

@@ -67,6 +67,17 @@ QString withUnit(double v, QStringView unit)
     return numberText(v).append(unit);
 }
 
+QString powerOfTenText(int exponent)
+{
+    static constexpr char16_t kRaised[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString out = QStringLiteral("10");
+    if (exponent < 0)
+        out += u'⁻';
+    for (QChar c : QString::number(std::abs(exponent)))
+        out += QChar(kRaised[c.unicode() - u'0']);
+    return out;
+}
+
 std::optional<double> parseNumber(QStringView text)
 {
     const QStringView t = text.trimmed();

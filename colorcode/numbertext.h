@@ -32,6 +32,9 @@ QString numberText(double v);
 // The number text of v with a unit straight after it: "4.7K\u2126", "20mA".
 QString withUnit(double v, QStringView unit);
 
+// "10²", "10⁰", "10⁻¹": a power of ten with raised digits.
+QString powerOfTenText(int exponent);
+
 // The value of a plain decimal text: an optional sign, digits with at most one
 // ".", blanks around it allowed ("  4.7 ", ".5", "5."). Anything else (an
 // exponent, a comma, letters, a non-ASCII digit, blanks only, a value too

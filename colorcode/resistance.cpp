@@ -96,17 +96,6 @@ QString bandWords(const Resistance &value)
     return words.join(u", ");
 }
 
-QString powerOfTenText(int exponent)
-{
-    static constexpr char16_t kRaised[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-    QString out = QStringLiteral("10");
-    if (exponent < 0)
-        out += u'⁻';
-    for (QChar c : QString::number(std::abs(exponent)))
-        out += QChar(kRaised[c.unicode() - u'0']);
-    return out;
-}
-
 Resistance resistanceOfBands(BandCount bands, int first, int second, int third, int exponent)
 {
     if (bands == BandCount::Five)

@@ -59,9 +59,6 @@ std::optional<Resistance> resistanceOf(double ohms, int digitCount);
 // silver.
 QString bandWords(const Resistance &value);
 
-// "10²", "10⁰", "10⁻¹": a power of ten with raised digits.
-QString powerOfTenText(int exponent);
-
 // The resistance of picked digit bands: `third` only counts on a 5-band
 // resistor.
 Resistance resistanceOfBands(BandCount bands, int first, int second, int third, int exponent);

@@ -19,6 +19,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -36,6 +38,10 @@ constexpr int kTipOffsetTop = 1500;
 constexpr int kTipOffsetLeft = 800;
 constexpr int kAboutOffsetTop = 1100;
 constexpr int kAboutOffsetLeft = 830;
+
+// The numbers-on-bands choice in the settings store: "1" on; anything else,
+// a corrupt value too, off.
+const QString kBandLabelsKey = u"View/bandLabels"_s;
 
 struct TabPicture {
     const char16_t *name;
@@ -64,6 +70,11 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     Menu_exit = Menu_file->addAction(u"E&xit"_s);
     Menu_exit->setObjectName(u"Menu_exit"_s);
     Menu_exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    Menu_view = menuBar()->addMenu(u"보기(&W)"_s);
+    Menu_view->setObjectName(u"Menu_view"_s);
+    Menu_bandLabels = Menu_view->addAction(u"색띠에 숫자 표시(&N)"_s);
+    Menu_bandLabels->setObjectName(u"Menu_bandLabels"_s);
+    Menu_bandLabels->setCheckable(true);
     Menu_help = menuBar()->addMenu(u"&Help"_s);
     Menu_help->setObjectName(u"Menu_help"_s);
     Menu_about = Menu_help->addAction(u"&About"_s);
@@ -106,10 +117,25 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     }
     SSTab1->setCurrentIndex(0);
 
+    // The working of the shown page's last result, in words; it is also the
+    // label's accessible name, so a screen reader reads it.
+    lblWorking = new QLabel(this);
+    lblWorking->setObjectName(u"lblWorking"_s);
+    lblWorking->setTextFormat(Qt::PlainText);
+    lblWorking->setWordWrap(true);
+    lblWorking->setMinimumHeight(2 * lblWorking->fontMetrics().lineSpacing() + 2);
+    lblWorking->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(lblWorking, 1);
+    connect(m_colorToValue, &ColorToValuePage::workingChanged, this, &Form1::showWorking);
+    connect(m_valueToColor, &ValueToColorPage::workingChanged, this, &Form1::showWorking);
+    connect(m_led, &LedPage::workingChanged, this, &Form1::showWorking);
+
     connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
     connect(Menu_r, &QAction::triggered, this, &Form1::Menu_r_Click);
     connect(Menu_exit, &QAction::triggered, this, &Form1::Menu_exit_Click);
     connect(Menu_about, &QAction::triggered, this, &Form1::Menu_about_Click);
+    connect(Menu_bandLabels, &QAction::toggled, this, &Form1::Menu_bandLabels_Click);
 
     // Ctrl+X in a text box is the desktop's cut; see eventFilter.
     qApp->installEventFilter(this);
@@ -137,6 +163,31 @@ void Form1::Form_Load()
     m_colorToValue->takeStartingState();
     m_valueToColor->takeStartingState();
     m_led->takeStartingState();
+
+    // The learner's own choice of numbers on the bands, remembered.
+    Menu_bandLabels->setChecked(QSettings().value(kBandLabelsKey).toString() == u"1");
+}
+
+void Form1::Menu_bandLabels_Click()
+{
+    const bool shown = Menu_bandLabels->isChecked();
+    m_colorToValue->setBandLabelsShown(shown);
+    m_valueToColor->setBandLabelsShown(shown);
+    m_led->setBandLabelsShown(shown);
+    QSettings().setValue(kBandLabelsKey, shown ? u"1"_s : u"0"_s);
+}
+
+void Form1::showWorking()
+{
+    QString text;
+    if (SSTab1->currentWidget() == m_colorToValue)
+        text = m_colorToValue->working();
+    else if (SSTab1->currentWidget() == m_valueToColor)
+        text = m_valueToColor->working();
+    else if (SSTab1->currentWidget() == m_led)
+        text = m_led->working();
+    lblWorking->setText(text);
+    lblWorking->setAccessibleName(text);
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -147,6 +198,7 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::SSTab1_Click()
 {
+    showWorking();
     // Page 2 starts at its supply-voltage box; the other pages at their first
     // control, since the supply-voltage box is not on screen there.
     switch (SSTab1->currentIndex()) {

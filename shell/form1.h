@@ -19,6 +19,7 @@ class GuidePage;
 class LedPage;
 class QAction;
 class QDialog;
+class QLabel;
 class QMenu;
 class QTabWidget;
 class ValueToColorPage;
@@ -30,12 +31,15 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    QTabWidget *SSTab1 = nullptr;  // the four pages
-    QMenu *Menu_file = nullptr;    // "&File"
-    QAction *Menu_r = nullptr;     // "저항에 관한 상식", Ctrl+R: the tip dialog
-    QAction *Menu_exit = nullptr;  // "E&xit", Ctrl+X: ends the program
-    QMenu *Menu_help = nullptr;    // "&Help"
-    QAction *Menu_about = nullptr; // "&About": the About box
+    QTabWidget *SSTab1 = nullptr;       // the four pages
+    QMenu *Menu_file = nullptr;         // "&File"
+    QAction *Menu_r = nullptr;          // "저항에 관한 상식", Ctrl+R: the tip dialog
+    QAction *Menu_exit = nullptr;       // "E&xit", Ctrl+X: ends the program
+    QMenu *Menu_view = nullptr;         // "보기(&W)"
+    QAction *Menu_bandLabels = nullptr; // "색띠에 숫자 표시(&N)", checkable, remembered
+    QMenu *Menu_help = nullptr;         // "&Help"
+    QAction *Menu_about = nullptr;      // "&About": the About box
+    QLabel *lblWorking = nullptr;       // status bar: the working of the shown page's last result
 
     ColorToValuePage *colorToValuePage() const { return m_colorToValue; }
     ValueToColorPage *valueToColorPage() const { return m_valueToColor; }
@@ -47,12 +51,14 @@ public:
     void Menu_r_Click();
     void Menu_exit_Click();
     void Menu_about_Click();
+    void Menu_bandLabels_Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showWorking();
     void showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips);
 
     ColorToValuePage *m_colorToValue = nullptr;

@@ -11,10 +11,62 @@ QColor resolveColor(colorcode::ColorCode code, const QPalette &palette)
     return QColor(colorcode::redOf(code), colorcode::greenOf(code), colorcode::blueOf(code));
 }
 
+namespace {
+
+// A band's label: small dark text on a pale plate, readable over the
+// drawing's lines and in any desktop theme. Painted, not a QLabel, so a
+// screen reader hears the band's description once rather than twice.
+class BandLabel : public QWidget {
+public:
+    explicit BandLabel(QWidget *parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        QFont f = font();
+        f.setPointSizeF(kLabelPoints);
+        f.setBold(true);
+        setFont(f);
+        hide();
+    }
+
+    void setText(const QString &text)
+    {
+        m_text = text;
+        const QFontMetrics metrics(font());
+        resize(metrics.horizontalAdvance(text) + 2 * kPadding, metrics.height());
+        update();
+    }
+
+    static constexpr double kLabelPoints = 7.5;
+    static constexpr int kPadding = 2;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QColor(0x40, 0x40, 0x40));
+        p.setBrush(QColor(0xFF, 0xFF, 0xF0, 0xE6));
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+        p.setPen(Qt::black);
+        p.drawText(rect(), Qt::AlignCenter, m_text);
+    }
+
+private:
+    QString m_text;
+};
+
+constexpr int kLabelGap = 1;
+
+} // namespace
+
 BandShape::BandShape(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent)
 {
     setObjectName(name);
     setGeometry(geometry);
+    if (parent) {
+        m_labelWidget = new BandLabel(parent);
+        m_labelWidget->setObjectName(name + QStringLiteral("Label"));
+    }
 }
 
 void BandShape::setFilled(bool filled)
@@ -45,6 +97,58 @@ void BandShape::setDescription(const QString &text)
 {
     setToolTip(text);
     setAccessibleName(text);
+}
+
+void BandShape::describe(QStringView role, colorcode::Palette palette)
+{
+    setDescription(colorcode::bandDescription(role, m_fillColor, m_filled, palette));
+    m_labelText = colorcode::bandLabel(role, m_fillColor, m_filled, palette);
+    placeLabel();
+}
+
+void BandShape::setLabelShown(bool shown)
+{
+    m_labelShown = shown;
+    placeLabel();
+}
+
+void BandShape::setLabelRow(int row)
+{
+    m_labelRow = row;
+    placeLabel();
+}
+
+void BandShape::placeLabel()
+{
+    if (!m_labelWidget)
+        return;
+    auto *label = static_cast<BandLabel *>(m_labelWidget);
+    label->setText(m_labelText);
+    const int h = label->height();
+    const int top = m_labelRow < 0 ? y() - kLabelGap - h * -m_labelRow
+                                   : y() + height() + kLabelGap + m_labelRow * h;
+    label->move(x() + width() / 2 - label->width() / 2, top);
+    label->raise();
+    label->setVisible(m_labelShown && isVisibleTo(parentWidget()) && !m_labelText.isEmpty());
+}
+
+void BandShape::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    placeLabel();
+}
+
+void BandShape::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    placeLabel();
+}
+
+void BandShape::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (m_labelWidget)
+        m_labelWidget->hide();
 }
 
 void BandShape::paintEvent(QPaintEvent *)

@@ -20,6 +20,7 @@ class BandShape : public QWidget {
     Q_PROPERTY(quint32 fillColor READ fillColor WRITE setFillColor)
     Q_PROPERTY(quint32 borderColor READ borderColor WRITE setBorderColor)
     Q_PROPERTY(bool borderVisible READ borderVisible WRITE setBorderVisible)
+    Q_PROPERTY(QString label READ label)
 
 public:
     // geometry in pixels of the parent picture
@@ -40,10 +41,33 @@ public:
     // it paints or clears the band.
     void setDescription(const QString &text);
 
+    // The description and the label from what the band shows now, for a band
+    // of the given role ("제1색띠", "승수", "허용오차") on a page painting
+    // with `palette`. Pages call it whenever they paint or clear the band.
+    void describe(QStringView role, colorcode::Palette palette);
+
+    // The short text shown on the band for a learner who cannot tell the
+    // colours apart ("4", "×10²", "±5%") while labels are shown; empty while
+    // they are not, or for a band not drawn.
+    QString label() const { return m_labelShown && !isHidden() ? m_labelText : QString(); }
+    void setLabelShown(bool shown);
+    // Which line under the band its label takes (0 the first, 1 the second),
+    // or above it (-1), so neighbouring labels never meet.
+    void setLabelRow(int row);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    void placeLabel();
+
+    QWidget *m_labelWidget = nullptr; // beside the band, on the same picture
+    QString m_labelText;
+    bool m_labelShown = false;
+    int m_labelRow = 0;
     bool m_filled = false;
     quint32 m_fillColor = colorcode::kBlack;
     quint32 m_borderColor = colorcode::kBlack;

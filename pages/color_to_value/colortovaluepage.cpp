@@ -3,10 +3,12 @@
 #include "colorcode/colortables.h"
 #include "pages/color_to_value/bandpaint.h"
 #include "pages/color_to_value/readout.h"
+#include "pages/color_to_value/working.h"
 #include "widgets/bandshape.h"
 #include "widgets/fonts.h"
 #include "widgets/leaderline.h"
 #include "widgets/svgpicture.h"
+#include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
 #include <QComboBox>
@@ -15,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyledItemDelegate>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
@@ -69,25 +70,15 @@ constexpr colorcode::ColorCode kGold = 0x00C0C0;
 constexpr colorcode::ColorCode kBrown = 0x004080;
 
 // Plain list rows rather than the style's menu rows, which are twice as wide
-// as these short texts and would stick out of a 60-pixel list. Rows of 20
-// pixels open a digit list 200 pixels tall, all ten colours in view.
-class ListRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(qMax(size.height(), kListRowHeight));
-        return size;
-    }
-};
-
+// as these short texts and would stick out of a 60-pixel list, each with a
+// swatch of its colour. Rows of 20 pixels open a digit list 200 pixels tall,
+// all ten colours in view.
 QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &entries,
                     QStringView caption, QPoint place, int width = kListWidth)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
-    list->setItemDelegate(new ListRowDelegate(list));
+    list->setItemDelegate(new ui::SwatchDelegate(list, kListRowHeight));
     list->addItems(entries);
     list->setAccessibleName(caption.toString());
     list->setGeometry(place.x(), place.y(), width, list->sizeHint().height());
@@ -180,6 +171,9 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
                        kMultiplier, {kMultiplierListLeft, kListTop});
     Combo11 = makeList(this, u"Combo11"_s, colortovalue::toleranceList(BandCount::Four), kTolerance,
                        {kToleranceListLeft, kListTop}, kToleranceListWidth);
+    for (QComboBox *list : {Combo7, Combo8, Combo9, Combo10})
+        ui::setDigitSwatches(list, colorcode::Palette::Selector);
+    ui::setToleranceSwatches(Combo11, colorcode::Palette::Selector);
     Label16 = makeCaption(this, u"Label16"_s, kFirstDigit, Combo7);
     Label17 = makeCaption(this, u"Label17"_s, kSecondDigit, Combo8);
     Label18 = makeCaption(this, u"Label18"_s, kThirdDigit, Combo9);
@@ -234,6 +228,8 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
     Label18->hide();
     Shape16->hide();
     setLinesShown(BandCount::Four);
+    Shape15->setLabelRow(1);
+    Shape16->setLabelRow(1);
     for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17})
         describe(band);
 
@@ -296,8 +292,19 @@ void ColorToValuePage::describe(ui::BandShape *band)
         role = kMultiplier;
     else if (band == Shape17)
         role = kTolerance;
-    band->setDescription(colorcode::bandDescription(role, band->fillColor(), band->filled(),
-                                                    colorcode::Palette::Selector));
+    band->describe(role, colorcode::Palette::Selector);
+}
+
+void ColorToValuePage::setBandLabelsShown(bool shown)
+{
+    for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17})
+        band->setLabelShown(shown);
+}
+
+void ColorToValuePage::setWorking(const QString &text)
+{
+    m_working = text;
+    emit workingChanged(text);
 }
 
 void ColorToValuePage::paintDigit(QComboBox *list, int entries, QLineEdit *holder,
@@ -365,6 +372,9 @@ void ColorToValuePage::Command18_Click()
     Text18->setText(Combo11->currentText());
     if (readout)
         Text17->setText(*readout);
+    const std::optional<colorcode::Resistance> value = colortovalue::heldResistance(
+        *bands, Text19->text(), Text20->text(), Text33->text(), Text34->text());
+    setWorking(value && readout ? colortovalue::readingWorking(*value, Text18->text()) : QString());
 }
 
 void ColorToValuePage::Command19_Click()
@@ -380,6 +390,7 @@ void ColorToValuePage::Command19_Click()
     for (QLineEdit *holder : {Text19, Text20, Text33, Text34})
         holder->setText(u"0"_s);
     Text17->setText(u"0"_s);
+    setWorking(QString());
 }
 
 void ColorToValuePage::fillToleranceList(BandCount bands)
@@ -389,6 +400,7 @@ void ColorToValuePage::fillToleranceList(BandCount bands)
     Combo11->clear();
     Combo11->addItems(colortovalue::toleranceList(bands));
     Combo11->setCurrentIndex(0);
+    ui::setToleranceSwatches(Combo11, colorcode::Palette::Selector);
 }
 
 void ColorToValuePage::setLinesShown(BandCount bands)
@@ -411,6 +423,9 @@ void ColorToValuePage::setBandCount(BandCount bands)
     Combo9->setVisible(five);
     Label18->setVisible(five);
     Shape16->setVisible(five);
+    // A digit's label takes the first line under the bands, the multiplier's
+    // the second, so "×10²" never meets the digit beside it.
+    Shape15->setLabelRow(five ? 0 : 1);
     setLinesShown(bands);
     // The third band shows the third digit again, or the multiplier moves
     // back onto it; the third digit's choice stays in its hidden list and

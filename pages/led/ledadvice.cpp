@@ -6,8 +6,7 @@
 #include "pages/led/significant.h"
 
 #include <array>
-#include <limits>
-#include <utility>
+#include <cstdint>
 
 using namespace colorcode;
 
@@ -40,52 +39,37 @@ constexpr double kRatingMargin = 2;
 constexpr std::array<int, 24> kE24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
                                    33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
 
-// mantissa × 10^exponent ohms (mantissa 10 to 99, exponent from -1) as the
-// page writes a value: 4.7Ω, 330Ω, 1.5KΩ, 100GΩ.
-QString valueText(int mantissa, int exponent)
+// The current through `ohms` at a drop in volts: "19.7mA".
+QString currentText(double drop, double ohms)
 {
-    return Resistance{mantissa, 2, exponent}.text(kUnits);
+    return withUnit(roundToSignificant(drop / ohms * 1000, kShownDigits), u"mA");
 }
 
 } // namespace
 
-E24Neighbours e24Neighbours(std::uint64_t ohms)
+Resistance e24AtOrAbove(double ohms)
 {
-    // ohms = m × 10^exponent with 10 <= m < 100; below 10 Ω the decade is
-    // one of tenths (4.7 Ω). Work in tenths of an ohm so all stays whole.
-    const std::uint64_t tenths = ohms * 10;
-    int exponent = -1;
-    std::uint64_t step = 1; // tenths per unit of m: 10^(exponent + 1)
-    // The first test keeps 100 × step within 64 bits for absurdly large ohms.
-    while (step <= std::numeric_limits<std::uint64_t>::max() / 1000 && tenths >= 100 * step) {
-        step *= 10;
-        ++exponent;
-    }
-    // m × step <= tenths is m <= whole, and m × step >= tenths is m >= whole
-    // rounded up.
-    const std::uint64_t whole = tenths / step;
-    const std::uint64_t wholeUp = whole + (tenths % step != 0 ? 1 : 0);
-
-    int below = kE24.front();
+    // ohms is lead.rest × 10^(exponent − 1) with a lead of two digits, 10
+    // to 99; an E24 value at or above it has a lead at or above, and above
+    // when anything follows the lead.
+    const FifteenDigits d = fifteenDigits(ohms);
+    constexpr std::uint64_t kRest = 10'000'000'000'000; // 10^13: the 13 digits after the lead
+    const auto lead = int(d.digits / kRest);
+    const bool more = d.digits % kRest != 0;
     for (int m : kE24) {
-        if (std::uint64_t(m) <= whole)
-            below = m;
+        if (m > lead || (m == lead && !more))
+            return {m, 2, d.exponent - 1};
     }
-    const QString belowText = valueText(below, exponent);
-    for (int m : kE24) {
-        if (std::uint64_t(m) >= wholeUp)
-            return {belowText, valueText(m, exponent)};
-    }
-    return {belowText, valueText(kE24.front(), exponent + 1)};
+    return {kE24.front(), 2, d.exponent};
 }
 
-std::optional<Advice> adviseLed(double drop, std::uint64_t ohms)
+std::optional<Advice> adviseLed(double drop, std::uint64_t ohms, double exactOhms)
 {
-    if (ohms == 0)
+    if (ohms == 0 || !(exactOhms > 0))
         return std::nullopt;
     const double r = double(ohms);
     Advice out;
-    out.current = withUnit(roundToSignificant(drop / r * 1000, kShownDigits), u"mA");
+    out.current = currentText(drop, r);
 
     const double watts = roundToSignificant(drop * drop / r, kExactDigits);
     const double shownWatts = roundToSignificant(watts, kShownDigits);
@@ -98,9 +82,9 @@ std::optional<Advice> adviseLed(double drop, std::uint64_t ohms)
         }
     }
 
-    E24Neighbours buy = e24Neighbours(ohms);
-    out.buyBelow = std::move(buy.below);
-    out.buyAbove = std::move(buy.above);
+    const Resistance buy = e24AtOrAbove(exactOhms);
+    out.buy = buy.text(kUnits);
+    out.buyCurrent = currentText(drop, buy.ohms());
     return out;
 }
 

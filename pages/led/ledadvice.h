@@ -5,6 +5,8 @@
 // resistor turns out and the rating that bears it, and the standard E24
 // values to buy.
 
+#include "colorcode/resistance.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -18,22 +20,20 @@ struct Advice {
     // The smallest usual rating of at least twice the power, "1/2W"; absent
     // above 5 W, where one resistor is not the right part.
     std::optional<QString> rating;
-    // The E24 values next to the shown one, written as the page writes
-    // values: "330Ω" and "360Ω", or the shown value twice when it is one.
-    QString buyBelow;
-    QString buyAbove;
+    // The standard value to buy: the smallest E24 value at or above the
+    // exact resistance, so the LED never draws more than was asked, written
+    // as the page writes values ("360Ω"), and the current it lets through.
+    QString buy;
+    QString buyCurrent;
 };
 
-// drop: supply minus LED voltage, in volts; ohms: the shown resistor. Nothing
-// to advise for 0 Ω.
-std::optional<Advice> adviseLed(double drop, std::uint64_t ohms);
+// drop: supply minus LED voltage, in volts; ohms: the shown resistor;
+// exactOhms: the resistance the drop and the current ask for. Nothing to
+// advise for 0 Ω.
+std::optional<Advice> adviseLed(double drop, std::uint64_t ohms, double exactOhms);
 
-struct E24Neighbours {
-    QString below;
-    QString above;
-};
-
-// The nearest E24 values at or below and at or above ohms (at least 1).
-E24Neighbours e24Neighbours(std::uint64_t ohms);
+// The smallest E24 value at or above ohms (more than 0): 345 Ω gives 36 × 10¹,
+// 4.35 Ω gives 47 × 10⁻¹, an E24 value itself.
+colorcode::Resistance e24AtOrAbove(double ohms);
 
 } // namespace led

@@ -56,6 +56,19 @@ std::optional<InputRefusal> readNumber(QStringView text, Input input, double &ou
 
 } // namespace
 
+QString inputName(Input input)
+{
+    switch (input) {
+    case Input::Supply:
+        return u"공급전압"_s;
+    case Input::LedVoltage:
+        return u"LED전압"_s;
+    case Input::Current:
+        return u"LED전류"_s;
+    }
+    return {};
+}
+
 Outcome calculateLed(QStringView supplyText, QStringView ledText, QStringView currentText,
                      QStringView toleranceText)
 {
@@ -81,6 +94,7 @@ Outcome calculateLed(QStringView supplyText, QStringView ledText, QStringView cu
 
     // Volts over milliamperes is kilohms.
     const double quotient = roundToSignificant((supply - ledVoltage) / current * 1000, kCutDigits);
+    out.exactOhms = quotient;
     if (!(quotient < kNoUnitRow)) { // an overflowed quotient too
         // Nothing of the value can be written in a unit of the page, so its
         // boxes are cleared rather than left showing an earlier result.
@@ -106,7 +120,7 @@ Outcome calculateLed(QStringView supplyText, QStringView ledText, QStringView cu
     }
     if (out.texts) {
         out.advice = adviseLed(roundToSignificant(supply - ledVoltage, kCutDigits),
-                               std::uint64_t(out.value.ohms()));
+                               std::uint64_t(out.value.ohms()), quotient);
     }
     return out;
 }

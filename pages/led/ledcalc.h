@@ -20,6 +20,9 @@ namespace led {
 // Which input box a refusal is about; the page moves the focus there.
 enum class Input { Supply, LedVoltage, Current };
 
+// The caption of an input box: "공급전압", "LED전압", "LED전류".
+QString inputName(Input input);
+
 enum class InputProblem {
     Missing,            // a box is exactly empty; always reported at the supply box
     NotANumber,         // blanks only, letters, a comma, an exponent, too large a number
@@ -41,6 +44,9 @@ struct ShownTexts {
 };
 
 struct Calculation {
+    // (supply − LED voltage) ÷ current in ohms, to 12 significant digits:
+    // the exact resistance before it is rounded for its bands.
+    double exactOhms = 0;
     // Absent when the tolerance text is none of the list's: the boxes keep
     // what they show.
     std::optional<ShownTexts> texts;

@@ -2,9 +2,11 @@
 
 #include "colorcode/colortables.h"
 #include "pages/led/ledcalc.h"
+#include "pages/led/ledworking.h"
 #include "widgets/bandshape.h"
 #include "widgets/fonts.h"
 #include "widgets/svgpicture.h"
+#include "widgets/swatchdelegate.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -13,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 
 using namespace Qt::StringLiterals;
 using namespace colorcode;
@@ -111,10 +112,11 @@ QPushButton *makeButton(QWidget *parent, const char16_t *name, QStringView capti
 }
 
 ui::BandShape *makeBand(QWidget *picture, const char16_t *name, const QRect &place,
-                        QStringView role)
+                        QStringView role, int labelRow)
 {
     auto *band = new ui::BandShape(picture, QString::fromUtf16(name), place);
-    band->setDescription(bandDescription(role, band->fillColor(), false, Palette::Encoder));
+    band->setLabelRow(labelRow);
+    band->describe(role, Palette::Encoder);
     return band;
 }
 
@@ -124,7 +126,7 @@ void paintBand(ui::BandShape *band, QStringView role, ColorCode colour)
     band->setFilled(true);
     band->setFillColor(colour);
     band->setBorderColor(colour);
-    band->setDescription(bandDescription(role, colour, true, Palette::Encoder));
+    band->describe(role, Palette::Encoder);
 }
 
 void paintDigitBand(ui::BandShape *band, QStringView role, int digit)
@@ -136,7 +138,7 @@ void paintDigitBand(ui::BandShape *band, QStringView role, int digit)
 void clearBand(ui::BandShape *band, QStringView role)
 {
     band->setFilled(false);
-    band->setDescription(bandDescription(role, band->fillColor(), false, Palette::Encoder));
+    band->describe(role, Palette::Encoder);
 }
 
 bool isEnter(const QEvent *event)
@@ -147,19 +149,6 @@ bool isEnter(const QEvent *event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-QString inputName(led::Input input)
-{
-    switch (input) {
-    case led::Input::Supply:
-        return u"공급전압"_s;
-    case led::Input::LedVoltage:
-        return u"LED전압"_s;
-    case led::Input::Current:
-        return u"LED전류"_s;
-    }
-    return {};
-}
-
 QString refusalText(const led::InputRefusal &refusal)
 {
     switch (refusal.problem) {
@@ -167,7 +156,7 @@ QString refusalText(const led::InputRefusal &refusal)
         return u"입력항목이 누락되면 계산이 되지 않습니다"_s;
     case led::InputProblem::NotANumber:
         return u"%1 값을 숫자로 읽을 수 없습니다.\n5 또는 3.3처럼 숫자만 입력하세요. "
-               "소수점은 \".\"입니다."_s.arg(inputName(refusal.input));
+               "소수점은 \".\"입니다."_s.arg(led::inputName(refusal.input));
     case led::InputProblem::CurrentNotPositive:
         return u"LED전류는 0보다 커야 합니다. 다시 입력하세요!"_s;
     case led::InputProblem::LedAboveSupply:
@@ -199,10 +188,12 @@ LedPage::LedPage(QWidget *parent) : QWidget(parent)
     Label7->setBuddy(Text30);
     Label8->setBuddy(Text31);
 
-    Shape10 = makeBand(Picture3, u"Shape10", kBand1Rect, kFirstDigit);
-    Shape11 = makeBand(Picture3, u"Shape11", kBand2Rect, kSecondDigit);
-    Shape12 = makeBand(Picture3, u"Shape12", kBand3Rect, kMultiplier);
-    Shape13 = makeBand(Picture3, u"Shape13", kBand4Rect, kTolerance);
+    // Labels: the digits' and the tolerance's above the resistor, where the
+    // drawing is bare, the multiplier's under it.
+    Shape10 = makeBand(Picture3, u"Shape10", kBand1Rect, kFirstDigit, -1);
+    Shape11 = makeBand(Picture3, u"Shape11", kBand2Rect, kSecondDigit, -1);
+    Shape12 = makeBand(Picture3, u"Shape12", kBand3Rect, kMultiplier, 0);
+    Shape13 = makeBand(Picture3, u"Shape13", kBand4Rect, kTolerance, -1);
 
     Frame3 = new QGroupBox(u"계산된 저항값"_s, Picture3);
     Frame3->setObjectName(u"Frame3"_s);
@@ -212,8 +203,9 @@ LedPage::LedPage(QWidget *parent) : QWidget(parent)
     Combo3->setObjectName(u"Combo3"_s);
     // Plain rows: the style's menu rows are twice as wide as "±10%" and would
     // stick out of the list's popup.
-    Combo3->setItemDelegate(new QStyledItemDelegate(Combo3));
+    Combo3->setItemDelegate(new ui::SwatchDelegate(Combo3));
     Combo3->addItems(itemTexts(kEncoderTolerances));
+    ui::setToleranceSwatches(Combo3, Palette::Encoder);
     Combo3->setCurrentText(u"±5%"_s);
     Combo3->setGeometry(kToleranceListRect);
     Combo3->setAccessibleName(kTolerance.toString());
@@ -306,9 +298,7 @@ void LedPage::showAdvice(const std::optional<led::Advice> &advice)
             ? u"저항의 발열: %1 → %2 저항을 쓰세요"_s.arg(advice->power, *advice->rating)
             : u"저항의 발열: %1 → 5W를 넘어 저항 하나로는 감당할 수 없습니다"_s.arg(advice->power));
     adviceBuy->setText(
-        advice->buyBelow == advice->buyAbove
-            ? u"구입할 표준값(E24): %1"_s.arg(advice->buyBelow)
-            : u"구입할 표준값(E24): %1 또는 %2"_s.arg(advice->buyBelow, advice->buyAbove));
+        u"구입할 표준값(E24): %1 (LED전류 %2)"_s.arg(advice->buy, advice->buyCurrent));
 }
 
 void LedPage::showMessage(const QString &text, const QString &title, QMessageBox::Icon icon)
@@ -321,6 +311,7 @@ void LedPage::Command5_Click()
 {
     const led::Outcome outcome =
         led::calculateLed(Text26->text(), Text30->text(), Text31->text(), Combo3->currentText());
+    setWorking(led::ledWorking(Text26->text(), Text30->text(), Text31->text(), outcome));
 
     if (const auto *refusal = std::get_if<led::InputRefusal>(&outcome)) {
         showAdvice(std::nullopt);
@@ -393,8 +384,21 @@ void LedPage::reset()
     showAdvice(std::nullopt);
 }
 
+void LedPage::setBandLabelsShown(bool shown)
+{
+    for (ui::BandShape *band : {Shape10, Shape11, Shape12, Shape13})
+        band->setLabelShown(shown);
+}
+
+void LedPage::setWorking(const QString &text)
+{
+    m_working = text;
+    emit workingChanged(text);
+}
+
 void LedPage::Command4_Click()
 {
     reset();
+    setWorking(QString());
     Text26->setFocus();
 }

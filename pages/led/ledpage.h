@@ -32,6 +32,13 @@ public:
     // larger faces of the results.
     void takeStartingState();
 
+    // The working of the last result, for the main window's working line;
+    // empty after the reset button.
+    QString working() const { return m_working; }
+    // Numbers on the painted bands, for a learner who cannot tell the colours
+    // apart.
+    void setBandLabelsShown(bool shown);
+
     ui::SvgPicture *Picture3 = nullptr; // circuit drawing; holds every control but Label12
     QLabel *Label6 = nullptr;           // "공급전압"
     QLineEdit *Text26 = nullptr;        // supply voltage, volts
@@ -69,6 +76,9 @@ public:
     void Text30_KeyPress(int keyAscii);
     void Text31_KeyPress(int keyAscii);
 
+signals:
+    void workingChanged(const QString &working);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -76,4 +86,7 @@ private:
     void reset();
     void showAdvice(const std::optional<led::Advice> &advice);
     void showMessage(const QString &text, const QString &title, QMessageBox::Icon icon);
+    void setWorking(const QString &text);
+
+    QString m_working;
 };

@@ -2,9 +2,11 @@
 
 #include "colorcode/colortables.h"
 #include "pages/value_to_color/encoder.h"
+#include "pages/value_to_color/working.h"
 #include "widgets/bandshape.h"
 #include "widgets/fonts.h"
 #include "widgets/svgpicture.h"
+#include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
 #include <QComboBox>
@@ -144,6 +146,8 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
         makeEditableList(Frame5, u"Combo2"_s, colorcode::itemTexts(colorcode::kEncoderTolerances),
                          2, kToleranceBoxRect, kToleranceCaption);
     Label2->setBuddy(Combo2);
+    Combo2->setItemDelegate(new ui::SwatchDelegate(Combo2));
+    ui::setToleranceSwatches(Combo2, colorcode::Palette::Encoder);
 
     Frame4 = new QGroupBox(u"Keypad"_s, this);
     Frame4->setObjectName(u"Frame4"_s);
@@ -179,6 +183,9 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
                                        QRect(kBandLefts[i], kBandTop, kBandWidth, kBandHeight));
         band->setBorderColor(kBandOutline);
         band->setBorderVisible(true);
+        // The multiplier's label ("×10²") takes the second line under the
+        // bands, clear of the digits' labels.
+        band->setLabelRow(i == 2 ? 1 : 0);
         *bands[i] = band;
     }
 
@@ -308,6 +315,8 @@ void ValueToColorPage::Command3_Click()
 {
     const std::variant<valuetocolor::FourBands, valuetocolor::Refusal> result =
         valuetocolor::encodeValue(Text25->text(), Combo1->currentText(), Combo2->currentText());
+    setWorking(valuetocolor::encodingWorking(Text25->text(), Combo1->currentText(),
+                                             Combo2->currentText(), result));
 
     if (const auto *refusal = std::get_if<valuetocolor::Refusal>(&result)) {
         // Everything but the entry and the label keeps what the last result
@@ -354,6 +363,7 @@ void ValueToColorPage::Command17_Click()
         readout->setText(u"0"_s);
     Text25->clear();
     Label3->setText(u"?"_s);
+    setWorking(QString());
     Text25->setFocus();
 }
 
@@ -362,6 +372,17 @@ void ValueToColorPage::describeBands()
     const std::pair<ui::BandShape *, QStringView> roles[] = {
         {Shape5, kFirstDigit}, {Shape6, kSecondDigit}, {Shape7, kMultiplier}, {Shape8, kTolerance}};
     for (const auto &[band, role] : roles)
-        band->setDescription(colorcode::bandDescription(role, band->fillColor(), band->filled(),
-                                                        colorcode::Palette::Encoder));
+        band->describe(role, colorcode::Palette::Encoder);
+}
+
+void ValueToColorPage::setBandLabelsShown(bool shown)
+{
+    for (ui::BandShape *band : {Shape5, Shape6, Shape7, Shape8})
+        band->setLabelShown(shown);
+}
+
+void ValueToColorPage::setWorking(const QString &text)
+{
+    m_working = text;
+    emit workingChanged(text);
 }

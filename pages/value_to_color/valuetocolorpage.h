@@ -32,6 +32,13 @@ public:
     // unit list and the result.
     void takeStartingState();
 
+    // The working of the last result, for the main window's working line;
+    // empty after the clear button.
+    QString working() const { return m_working; }
+    // Numbers on the painted bands, for a learner who cannot tell the colours
+    // apart.
+    void setBandLabelsShown(bool shown);
+
     QLabel *Label4 = nullptr;    // usage hint
     QGroupBox *Frame5 = nullptr; // "입력정보": entry, unit and tolerance
     QLabel *Label1 = nullptr;    // "저항값", caption of the entry
@@ -85,10 +92,16 @@ public:
     // to the entry unchanged.
     void Text25_KeyPress(int keyAscii);
 
+signals:
+    void workingChanged(const QString &working);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void appendKey(QChar key);
     void describeBands();
+    void setWorking(const QString &text);
+
+    QString m_working;
 };

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 class tst_LedAdvice : public QObject {
@@ -32,36 +34,40 @@ void tst_LedAdvice::pageRows_data()
     QTest::addColumn<QString>("drawn");
     QTest::addColumn<QString>("power");
     QTest::addColumn<QString>("rating"); // empty: above 5 W
-    QTest::addColumn<QString>("below");
-    QTest::addColumn<QString>("above");
+    QTest::addColumn<QString>("buy");
+    QTest::addColumn<QString>("buyCurrent");
 
+    // The value to buy is the smallest E24 value at or above the exact
+    // resistance, so the LED never draws more than was asked.
     QTest::newRow("150 \u2126, E24 already")
         << u"5"_s << u"2"_s << u"20"_s << u"20mA"_s << u"60mW"_s << u"1/8W"_s << u"150\u2126"_s
-        << u"150\u2126"_s;
+        << u"20mA"_s;
     QTest::newRow("500 \u2126") << u"12"_s << u"2"_s << u"20"_s << u"20mA"_s << u"200mW"_s
-                                << u"1/2W"_s << u"470\u2126"_s << u"510\u2126"_s;
-    QTest::newRow("350 \u2126") << u"9"_s << u"2.1"_s << u"20"_s << u"19.7mA"_s << u"136mW"_s
-                                << u"1/2W"_s << u"330\u2126"_s << u"360\u2126"_s;
+                                << u"1/2W"_s << u"510\u2126"_s << u"19.6mA"_s;
+    QTest::newRow("345 \u2126 exact, 350 \u2126 shown")
+        << u"9"_s << u"2.1"_s << u"20"_s << u"19.7mA"_s << u"136mW"_s << u"1/2W"_s << u"360\u2126"_s
+        << u"19.2mA"_s;
     QTest::newRow("1 k\u2126 from 1035 \u2126")
-        << u"24"_s << u"3.3"_s << u"20"_s << u"20.7mA"_s << u"428mW"_s << u"1W"_s << u"1K\u2126"_s
-        << u"1K\u2126"_s;
+        << u"24"_s << u"3.3"_s << u"20"_s << u"20.7mA"_s << u"428mW"_s << u"1W"_s << u"1.1K\u2126"_s
+        << u"18.8mA"_s;
     QTest::newRow("20 k\u2126") << u"12"_s << u"2"_s << u"0.5"_s << u"0.5mA"_s << u"5mW"_s
-                                << u"1/8W"_s << u"20K\u2126"_s << u"20K\u2126"_s;
-    QTest::newRow("11 M\u2126") << u"230"_s << u"2"_s << u"0.02"_s << u"0.0207mA"_s << u"4.73mW"_s
-                                << u"1/8W"_s << u"11M\u2126"_s << u"11M\u2126"_s;
+                                << u"1/8W"_s << u"20K\u2126"_s << u"0.5mA"_s;
+    QTest::newRow("11 M\u2126 from 11.4 M\u2126")
+        << u"230"_s << u"2"_s << u"0.02"_s << u"0.0207mA"_s << u"4.73mW"_s << u"1/8W"_s
+        << u"12M\u2126"_s << u"0.019mA"_s;
     QTest::newRow("100 M\u2126") << u"12"_s << u"2"_s << u"0.0001"_s << u"0.0001mA"_s
-                                 << u"0.001mW"_s << u"1/8W"_s << u"100M\u2126"_s << u"100M\u2126"_s;
+                                 << u"0.001mW"_s << u"1/8W"_s << u"100M\u2126"_s << u"0.0001mA"_s;
     QTest::newRow("65 \u2126") << u"3.3"_s << u"2"_s << u"20"_s << u"20mA"_s << u"26mW"_s
-                               << u"1/8W"_s << u"62\u2126"_s << u"68\u2126"_s;
-    QTest::newRow("1 \u2126 at 2 A: 9 W, more than one resistor bears")
-        << u"5"_s << u"2"_s << u"2000"_s << u"3000mA"_s << u"9W"_s << QString() << u"1\u2126"_s
-        << u"1\u2126"_s;
+                               << u"1/8W"_s << u"68\u2126"_s << u"19.1mA"_s;
+    QTest::newRow("1 \u2126 shown, 1.5 \u2126 exact: 9 W, more than one resistor bears")
+        << u"5"_s << u"2"_s << u"2000"_s << u"3000mA"_s << u"9W"_s << QString() << u"1.5\u2126"_s
+        << u"2000mA"_s;
     QTest::newRow("1 k\u2126 from 996 \u2126")
         << u"5"_s << u"0.02"_s << u"5"_s << u"4.98mA"_s << u"24.8mW"_s << u"1/8W"_s << u"1K\u2126"_s
-        << u"1K\u2126"_s;
-    QTest::newRow("4 \u2126, neighbours in tenths")
+        << u"4.98mA"_s;
+    QTest::newRow("4 \u2126, tenths of an ohm to buy")
         << u"0.1"_s << u"0.02"_s << u"20"_s << u"20mA"_s << u"1.6mW"_s << u"1/8W"_s
-        << u"3.9\u2126"_s << u"4.3\u2126"_s;
+        << u"4.3\u2126"_s << u"18.6mA"_s;
 }
 
 void tst_LedAdvice::pageRows()
@@ -72,8 +78,8 @@ void tst_LedAdvice::pageRows()
     QFETCH(QString, drawn);
     QFETCH(QString, power);
     QFETCH(QString, rating);
-    QFETCH(QString, below);
-    QFETCH(QString, above);
+    QFETCH(QString, buy);
+    QFETCH(QString, buyCurrent);
 
     const led::Outcome outcome = led::calculateLed(supply, led, current, u"±5%"_s);
     const auto *c = std::get_if<led::Calculation>(&outcome);
@@ -82,8 +88,8 @@ void tst_LedAdvice::pageRows()
     QCOMPARE(c->advice->current, drawn);
     QCOMPARE(c->advice->power, power);
     QCOMPARE(c->advice->rating.value_or(QString()), rating);
-    QCOMPARE(c->advice->buyBelow, below);
-    QCOMPARE(c->advice->buyAbove, above);
+    QCOMPARE(c->advice->buy, buy);
+    QCOMPARE(c->advice->buyCurrent, buyCurrent);
 }
 
 void tst_LedAdvice::rating_data()
@@ -112,7 +118,7 @@ void tst_LedAdvice::rating()
     QFETCH(int, ohms);
     QFETCH(QString, power);
     QFETCH(QString, rating);
-    const std::optional<led::Advice> advice = led::adviseLed(drop, std::uint64_t(ohms));
+    const std::optional<led::Advice> advice = led::adviseLed(drop, std::uint64_t(ohms), ohms);
     QVERIFY(advice);
     QCOMPARE(advice->power, power);
     QCOMPARE(advice->rating.value_or(QString()), rating);
@@ -120,39 +126,39 @@ void tst_LedAdvice::rating()
 
 void tst_LedAdvice::e24_data()
 {
-    QTest::addColumn<qulonglong>("ohms");
-    QTest::addColumn<QString>("below");
+    QTest::addColumn<double>("ohms");
     QTest::addColumn<QString>("above");
     struct Row {
         const char *name;
-        qulonglong ohms;
-        const char16_t *below;
+        double ohms;
         const char16_t *above;
     };
     const Row rows[] = {
-        {"1 \u2126", 1, u"1\u2126", u"1\u2126"},
-        {"4 \u2126", 4, u"3.9\u2126", u"4.3\u2126"},
-        {"5 \u2126", 5, u"4.7\u2126", u"5.1\u2126"},
-        {"9 \u2126", 9, u"8.2\u2126", u"9.1\u2126"},
-        {"10 \u2126", 10, u"10\u2126", u"10\u2126"},
-        {"14 \u2126", 14, u"13\u2126", u"15\u2126"},
-        {"95 \u2126 into the next decade", 95, u"91\u2126", u"100\u2126"},
-        {"350 \u2126", 350, u"330\u2126", u"360\u2126"},
-        {"640 \u2126", 640, u"620\u2126", u"680\u2126"},
-        {"1.4 k\u2126", 1400, u"1.3K\u2126", u"1.5K\u2126"},
-        {"9.5 k\u2126", 9500, u"9.1K\u2126", u"10K\u2126"},
-        {"14 k\u2126", 14000, u"13K\u2126", u"15K\u2126"},
-        {"950 k\u2126", 950000, u"910K\u2126", u"1M\u2126"},
-        {"5 M\u2126", 5000000, u"4.7M\u2126", u"5.1M\u2126"},
-        {"95 M\u2126", 95000000, u"91M\u2126", u"100M\u2126"},
-        {"950 M\u2126", 950000000, u"910M\u2126", u"1G\u2126"},
-        {"4.5 G\u2126", 4500000000, u"4.3G\u2126", u"4.7G\u2126"},
-        {"91 G\u2126", 91000000000, u"91G\u2126", u"91G\u2126"},
-        {"99 G\u2126", 99000000000, u"91G\u2126", u"100G\u2126"},
+        {"4.35 \u2126 exact", 4.35, u"4.7\u2126"},
+        {"150.5 \u2126 exact", 150.5, u"160\u2126"},
+        {"0.5 \u2126 exact", 0.5, u"0.51\u2126"},
+        {"1 \u2126", 1, u"1\u2126"},
+        {"4 \u2126", 4, u"4.3\u2126"},
+        {"5 \u2126", 5, u"5.1\u2126"},
+        {"9 \u2126", 9, u"9.1\u2126"},
+        {"10 \u2126", 10, u"10\u2126"},
+        {"14 \u2126", 14, u"15\u2126"},
+        {"95 \u2126 into the next decade", 95, u"100\u2126"},
+        {"350 \u2126", 350, u"360\u2126"},
+        {"640 \u2126", 640, u"680\u2126"},
+        {"1.4 k\u2126", 1400, u"1.5K\u2126"},
+        {"9.5 k\u2126", 9500, u"10K\u2126"},
+        {"14 k\u2126", 14000, u"15K\u2126"},
+        {"950 k\u2126", 950000, u"1M\u2126"},
+        {"5 M\u2126", 5000000, u"5.1M\u2126"},
+        {"95 M\u2126", 95000000, u"100M\u2126"},
+        {"950 M\u2126", 950000000, u"1G\u2126"},
+        {"4.5 G\u2126", 4500000000, u"4.7G\u2126"},
+        {"91 G\u2126", 91000000000, u"91G\u2126"},
+        {"99 G\u2126", 99000000000, u"100G\u2126"},
     };
     for (const Row &r : rows)
-        QTest::newRow(r.name) << r.ohms << QString::fromUtf16(r.below)
-                              << QString::fromUtf16(r.above);
+        QTest::newRow(r.name) << double(r.ohms) << QString::fromUtf16(r.above);
 
     // Every E24 value, in a decade of its own each time, is its own buy.
     const int e24[] = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
@@ -165,30 +171,22 @@ void tst_LedAdvice::e24_data()
     const int exponents[] = {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9,  -1,
                              0,  1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 0};
     for (int i = 0; i < 24; ++i) {
-        // Below 10 Ω the page shows whole ohms only: 1 Ω and 3 Ω.
-        if (exponents[i] < 0 && e24[i] % 10 != 0)
-            continue;
-        qulonglong ohms = exponents[i] < 0 ? qulonglong(e24[i] / 10) : qulonglong(e24[i]);
-        for (int k = 0; k < exponents[i]; ++k)
-            ohms *= 10;
+        const double ohms = e24[i] * std::pow(10.0, exponents[i]);
         const QString text = QString::fromUtf16(shown[i]);
-        QTest::addRow("E24 %s", qPrintable(text)) << ohms << text << text;
+        QTest::addRow("E24 %s", qPrintable(text)) << double(ohms) << text;
     }
 }
 
 void tst_LedAdvice::e24()
 {
-    QFETCH(qulonglong, ohms);
-    QFETCH(QString, below);
+    QFETCH(double, ohms);
     QFETCH(QString, above);
-    const led::E24Neighbours n = led::e24Neighbours(ohms);
-    QCOMPARE(n.below, below);
-    QCOMPARE(n.above, above);
+    QCOMPARE(led::e24AtOrAbove(ohms).text(colorcode::kUnits), above);
 }
 
 void tst_LedAdvice::nothingForZeroOhms()
 {
-    QVERIFY(!led::adviseLed(0, 0));
+    QVERIFY(!led::adviseLed(0, 0, 0));
     const led::Outcome outcome = led::calculateLed(u"3"_s, u"3"_s, u"20"_s, u"±5%"_s);
     const auto *c = std::get_if<led::Calculation>(&outcome);
     QVERIFY(c);
@@ -201,8 +199,8 @@ void tst_LedAdvice::e24NeighboursEnd()
     // Found while making the advice rule faster: far beyond any value the
     // page can show, the search for the next decade overflowed and never
     // ended. It must answer for every value.
-    for (const std::uint64_t ohms : {std::uint64_t(1800000000000000000ULL), UINT64_MAX})
-        QVERIFY(!led::e24Neighbours(ohms).below.isEmpty());
+    for (const double ohms : {1.8e18, double(UINT64_MAX)})
+        QVERIFY(!led::e24AtOrAbove(ohms).text(colorcode::kUnits).isEmpty());
 }
 
 void tst_LedAdvice::noAdviceWithoutShownValue_data()

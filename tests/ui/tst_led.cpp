@@ -539,21 +539,22 @@ void tst_Led::adviceAfterCalculation_data()
     QTest::newRow("350 \u2126") << u"9"_s << u"2.1"_s << u"20"_s
                                 << QStringList{u"LED에 실제로 흐르는 전류: 19.7mA"_s,
                                                u"저항의 발열: 136mW → 1/2W 저항을 쓰세요"_s,
-                                               u"구입할 표준값(E24): 330\u2126 또는 360\u2126"_s};
-    QTest::newRow("150 \u2126 is E24") << u"5"_s << u"2"_s << u"20"_s
-                                       << QStringList{u"LED에 실제로 흐르는 전류: 20mA"_s,
-                                                      u"저항의 발열: 60mW → 1/8W 저항을 쓰세요"_s,
-                                                      u"구입할 표준값(E24): 150\u2126"_s};
+                                               u"구입할 표준값(E24): 360\u2126 (LED전류 19.2mA)"_s};
+    QTest::newRow("150 \u2126 is E24")
+        << u"5"_s << u"2"_s << u"20"_s
+        << QStringList{u"LED에 실제로 흐르는 전류: 20mA"_s,
+                       u"저항의 발열: 60mW → 1/8W 저항을 쓰세요"_s,
+                       u"구입할 표준값(E24): 150\u2126 (LED전류 20mA)"_s};
     QTest::newRow("9 W is too much for one resistor")
         << u"5"_s << u"2"_s << u"2000"_s
         << QStringList{u"LED에 실제로 흐르는 전류: 3000mA"_s,
                        u"저항의 발열: 9W → 5W를 넘어 저항 하나로는 감당할 수 없습니다"_s,
-                       u"구입할 표준값(E24): 1\u2126"_s};
+                       u"구입할 표준값(E24): 1.5\u2126 (LED전류 2000mA)"_s};
     QTest::newRow("longest buy line")
         << u"0.0014"_s << u"0"_s << u"0.001"_s
         << QStringList{u"LED에 실제로 흐르는 전류: 0.001mA"_s,
                        u"저항의 발열: 0.0000014mW → 1/8W 저항을 쓰세요"_s,
-                       u"구입할 표준값(E24): 1.3K\u2126 또는 1.5K\u2126"_s};
+                       u"구입할 표준값(E24): 1.5K\u2126 (LED전류 0.000933mA)"_s};
 }
 
 void tst_Led::adviceAfterCalculation()

@@ -72,9 +72,14 @@ void tst_MainWindow::menus()
 {
     auto w = uitest::openWindow();
     const QList<QAction *> bar = w->menuBar()->actions();
-    QCOMPARE(bar.size(), 2);
+    QCOMPARE(bar.size(), 3);
     QCOMPARE(bar[0]->menu(), w->Menu_file);
-    QCOMPARE(bar[1]->menu(), w->Menu_help);
+    QCOMPARE(bar[1]->menu(), w->Menu_view);
+    QCOMPARE(bar[2]->menu(), w->Menu_help);
+    QCOMPARE(w->Menu_view->title(), u"보기(&W)"_s);
+    QCOMPARE(w->Menu_view->actions(), QList<QAction *>({w->Menu_bandLabels}));
+    QCOMPARE(w->Menu_bandLabels->text(), u"색띠에 숫자 표시(&N)"_s);
+    QVERIFY(w->Menu_bandLabels->isCheckable());
     QCOMPARE(w->Menu_file->title(), u"&File"_s);
     QCOMPARE(w->Menu_help->title(), u"&Help"_s);
     QCOMPARE(w->Menu_file->actions(), QList<QAction *>({w->Menu_r, w->Menu_exit}));

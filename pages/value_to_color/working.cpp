@@ -1,0 +1,103 @@
+#include "pages/value_to_color/working.h"
+
+#include "colorcode/numbertext.h"
+#include "colorcode/resistance.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace valuetocolor {
+
+namespace {
+
+// The value of the entry in ohms, read as a number, when it is one and the
+// unit is one of the list's.
+std::optional<double> enteredOhms(QStringView entry, QStringView unit)
+{
+    const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
+    const std::optional<double> number = colorcode::parseNumber(entry);
+    if (!u || !number || *number < 0)
+        return std::nullopt;
+    return *number * std::pow(10.0, u->power);
+}
+
+QString fiveBandHint(double ohms)
+{
+    const std::optional<colorcode::Resistance> five = colorcode::resistanceOf(ohms, 3);
+    if (!five || five->exponent < -2 || five->exponent > 9)
+        return {};
+    return u" 5색 저항이라면: "_s + colorcode::bandWords(*five);
+}
+
+// The entry of at most three characters that the encoder takes for the same
+// value, written as the page writes values: "1KΩ" for 1000 Ω.
+QString shortEntry(double ohms, QStringView tolerance)
+{
+    const std::optional<colorcode::Resistance> two = colorcode::resistanceOf(ohms, 2);
+    if (!two)
+        return {};
+    const colorcode::Unit &unit = two->unit(colorcode::kListUnits);
+    const QString number = colorcode::numberText(two->inUnit(unit));
+    const auto result = encodeValue(number, unit.suffix, tolerance);
+    const auto *bands = std::get_if<FourBands>(&result);
+    if (!bands || !bands->value || bands->value->ohms() != two->ohms())
+        return {};
+    return number + unit.suffix.toString();
+}
+
+QString refusalWorking(QStringView entry, QStringView unit, QStringView tolerance, Refusal refusal)
+{
+    const QString typed = entry.toString() + unit.toString();
+    const std::optional<double> ohms = enteredOhms(entry, unit);
+    switch (refusal) {
+    case Refusal::NoFourBandCode:
+        return u"%1은(는) 유효숫자가 세 자리라 4색 코드가 없습니다.%2"_s.arg(
+            typed, ohms ? fiveBandHint(*ohms) : QString());
+    case Refusal::TooManyCharacters: {
+        const QString shorter = ohms ? shortEntry(*ohms, tolerance) : QString();
+        if (!shorter.isEmpty())
+            return u"네 글자 이상은 읽지 않습니다. 같은 값을 %1(으)로 입력하세요."_s.arg(shorter);
+        const QString five = ohms ? fiveBandHint(*ohms) : QString();
+        if (!five.isEmpty())
+            return u"네 글자 이상은 읽지 않습니다. 유효숫자가 세 자리라 4색 코드가 없습니다.%1"_s
+                .arg(five);
+        return u"네 글자 이상은 읽지 않습니다. 4.7처럼 세 글자 이하로 입력하세요."_s;
+    }
+    case Refusal::SilentlyCleared:
+        return u"%1은(는) %2%3와(과) 같습니다. \"%2\"를 입력하세요."_s.arg(
+            typed, ohms ? colorcode::numberText(*colorcode::parseNumber(entry)) : QString(),
+            unit.toString());
+    case Refusal::NotADigit:
+        return u"색띠는 0부터 9까지의 숫자만 나타냅니다. 4.7처럼 숫자와 소수점 하나로 "
+               "입력하세요."_s;
+    }
+    return {};
+}
+
+} // namespace
+
+QString encodingWorking(QStringView entry, QStringView unit, QStringView tolerance,
+                        const std::variant<FourBands, Refusal> &result)
+{
+    if (const Refusal *refusal = std::get_if<Refusal>(&result))
+        return refusalWorking(entry, unit, tolerance, *refusal);
+    const FourBands &bands = std::get<FourBands>(result);
+    if (!bands.value) {
+        if (entry.isEmpty())
+            return u"저항값을 입력하세요."_s;
+        return u"단위는 Ω, KΩ, MΩ 가운데 하나라야 색띠를 구할 수 있습니다."_s;
+    }
+    const colorcode::Resistance &value = *bands.value;
+    QString out = u"%1%2 = %3 = %4%5 × %6 → %7"_s.arg(
+        entry.toString(), unit.toString(), colorcode::withUnit(value.ohms(), colorcode::kOhm),
+        QString::number(value.digit(0)), QString::number(value.digit(1)),
+        colorcode::powerOfTenText(value.exponent), colorcode::bandWords(value));
+    if (const colorcode::ToleranceEntry *t =
+            colorcode::toleranceOf(tolerance, colorcode::kEncoderTolerances)) {
+        out += u", "_s + t->colourWord.toString() + u"("_s + t->text.toString() + u")"_s;
+    }
+    return out;
+}
+
+} // namespace valuetocolor
