@@ -1,7 +1,7 @@
 #pragma once
 
 // A resistance as a colour code spells it: two or three significant digits
-// and a power of ten, 47 × 10² for 4.7 kΩ. Every rule that reads, writes or
+// and a power of ten, 47 × 10² for 4.7 kΩ. Every rule that reads, writes or
 // paints a value passes this, and turns it into text only at the edge.
 
 #include "colorcode/colortables.h"
@@ -19,7 +19,7 @@ struct Resistance {
     int exponent = 0;    // the multiplier: ten to this power
 
     // The digit band at `index` (0 is the first band), leading zeros kept:
-    // 5 Ω on a 4-band resistor reads black, green.
+    // 5 Ω on a 4-band resistor reads black, green.
     int digit(int index) const;
 
     // The value in ohms.
@@ -35,14 +35,14 @@ struct Resistance {
     const Unit &unit(std::span<const Unit> units = kUnits) const;
 
     // Whether the value has at most three whole digits in the largest of
-    // `units`: 999 MΩ fits ohms to megaohms, 1 GΩ does not.
+    // `units`: 999 MΩ fits ohms to megaohms, 1 GΩ does not.
     bool fits(std::span<const Unit> units) const;
 
-    // The value as a number in its unit: 4.7 for 4.7 kΩ.
+    // The value as a number in its unit: 4.7 for 4.7 kΩ.
     double inUnit(const Unit &unit) const;
 
-    // The value as the program writes it, number and unit: "4.7KΩ", "272KΩ",
-    // "1GΩ", "0Ω".
+    // The value as the program writes it, number and unit: "4.7KΩ", "272KΩ",
+    // "1GΩ", "0Ω".
     QString text(std::span<const Unit> units = kUnits) const;
 
     friend bool operator==(const Resistance &, const Resistance &) = default;

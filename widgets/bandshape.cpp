@@ -112,9 +112,10 @@ void BandShape::setLabelShown(bool shown)
     placeLabel();
 }
 
-void BandShape::setLabelRow(int row)
+void BandShape::setLabelRow(int row, int firstLineTop)
 {
     m_labelRow = row;
+    m_firstLineTop = firstLineTop;
     placeLabel();
 }
 
@@ -125,8 +126,8 @@ void BandShape::placeLabel()
     auto *label = static_cast<BandLabel *>(m_labelWidget);
     label->setText(m_labelText);
     const int h = label->height();
-    const int top = m_labelRow < 0 ? y() - kLabelGap - h * -m_labelRow
-                                   : y() + height() + kLabelGap + m_labelRow * h;
+    const int firstLine = m_firstLineTop >= 0 ? m_firstLineTop : y() + height() + kLabelGap;
+    const int top = m_labelRow < 0 ? y() - kLabelGap - h * -m_labelRow : firstLine + m_labelRow * h;
     label->move(x() + width() / 2 - label->width() / 2, top);
     label->raise();
     label->setVisible(m_labelShown && isVisibleTo(parentWidget()) && !m_labelText.isEmpty());

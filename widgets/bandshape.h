@@ -52,8 +52,10 @@ public:
     QString label() const { return m_labelShown && !isHidden() ? m_labelText : QString(); }
     void setLabelShown(bool shown);
     // Which line under the band its label takes (0 the first, 1 the second),
-    // or above it (-1), so neighbouring labels never meet.
-    void setLabelRow(int row);
+    // or above it (-1), so neighbouring labels never meet. Bands of
+    // different heights line their labels up on a shared first line under
+    // them, when the page gives its top (in the picture's pixels).
+    void setLabelRow(int row, int firstLineTop = -1);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -68,6 +70,7 @@ private:
     QString m_labelText;
     bool m_labelShown = false;
     int m_labelRow = 0;
+    int m_firstLineTop = -1;
     bool m_filled = false;
     quint32 m_fillColor = colorcode::kBlack;
     quint32 m_borderColor = colorcode::kBlack;

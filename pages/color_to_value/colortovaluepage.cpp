@@ -228,8 +228,11 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
     Label18->hide();
     Shape16->hide();
     setLinesShown(BandCount::Four);
-    Shape15->setLabelRow(1);
-    Shape16->setLabelRow(1);
+    // The labels line up under the longest band.
+    const int firstLabelLine = Shape9->geometry().bottom() + 2;
+    for (ui::BandShape *band : {Shape9, Shape14, Shape16, Shape17})
+        band->setLabelRow(band == Shape16 ? 1 : 0, firstLabelLine);
+    Shape15->setLabelRow(1, firstLabelLine);
     for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17})
         describe(band);
 
@@ -425,7 +428,7 @@ void ColorToValuePage::setBandCount(BandCount bands)
     Shape16->setVisible(five);
     // A digit's label takes the first line under the bands, the multiplier's
     // the second, so "×10²" never meets the digit beside it.
-    Shape15->setLabelRow(five ? 0 : 1);
+    Shape15->setLabelRow(five ? 0 : 1, Shape9->geometry().bottom() + 2);
     setLinesShown(bands);
     // The third band shows the third digit again, or the multiplier moves
     // back onto it; the third digit's choice stays in its hidden list and

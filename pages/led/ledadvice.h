@@ -22,18 +22,18 @@ struct Advice {
     std::optional<QString> rating;
     // The standard value to buy: the smallest E24 value at or above the
     // exact resistance, so the LED never draws more than was asked, written
-    // as the page writes values ("360Ω"), and the current it lets through.
+    // as the page writes values ("360Ω"), and the current it lets through.
     QString buy;
     QString buyCurrent;
 };
 
 // drop: supply minus LED voltage, in volts; ohms: the shown resistor;
 // exactOhms: the resistance the drop and the current ask for. Nothing to
-// advise for 0 Ω.
+// advise for 0 Ω.
 std::optional<Advice> adviseLed(double drop, std::uint64_t ohms, double exactOhms);
 
-// The smallest E24 value at or above ohms (more than 0): 345 Ω gives 36 × 10¹,
-// 4.35 Ω gives 47 × 10⁻¹, an E24 value itself.
+// The smallest E24 value at or above ohms (more than 0): 345 Ω gives 36 × 10¹,
+// 4.35 Ω gives 47 × 10⁻¹, an E24 value itself.
 colorcode::Resistance e24AtOrAbove(double ohms);
 
 } // namespace led

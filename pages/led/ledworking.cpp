@@ -40,7 +40,7 @@ QString ledWorking(QStringView supply, QStringView ledVoltage, QStringView curre
         u"(%1V − %2V) ÷ %3mA = %4"_s.arg(number(supply), number(ledVoltage), number(current),
                                          colorcode::withUnit(c.exactOhms, colorcode::kOhm));
     if (c.refused)
-        return quotient + u" → 100GΩ 이상은 4색 코드로 나타낼 수 없습니다."_s;
+        return quotient + u" → 100GΩ 이상은 4색 코드로 나타낼 수 없습니다."_s;
     return u"%1 → 유효숫자 두 자리: %2 → %3"_s.arg(quotient, c.value.text(colorcode::kUnits),
                                                    colorcode::bandWords(c.value));
 }

@@ -10,7 +10,7 @@
 
 namespace led {
 
-// "(9V − 2.1V) ÷ 20mA = 345Ω → 유효숫자 두 자리: 350Ω → 주황, 초록, 갈색",
+// "(9V − 2.1V) ÷ 20mA = 345Ω → 유효숫자 두 자리: 350Ω → 주황, 초록, 갈색",
 // from the texts the calculation read and its outcome.
 QString ledWorking(QStringView supply, QStringView ledVoltage, QStringView current,
                    const Outcome &outcome);

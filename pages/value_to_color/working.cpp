@@ -31,7 +31,7 @@ QString fiveBandHint(double ohms)
 }
 
 // The entry of at most three characters that the encoder takes for the same
-// value, written as the page writes values: "1KΩ" for 1000 Ω.
+// value, written as the page writes values: "1KΩ" for 1000 Ω.
 QString shortEntry(double ohms, QStringView tolerance)
 {
     const std::optional<colorcode::Resistance> two = colorcode::resistanceOf(ohms, 2);
@@ -51,9 +51,17 @@ QString refusalWorking(QStringView entry, QStringView unit, QStringView toleranc
     const QString typed = entry.toString() + unit.toString();
     const std::optional<double> ohms = enteredOhms(entry, unit);
     switch (refusal) {
-    case Refusal::NoFourBandCode:
+    case Refusal::NoFourBandCode: {
+        // Two digits below 10 Ω need a gold or silver multiplier, which this
+        // page does not paint; three digits need a third digit band.
+        const std::optional<colorcode::Resistance> two =
+            ohms ? colorcode::resistanceOf(*ohms, 2) : std::nullopt;
+        if (two && two->exponent < 0)
+            return u"%1처럼 10Ω 미만의 소수는 금색·은색 승수가 필요해 여기서는 나타낼 수 "
+                   "없습니다. 4색 코드로는: %2"_s.arg(typed, colorcode::bandWords(*two));
         return u"%1은(는) 유효숫자가 세 자리라 4색 코드가 없습니다.%2"_s.arg(
             typed, ohms ? fiveBandHint(*ohms) : QString());
+    }
     case Refusal::TooManyCharacters: {
         const QString shorter = ohms ? shortEntry(*ohms, tolerance) : QString();
         if (!shorter.isEmpty())
@@ -86,7 +94,7 @@ QString encodingWorking(QStringView entry, QStringView unit, QStringView toleran
     if (!bands.value) {
         if (entry.isEmpty())
             return u"저항값을 입력하세요."_s;
-        return u"단위는 Ω, KΩ, MΩ 가운데 하나라야 색띠를 구할 수 있습니다."_s;
+        return u"단위는 Ω, KΩ, MΩ 가운데 하나라야 색띠를 구할 수 있습니다."_s;
     }
     const colorcode::Resistance &value = *bands.value;
     QString out = u"%1%2 = %3 = %4%5 × %6 → %7"_s.arg(

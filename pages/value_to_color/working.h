@@ -13,9 +13,9 @@
 
 namespace valuetocolor {
 
-// "4.7KΩ = 4700Ω = 47 × 10² → 노랑, 보라, 적색, 금색" for an accepted entry;
+// "4.7KΩ = 4700Ω = 47 × 10² → 노랑, 보라, 적색, 금색" for an accepted entry;
 // for a refusal, the way to a code: the 5-band code of a value with three
-// significant digits, the short entry of a value typed too long ("1KΩ"),
+// significant digits, the short entry of a value typed too long ("1KΩ"),
 // the plain digit for a cleared "4.0".
 QString encodingWorking(QStringView entry, QStringView unit, QStringView tolerance,
                         const std::variant<FourBands, Refusal> &result);
