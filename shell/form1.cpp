@@ -7,6 +7,7 @@
 #include "shell/aboutdialog.h"
 #include "shell/placement.h"
 #include "shell/tipdialog.h"
+#include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
 
@@ -119,11 +120,10 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 
     // The working of the shown page's last result, in words; it is also the
     // label's accessible name, so a screen reader reads it.
-    lblWorking = new QLabel(this);
+    lblWorking = new ui::RaisedTextLabel(this);
     lblWorking->setObjectName(u"lblWorking"_s);
-    lblWorking->setTextFormat(Qt::PlainText);
-    lblWorking->setWordWrap(true);
-    lblWorking->setMinimumHeight(2 * lblWorking->fontMetrics().lineSpacing() + 2);
+    lblWorking->setContentsMargins(6, 2, 6, 2);
+    lblWorking->setMinimumHeight(2 * lblWorking->fontMetrics().lineSpacing() + 4);
     lblWorking->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(lblWorking, 1);

@@ -1,6 +1,11 @@
 #include "widgets/bandshape.h"
 
+#include "widgets/raisedtext.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QTextDocument>
+#include <QtMath>
 
 namespace ui {
 
@@ -30,9 +35,11 @@ public:
 
     void setText(const QString &text)
     {
-        m_text = text;
-        const QFontMetrics metrics(font());
-        resize(metrics.horizontalAdvance(text) + 2 * kPadding, metrics.height());
+        m_text.setDefaultFont(font());
+        m_text.setDocumentMargin(0);
+        m_text.setHtml(raisedDigitsHtml(text));
+        const QSizeF size = m_text.size();
+        resize(qCeil(size.width()) + 2 * kPadding, qCeil(size.height()));
         update();
     }
 
@@ -47,12 +54,15 @@ protected:
         p.setPen(QColor(0x40, 0x40, 0x40));
         p.setBrush(QColor(0xFF, 0xFF, 0xF0, 0xE6));
         p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
-        p.setPen(Qt::black);
-        p.drawText(rect(), Qt::AlignCenter, m_text);
+        // Dark text on the pale plate whatever the desktop's colours.
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        p.translate(kPadding, 0);
+        m_text.documentLayout()->draw(&p, context);
     }
 
 private:
-    QString m_text;
+    QTextDocument m_text;
 };
 
 constexpr int kLabelGap = 1;

@@ -49,8 +49,8 @@ void SwatchDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
         style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
     QStyledItemDelegate::paint(painter, textOption, index);
 
-    const QRect box(option.rect.left() + kSwatchGap,
-                    option.rect.center().y() - kSwatchSide / 2 + 1, kSwatchSide, kSwatchSide);
+    const QRect box(option.rect.left() + kSwatchGap, option.rect.center().y() - kSwatchSide / 2 + 1,
+                    kSwatchSide, kSwatchSide);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     // A dark grey outline shows light swatches (white, silver) on a light

@@ -1,0 +1,28 @@
+#pragma once
+
+// Powers of ten ("10²") written with the raised digits of Unicode are specks
+// in the Korean face at 100 %: these widgets keep such texts as they are but
+// show the raised digits as ordinary ones, set raised and smaller.
+
+#include <QLabel>
+#include <QString>
+
+namespace ui {
+
+// `text` as rich text: escaped, each run of raised digits (and a raised
+// minus) as ordinary ones in <sup>.
+QString raisedDigitsHtml(const QString &text);
+
+// A plain-text label, word-wrapped, whose text() is the text as given and
+// whose painting raises the powers of ten.
+class RaisedTextLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit RaisedTextLabel(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace ui
