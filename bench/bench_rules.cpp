@@ -90,7 +90,7 @@ void bench_Rules::ledAdvice()
 {
     QBENCHMARK
     {
-        auto r = led::adviseLed(6.9, 350);
+        auto r = led::adviseLed(6.9, 350, 345);
         Q_UNUSED(r);
     }
 }
