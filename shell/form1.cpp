@@ -127,9 +127,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     lblWorking->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(lblWorking, 1);
-    connect(m_colorToValue, &ColorToValuePage::workingChanged, this, &Form1::showWorking);
-    connect(m_valueToColor, &ValueToColorPage::workingChanged, this, &Form1::showWorking);
-    connect(m_led, &LedPage::workingChanged, this, &Form1::showWorking);
+    for (ui::LearnerPage *page : learnerPages())
+        connect(page, &ui::LearnerPage::workingChanged, this, &Form1::showWorking);
 
     connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
     connect(Menu_r, &QAction::triggered, this, &Form1::Menu_r_Click);
@@ -171,21 +170,20 @@ void Form1::Form_Load()
 void Form1::Menu_bandLabels_Click()
 {
     const bool shown = Menu_bandLabels->isChecked();
-    m_colorToValue->setBandLabelsShown(shown);
-    m_valueToColor->setBandLabelsShown(shown);
-    m_led->setBandLabelsShown(shown);
+    for (ui::LearnerPage *page : learnerPages())
+        page->setBandLabelsShown(shown);
     QSettings().setValue(kBandLabelsKey, shown ? u"1"_s : u"0"_s);
+}
+
+QList<ui::LearnerPage *> Form1::learnerPages() const
+{
+    return {m_colorToValue, m_valueToColor, m_led};
 }
 
 void Form1::showWorking()
 {
-    QString text;
-    if (SSTab1->currentWidget() == m_colorToValue)
-        text = m_colorToValue->working();
-    else if (SSTab1->currentWidget() == m_valueToColor)
-        text = m_valueToColor->working();
-    else if (SSTab1->currentWidget() == m_led)
-        text = m_led->working();
+    const auto *page = qobject_cast<const ui::LearnerPage *>(SSTab1->currentWidget());
+    const QString text = page ? page->working() : QString();
     lblWorking->setText(text);
     lblWorking->setAccessibleName(text);
 }

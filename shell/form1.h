@@ -22,6 +22,10 @@ class QDialog;
 class QLabel;
 class QMenu;
 class QTabWidget;
+
+namespace ui {
+class LearnerPage;
+}
 class ValueToColorPage;
 
 class Form1 : public QMainWindow {
@@ -58,6 +62,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QList<ui::LearnerPage *> learnerPages() const;
     void showWorking();
     void showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips);
 

@@ -117,7 +117,7 @@ QLineEdit *makeHolder(QWidget *picture, const QString &name, int slot)
 
 } // namespace
 
-ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
+ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
 {
     Label5 = new QLabel(u"※ 색상을 선택한 후 결과 버튼을 누르면 저항값을 보여줍니다.^^"_s, this);
     Label5->setObjectName(u"Label5"_s);
@@ -233,6 +233,7 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
     for (ui::BandShape *band : {Shape9, Shape14, Shape16, Shape17})
         band->setLabelRow(band == Shape16 ? 1 : 0, firstLabelLine);
     Shape15->setLabelRow(1, firstLabelLine);
+    setLabelledBands({Shape9, Shape14, Shape15, Shape16, Shape17});
     for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17})
         describe(band);
 
@@ -296,18 +297,6 @@ void ColorToValuePage::describe(ui::BandShape *band)
     else if (band == Shape17)
         role = kTolerance;
     band->describe(role, colorcode::Palette::Selector);
-}
-
-void ColorToValuePage::setBandLabelsShown(bool shown)
-{
-    for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17})
-        band->setLabelShown(shown);
-}
-
-void ColorToValuePage::setWorking(const QString &text)
-{
-    m_working = text;
-    emit workingChanged(text);
 }
 
 void ColorToValuePage::paintDigit(QComboBox *list, int entries, QLineEdit *holder,

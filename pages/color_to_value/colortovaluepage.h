@@ -11,7 +11,7 @@
 
 #include "colorcode/colortables.h"
 
-#include <QWidget>
+#include "widgets/learnerpage.h"
 
 #include <optional>
 
@@ -28,7 +28,7 @@ class LeaderLine;
 class SvgPicture;
 } // namespace ui
 
-class ColorToValuePage : public QWidget {
+class ColorToValuePage : public ui::LearnerPage {
     Q_OBJECT
 
 public:
@@ -100,22 +100,11 @@ public:
     void Option1_Click();
     void Option2_Click();
 
-    // The working of the last result, for the main window's working line;
-    // empty after the clear button.
-    QString working() const { return m_working; }
-    // Numbers on the painted bands, for a learner who cannot tell the colours
-    // apart.
-    void setBandLabelsShown(bool shown);
-
     // The digit lists at their places relative to the tab control that
     // holds the page, which are known once it has been laid out.
     void placeDigitLists();
 
-signals:
-    void workingChanged(const QString &working);
-
 private:
-    void setWorking(const QString &text);
     void setBandCount(colorcode::BandCount bands);
     std::optional<colorcode::BandCount> bandCount() const;
     void paintDigit(QComboBox *list, int entries, QLineEdit *holder, ui::BandShape *band,
@@ -123,6 +112,4 @@ private:
     void describe(ui::BandShape *band);
     void fillToleranceList(colorcode::BandCount bands);
     void setLinesShown(colorcode::BandCount bands);
-
-    QString m_working;
 };

@@ -168,7 +168,7 @@ QString refusalText(const led::InputRefusal &refusal)
 
 } // namespace
 
-LedPage::LedPage(QWidget *parent) : QWidget(parent)
+LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
 {
     Picture3 = new ui::SvgPicture(this, u"Picture3", u":/art/page2_circuit.svg", kPictureRect);
 
@@ -194,6 +194,7 @@ LedPage::LedPage(QWidget *parent) : QWidget(parent)
     Shape11 = makeBand(Picture3, u"Shape11", kBand2Rect, kSecondDigit, -1);
     Shape12 = makeBand(Picture3, u"Shape12", kBand3Rect, kMultiplier, 0);
     Shape13 = makeBand(Picture3, u"Shape13", kBand4Rect, kTolerance, -1);
+    setLabelledBands({Shape10, Shape11, Shape12, Shape13});
 
     Frame3 = new QGroupBox(u"계산된 저항값"_s, Picture3);
     Frame3->setObjectName(u"Frame3"_s);
@@ -382,18 +383,6 @@ void LedPage::reset()
     clearBand(Shape12, kMultiplier);
     clearBand(Shape13, kTolerance);
     showAdvice(std::nullopt);
-}
-
-void LedPage::setBandLabelsShown(bool shown)
-{
-    for (ui::BandShape *band : {Shape10, Shape11, Shape12, Shape13})
-        band->setLabelShown(shown);
-}
-
-void LedPage::setWorking(const QString &text)
-{
-    m_working = text;
-    emit workingChanged(text);
 }
 
 void LedPage::Command4_Click()

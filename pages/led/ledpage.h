@@ -6,8 +6,8 @@
 
 #include "pages/led/ledadvice.h"
 
+#include "widgets/learnerpage.h"
 #include <QMessageBox>
-#include <QWidget>
 
 #include <optional>
 
@@ -22,7 +22,7 @@ class BandShape;
 class SvgPicture;
 } // namespace ui
 
-class LedPage : public QWidget {
+class LedPage : public ui::LearnerPage {
     Q_OBJECT
 
 public:
@@ -31,13 +31,6 @@ public:
     // The state the window opens with: what the reset button leaves, and the
     // larger faces of the results.
     void takeStartingState();
-
-    // The working of the last result, for the main window's working line;
-    // empty after the reset button.
-    QString working() const { return m_working; }
-    // Numbers on the painted bands, for a learner who cannot tell the colours
-    // apart.
-    void setBandLabelsShown(bool shown);
 
     ui::SvgPicture *Picture3 = nullptr; // circuit drawing; holds every control but Label12
     QLabel *Label6 = nullptr;           // "공급전압"
@@ -76,9 +69,6 @@ public:
     void Text30_KeyPress(int keyAscii);
     void Text31_KeyPress(int keyAscii);
 
-signals:
-    void workingChanged(const QString &working);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -86,7 +76,4 @@ private:
     void reset();
     void showAdvice(const std::optional<led::Advice> &advice);
     void showMessage(const QString &text, const QString &title, QMessageBox::Icon icon);
-    void setWorking(const QString &text);
-
-    QString m_working;
 };

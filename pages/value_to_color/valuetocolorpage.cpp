@@ -115,7 +115,7 @@ QComboBox *makeEditableList(QWidget *frame, const QString &name, const QStringLi
 
 } // namespace
 
-ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
+ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
 {
     Label4 = new QLabel(
         u"※원하는 저항값을 직접 입력 한 후 결과 버튼을 누르면 색상을 보여줍니다.^^"_s, this);
@@ -213,6 +213,7 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : QWidget(parent)
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
+    setLabelledBands({Shape5, Shape6, Shape7, Shape8});
     describeBands();
 
     const std::pair<QPushButton *, void (ValueToColorPage::*)()> handlers[] = {
@@ -373,16 +374,4 @@ void ValueToColorPage::describeBands()
         {Shape5, kFirstDigit}, {Shape6, kSecondDigit}, {Shape7, kMultiplier}, {Shape8, kTolerance}};
     for (const auto &[band, role] : roles)
         band->describe(role, colorcode::Palette::Encoder);
-}
-
-void ValueToColorPage::setBandLabelsShown(bool shown)
-{
-    for (ui::BandShape *band : {Shape5, Shape6, Shape7, Shape8})
-        band->setLabelShown(shown);
-}
-
-void ValueToColorPage::setWorking(const QString &text)
-{
-    m_working = text;
-    emit workingChanged(text);
 }

@@ -9,7 +9,7 @@
 // what comes back, or shows its refusal. Nothing is kept outside the
 // controls.
 
-#include <QWidget>
+#include "widgets/learnerpage.h"
 
 class QComboBox;
 class QGroupBox;
@@ -22,7 +22,7 @@ class BandShape;
 class SvgPicture;
 } // namespace ui
 
-class ValueToColorPage : public QWidget {
+class ValueToColorPage : public ui::LearnerPage {
     Q_OBJECT
 
 public:
@@ -31,13 +31,6 @@ public:
     // The state the window opens with: the larger faces of the entry, the
     // unit list and the result.
     void takeStartingState();
-
-    // The working of the last result, for the main window's working line;
-    // empty after the clear button.
-    QString working() const { return m_working; }
-    // Numbers on the painted bands, for a learner who cannot tell the colours
-    // apart.
-    void setBandLabelsShown(bool shown);
 
     QLabel *Label4 = nullptr;    // usage hint
     QGroupBox *Frame5 = nullptr; // "입력정보": entry, unit and tolerance
@@ -92,16 +85,10 @@ public:
     // to the entry unchanged.
     void Text25_KeyPress(int keyAscii);
 
-signals:
-    void workingChanged(const QString &working);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void appendKey(QChar key);
     void describeBands();
-    void setWorking(const QString &text);
-
-    QString m_working;
 };
