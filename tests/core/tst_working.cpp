@@ -60,8 +60,9 @@ void tst_Working::encoding_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("working");
     const QString ohm = u"\u2126"_s;
-    QTest::newRow("4.7 k\u2126") << u"4.7"_s << u"K\u2126"_s
-                                << u"4.7K\u2126 = 4700\u2126 = 47 × 10² → 노랑, 보라, 적색, 금색(±5%)"_s;
+    QTest::newRow("4.7 k\u2126")
+        << u"4.7"_s << u"K\u2126"_s
+        << u"4.7K\u2126 = 4700\u2126 = 47 × 10² → 노랑, 보라, 적색, 금색(±5%)"_s;
     QTest::newRow("R1: three significant digits")
         << u"471"_s << ohm
         << u"471\u2126은(는) 유효숫자가 세 자리라 4색 코드가 없습니다. 5색 저항이라면: 노랑, "
@@ -71,24 +72,27 @@ void tst_Working::encoding_data()
         << u"4.7\u2126처럼 10\u2126 미만의 소수는 금색·은색 승수가 필요해 여기서는 나타낼 수 "
            "없습니다. 4색 코드로는: 노랑, 보라, 금색"_s;
     QTest::newRow("R2: a whole value typed long")
-        << u"1000"_s << ohm << u"네 글자 이상은 읽지 않습니다. 같은 값을 1K\u2126(으)로 입력하세요."_s;
+        << u"1000"_s << ohm
+        << u"네 글자 이상은 읽지 않습니다. 같은 값을 1K\u2126(으)로 입력하세요."_s;
     QTest::newRow("R2: 4700 \u2126") << u"4700"_s << ohm
-                                    << u"네 글자 이상은 읽지 않습니다. 같은 값을 4.7K\u2126(으)로 "
-                                       "입력하세요."_s;
+                                     << u"네 글자 이상은 읽지 않습니다. 같은 값을 4.7K\u2126(으)로 "
+                                        "입력하세요."_s;
     QTest::newRow("R2: three digits typed long")
         << u"4710"_s << u"K\u2126"_s
         << u"네 글자 이상은 읽지 않습니다. 유효숫자가 세 자리라 4색 코드가 없습니다. 5색 "
            "저항이라면: 노랑, 보라, 갈색, 노랑"_s;
     QTest::newRow("R2: no code at all")
-        << u"12345"_s << ohm << u"네 글자 이상은 읽지 않습니다. 4.7처럼 세 글자 이하로 입력하세요."_s;
-    QTest::newRow("silent clear") << u"4.0"_s << ohm
-                                  << u"4.0\u2126은(는) 4\u2126와(과) 같습니다. \"4\"를 입력하세요."_s;
+        << u"12345"_s << ohm
+        << u"네 글자 이상은 읽지 않습니다. 4.7처럼 세 글자 이하로 입력하세요."_s;
+    QTest::newRow("silent clear")
+        << u"4.0"_s << ohm << u"4.0\u2126은(는) 4\u2126와(과) 같습니다. \"4\"를 입력하세요."_s;
     QTest::newRow("not a digit") << u"4x"_s << ohm
                                  << u"색띠는 0부터 9까지의 숫자만 나타냅니다. 4.7처럼 숫자와 "
                                     "소수점 하나로 입력하세요."_s;
     QTest::newRow("empty entry") << QString() << ohm << u"저항값을 입력하세요."_s;
     QTest::newRow("a unit of no list")
-        << u"47"_s << u"k\u2126"_s << u"단위는 Ω, KΩ, MΩ 가운데 하나라야 색띠를 구할 수 있습니다."_s;
+        << u"47"_s << u"k\u2126"_s
+        << u"단위는 Ω, KΩ, MΩ 가운데 하나라야 색띠를 구할 수 있습니다."_s;
 }
 
 void tst_Working::encoding()

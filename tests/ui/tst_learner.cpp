@@ -124,7 +124,7 @@ void tst_Learner::swatches()
     QCOMPARE(swatch(page0->Combo7, 4), qint64(0x00FFFF));
     QCOMPARE(swatch(page0->Combo9, 9), qint64(0xFFFFFF));
     QCOMPARE(page0->Combo10->count(), 7);
-    QCOMPARE(swatch(page0->Combo11, 0), qint64(0x00C0C0)); // ±5%, gold
+    QCOMPARE(swatch(page0->Combo11, 0), qint64(0x00C0C0));  // ±5%, gold
     QCOMPARE(swatch(page0->Combo11, 2), ui::kNoBandSwatch); // ±20%, no band
     QTest::mouseClick(page0->Option2, Qt::LeftButton);
     QCOMPARE(page0->Combo11->itemText(0), u"±1%");
