@@ -9,10 +9,10 @@
 
 namespace ui {
 
-QColor resolveColor(colorcode::ColorCode code, const QPalette &palette)
+QColor resolveColor(colorcode::ColorCode code, const QPalette &)
 {
     if (code == colorcode::kWindowBackground)
-        return palette.color(QPalette::Base);
+        return QColor(Qt::white);
     return QColor(colorcode::redOf(code), colorcode::greenOf(code), colorcode::blueOf(code));
 }
 

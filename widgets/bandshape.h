@@ -10,8 +10,10 @@
 
 namespace ui {
 
-// The colour a code stands for; the window-background code takes the
-// palette's base colour (white in the default scheme).
+// The colour a code stands for. The window-background code is the white band
+// of digit 9: it is painted as the default scheme's window background, white,
+// whatever the desktop's colours are, so a dark scheme never shows a white
+// band as a black one. The palette no longer changes any colour.
 QColor resolveColor(colorcode::ColorCode code, const QPalette &palette);
 
 class BandShape : public QWidget {
