@@ -67,8 +67,27 @@ constexpr QRect kHighCaptionRect{229, 26, 30, 28};
 constexpr QRect kAdviceCurrentRect{8, 210, 370, 18};
 constexpr QRect kAdvicePowerRect{8, 230, 370, 18};
 constexpr QRect kAdviceBuyRect{8, 250, 370, 18};
-constexpr QRect kComputeButtonRect{384, 210, 80, 28};
-constexpr QRect kResetButtonRect{384, 244, 80, 28};
+// The buttons keep clear of the frames above them and of the drawing's
+// bottom edge, which would cut the lower one's shadow.
+constexpr QRect kComputeButtonRect{384, 208, 80, 28};
+constexpr QRect kResetButtonRect{384, 240, 80, 28};
+
+// The circuit drawing is light in every desktop scheme, so in a dark scheme
+// what sits on it is drawn as in a light one: dark captions and frame titles,
+// dark text in light boxes, lists and buttons. The selection keeps the
+// scheme's colours; a light scheme is left to the desktop.
+void keepLightOnDrawing(QWidget *drawing)
+{
+    const QPalette scheme = drawing->palette();
+    if (scheme.color(QPalette::WindowText).lightness() < scheme.color(QPalette::Window).lightness())
+        return;
+    QPalette light(QColor(0xEF, 0xEF, 0xEF)); // window and buttons grey, boxes white, text black
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+            light.setColor(group, role, scheme.color(group, role));
+    drawing->setPalette(light);
+}
 
 QLabel *makeLabel(QWidget *parent, const char16_t *name, QStringView text, const QRect &place,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -171,6 +190,7 @@ QString refusalText(const led::InputRefusal &refusal)
 LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
 {
     Picture3 = new ui::SvgPicture(this, u"Picture3", u":/art/page2_circuit.svg", kPictureRect);
+    keepLightOnDrawing(Picture3);
 
     Label6 = makeLabel(Picture3, u"Label6", u"공급전압", kSupplyCaptionRect);
     Text26 = makeBox(Picture3, u"Text26", kSupplyRect, Label6->text());

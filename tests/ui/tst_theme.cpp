@@ -7,8 +7,14 @@
 
 #include "colorcode/colortables.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTabWidget>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +22,7 @@ namespace {
 
 constexpr int kValueToColorPage = 1;
 constexpr int kLedPage = 2;
+constexpr double kLeastContrast = 4.5;
 
 // Close to what GNOME's and KDE's dark schemes give.
 QPalette darkPalette()
@@ -28,6 +35,30 @@ QPalette darkPalette()
     return p;
 }
 
+double luminance(const QColor &c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The drawing alone, without the controls on it, at its size on the page.
+QImage bareDrawing(QWidget *picture)
+{
+    QImage image(picture->size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QSvgRenderer(picture->property("source").toString()).render(&painter);
+    return image;
+}
+
 } // namespace
 
 class tst_Theme : public QObject {
@@ -38,6 +69,9 @@ private slots:
     void init();
     void whiteBandIsWhite_data();
     void whiteBandIsWhite();
+    void textsOnTheCircuitReadable_data();
+    void textsOnTheCircuitReadable();
+    void artFits();
 };
 
 void tst_Theme::initTestCase()
@@ -87,6 +121,60 @@ void tst_Theme::whiteBandIsWhite()
                          qPrintable(u"%1 at %2,%3: %4"_s.arg(name).arg(x).arg(y).arg(
                              image.pixelColor(x, y).name())));
     }
+}
+
+void tst_Theme::textsOnTheCircuitReadable_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("dark scheme") << true;
+    QTest::newRow("light scheme") << false;
+}
+
+void tst_Theme::textsOnTheCircuitReadable()
+{
+    // Every caption, box, list and button on the circuit drawing against
+    // what is behind its text: the drawing itself for a caption or a frame's
+    // title, the control's own face for the rest.
+    QFETCH(bool, dark);
+    if (!dark)
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(kLedPage);
+    QWidget *picture = uitest::find<QWidget>(w.get(), u"Picture3"_s);
+    const QImage drawing = bareDrawing(picture);
+    for (QWidget *c : picture->findChildren<QWidget *>()) {
+        if (c->objectName().isEmpty())
+            continue; // the parts of a list or a box
+        const QPalette p = c->palette();
+        QColor text, behind;
+        if (qobject_cast<QLabel *>(c) || qobject_cast<QGroupBox *>(c)) {
+            text = p.color(QPalette::WindowText);
+            behind = drawing.pixelColor(c->mapTo(picture, QPoint(4, 4)));
+        } else if (qobject_cast<QLineEdit *>(c)) {
+            text = p.color(QPalette::Text);
+            behind = p.color(QPalette::Base);
+        } else if (qobject_cast<QPushButton *>(c) || qobject_cast<QComboBox *>(c)) {
+            text = p.color(QPalette::ButtonText);
+            behind = p.color(QPalette::Button);
+        } else {
+            continue; // the bands
+        }
+        const double ratio = contrast(text, behind);
+        QVERIFY2(ratio >= kLeastContrast,
+                 qPrintable(u"%1: %2 on %3, %4:1"_s.arg(c->objectName(), text.name(), behind.name())
+                                .arg(ratio, 0, 'f', 2)));
+    }
+}
+
+void tst_Theme::artFits()
+{
+    auto w = uitest::openWindow();
+
+    // Nothing on the circuit drawing covers its border.
+    QWidget *circuit = uitest::find<QWidget>(w.get(), u"Picture3"_s);
+    for (QWidget *c : circuit->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(circuit->rect().adjusted(1, 1, -1, -1).contains(c->geometry()),
+                 qPrintable(c->objectName()));
 }
 
 QTEST_MAIN(tst_Theme)
