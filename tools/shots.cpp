@@ -1,6 +1,9 @@
 // Saves a PNG of each page of the main window and of both dialogs, under the
 // offscreen platform, so it needs no display:
 //   pallado_shots <folder> [scale]     (scale 1, 1.5 or 2; default 1)
+// With DARK=1 in the environment (make shots DARK=1) the window is shown in a
+// dark scheme, as a dark desktop theme gives it, and the files are named
+// page2-dark.png and so on.
 
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
@@ -9,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QPixmap>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -31,6 +35,24 @@ bool save(QWidget &w, const QString &path)
     return true;
 }
 
+// Close to GNOME's and KDE's dark schemes, set before the window exists, as
+// a platform theme sets it.
+QPalette darkPalette()
+{
+    QPalette p(QColor(0x30, 0x30, 0x30), QColor(0x24, 0x24, 0x24));
+    p.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    p.setColor(QPalette::AlternateBase, QColor(0x2A, 0x2A, 0x2A));
+    p.setColor(QPalette::Text, Qt::white);
+    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::ButtonText, Qt::white);
+    p.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xE4));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    return p;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -39,6 +61,9 @@ int main(int argc, char *argv[])
     qputenv("QT_SCALE_FACTOR", scale);
     QApplication app(argc, argv);
     shell::setUpApplication(app);
+    const bool dark = qEnvironmentVariableIntValue("DARK") != 0;
+    if (dark)
+        QApplication::setPalette(darkPalette());
     // Screenshots never touch the user's own settings, and show the tips
     // file that is built beside the program.
     QStandardPaths::setTestModeEnabled(true);
@@ -46,7 +71,8 @@ int main(int argc, char *argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(folder);
     const QString suffix =
-        scale == "1" ? QString() : QStringLiteral("@") + QString::fromLatin1(scale);
+        (dark ? QStringLiteral("-dark") : QString()) +
+        (scale == "1" ? QString() : QStringLiteral("@") + QString::fromLatin1(scale));
 
     bool ok = true;
     Form1 window;
