@@ -133,7 +133,9 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
         makeBand(Picture5, u"Shape15"_s, ui::twipsRect(3660, 240, 135, 525), colorcode::kBlack);
     Shape16 =
         makeBand(Picture5, u"Shape16"_s, ui::twipsRect(3870, 240, 135, 525), colorcode::kBlack);
-    Shape17 = makeBand(Picture5, u"Shape17"_s, ui::twipsRect(4440, 210, 135, 585), kGold);
+    // The tolerance band reaches the outline of the raised part it stands on:
+    // a light band that stops short of it leaves a seam of body colour.
+    Shape17 = makeBand(Picture5, u"Shape17"_s, ui::twipsRect(4440, 195, 135, 615), kGold);
 
     const auto line = [this](const QString &name, int x1, int y1, int x2, int y2) {
         return new ui::LeaderLine(Picture5, name, ui::twipsLine(x1, y1, x2, y2));

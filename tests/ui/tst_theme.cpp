@@ -175,6 +175,24 @@ void tst_Theme::artFits()
     for (QWidget *c : circuit->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QVERIFY2(circuit->rect().adjusted(1, 1, -1, -1).contains(c->geometry()),
                  qPrintable(c->objectName()));
+
+    // Page 0's tolerance band stands on the body from its top outline to its
+    // bottom one, as tall as the raised part under it.
+    QWidget *resistor = uitest::find<QWidget>(w.get(), u"Picture5"_s);
+    const QRect band = uitest::find<QWidget>(w.get(), u"Shape17"_s)->geometry();
+    const QImage drawing = bareDrawing(resistor);
+    const int x = band.center().x();
+    const auto isOutline = [&](int y) { return qGray(drawing.pixel(x, y)) < 128; };
+    int top = band.center().y(), bottom = top;
+    while (top > 0 && !isOutline(top - 1))
+        --top;
+    while (bottom < drawing.height() - 1 && !isOutline(bottom + 1))
+        ++bottom;
+    QVERIFY2(band.top() <= top - 1 && band.bottom() >= bottom + 1,
+             qPrintable(u"band %1 to %2, body %3 to %4"_s.arg(band.top())
+                            .arg(band.bottom())
+                            .arg(top - 1)
+                            .arg(bottom + 1)));
 }
 
 QTEST_MAIN(tst_Theme)
