@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <initializer_list>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -39,6 +42,21 @@ constexpr QRect kLabel25 = ui::twipsRect(480, 2910, 2745, 180);
 void fitToText(QWidget *w, const QRect &design)
 {
     w->setGeometry(QRect(design.topLeft(), design.size().expandedTo(w->sizeHint())));
+}
+
+// The design's frame drew its title on its top line, with the options just
+// under it; here the title takes a line of its own, so the options go below
+// it and the frame grows upwards to hold them. Its bottom edge stays where the
+// design has it, just over the drawing.
+void fitFrameToOptions(QGroupBox *frame, std::initializer_list<QWidget *> options)
+{
+    const QRect inside = frame->contentsRect();
+    int grow = 0;
+    for (QWidget *option : options) {
+        option->move(option->x(), std::max(option->y(), inside.top()));
+        grow = std::max(grow, option->geometry().bottom() - inside.bottom());
+    }
+    frame->setGeometry(frame->geometry().adjusted(0, -grow, 0, 0));
 }
 
 QLabel *makeCaption(QWidget *parent, const QString &name)
@@ -101,6 +119,7 @@ GuidePage::GuidePage(QWidget *parent) : QWidget(parent)
     Frame1->setGeometry(kFrame1.translated(-kPageOrigin));
     Option3 = makeOption(Frame1, u"Option3"_s, u"4색"_s, u"4색 저항 읽는 법"_s, kOption3);
     Option4 = makeOption(Frame1, u"Option4"_s, u"5색"_s, u"5색 저항 읽는 법"_s, kOption4);
+    fitFrameToOptions(Frame1, {Option3, Option4});
     Option3->setChecked(true);
 
     // A user's click, or an arrow key moving the selection; setting the

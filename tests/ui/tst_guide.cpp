@@ -210,15 +210,15 @@ void tst_Guide::everythingFits()
     GuidePage *page = w->guidePage();
     QCOMPARE(page->size(), QSize(477, 298));
     QCOMPARE(page->Picture1->geometry(), QRect(36, 59, 411, 220));
-    QCOMPARE(page->Frame1->geometry(), QRect(344, 27, 111, 35));
+    QCOMPARE(page->Frame1->geometry(), QRect(344, 19, 111, 43));
     QVERIFY(page->rect().contains(page->Frame1->geometry()));
     QVERIFY(page->rect().contains(page->Picture1->geometry()));
     for (QRadioButton *button : {page->Option3, page->Option4}) {
         QVERIFY(page->Frame1->rect().contains(button->geometry()));
         QVERIFY(button->width() >= button->sizeHint().width());
     }
-    QCOMPARE(page->Option3->pos(), QPoint(8, 14));
-    QCOMPARE(page->Option4->pos(), QPoint(60, 14));
+    QCOMPARE(page->Option3->pos(), QPoint(8, 20));
+    QCOMPARE(page->Option4->pos(), QPoint(60, 20));
 
     const QRect drawing = page->Picture1->rect();
     for (const QString &name : kCaptions) {

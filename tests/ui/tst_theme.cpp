@@ -6,11 +6,13 @@
 #include "uitest.h"
 
 #include "colorcode/colortables.h"
+#include "pages/guide/guidepage.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRadioButton>
 #include <QSvgRenderer>
 #include <QTabWidget>
 
@@ -175,6 +177,12 @@ void tst_Theme::artFits()
     for (QWidget *c : circuit->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QVERIFY2(circuit->rect().adjusted(1, 1, -1, -1).contains(c->geometry()),
                  qPrintable(c->objectName()));
+
+    // The guide's band-count options sit inside their frame, under its title.
+    GuidePage *guide = w->guidePage();
+    for (QRadioButton *option : {guide->Option3, guide->Option4})
+        QVERIFY2(guide->Frame1->contentsRect().contains(option->geometry()),
+                 qPrintable(option->objectName()));
 
     // Page 0's tolerance band stands on the body from its top outline to its
     // bottom one, as tall as the raised part under it.
