@@ -1,5 +1,6 @@
 #include "shell/tipdialog.h"
 
+#include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
 
@@ -53,9 +54,8 @@ int storedValue(Qt::CheckState state)
     return 0;
 }
 
-QLabel *makePanelLabel(QWidget *panel, const QString &name, const QRect &rect)
+QLabel *makePanelLabel(QLabel *label, const QString &name, const QRect &rect)
 {
-    auto *label = new QLabel(panel);
     label->setObjectName(name);
     label->setGeometry(rect);
     label->setTextFormat(Qt::PlainText);
@@ -95,12 +95,13 @@ frmTip::frmTip(QWidget *owner) : QDialog(owner)
     cmdNextTip->setGeometry(kCmdNextTip);
 
     Picture1 = new ui::SvgPicture(this, u"Picture1", u":/art/tip_panel.svg", kPicture1);
-    Label1 = makePanelLabel(Picture1, u"Label1"_s, kLabel1);
+    Label1 = makePanelLabel(new QLabel(Picture1), u"Label1"_s, kLabel1);
     Label1->setText(u"알고 계십니까.."_s);
     QFont heading = Label1->font();
     heading.setBold(true);
     Label1->setFont(heading);
-    lblTipText = makePanelLabel(Picture1, u"lblTipText"_s, kTipText);
+    // A tip may hold a power, "10²" or "I²".
+    lblTipText = makePanelLabel(new ui::RaisedTextLabel(Picture1), u"lblTipText"_s, kTipText);
     lblTipText->setWordWrap(true);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

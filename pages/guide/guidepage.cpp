@@ -1,6 +1,7 @@
 #include "pages/guide/guidepage.h"
 
 #include "pages/guide/guidetexts.h"
+#include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
 
@@ -61,7 +62,10 @@ void fitFrameToOptions(QGroupBox *frame, std::initializer_list<QWidget *> option
 
 QLabel *makeCaption(QWidget *parent, const QString &name)
 {
-    auto *label = new QLabel(parent);
+    // A caption may hold a power of ten, "10²"; it is one line, as wide as
+    // its text.
+    auto *label = new ui::RaisedTextLabel(parent);
+    label->setWordWrap(false);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     // The text's top is the rectangle's top, so its baseline meets the

@@ -7,12 +7,14 @@
 
 #include "colorcode/colortables.h"
 #include "pages/guide/guidepage.h"
+#include "shell/tipdialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTabWidget>
 
@@ -24,6 +26,7 @@ namespace {
 
 constexpr int kValueToColorPage = 1;
 constexpr int kLedPage = 2;
+constexpr int kGuidePage = 3;
 constexpr double kLeastContrast = 4.5;
 
 // Close to what GNOME's and KDE's dark schemes give.
@@ -74,6 +77,8 @@ private slots:
     void textsOnTheCircuitReadable_data();
     void textsOnTheCircuitReadable();
     void artFits();
+    void powersReadable_data();
+    void powersReadable();
 };
 
 void tst_Theme::initTestCase()
@@ -184,23 +189,60 @@ void tst_Theme::artFits()
         QVERIFY2(guide->Frame1->contentsRect().contains(option->geometry()),
                  qPrintable(option->objectName()));
 
-    // Page 0's tolerance band stands on the body from its top outline to its
-    // bottom one, as tall as the raised part under it.
-    QWidget *resistor = uitest::find<QWidget>(w.get(), u"Picture5"_s);
+    // Page 0's tolerance band reaches from the top outline of the body under
+    // it to the bottom one.
     const QRect band = uitest::find<QWidget>(w.get(), u"Shape17"_s)->geometry();
-    const QImage drawing = bareDrawing(resistor);
-    const int x = band.center().x();
-    const auto isOutline = [&](int y) { return qGray(drawing.pixel(x, y)) < 128; };
-    int top = band.center().y(), bottom = top;
-    while (top > 0 && !isOutline(top - 1))
-        --top;
-    while (bottom < drawing.height() - 1 && !isOutline(bottom + 1))
-        ++bottom;
-    QVERIFY2(band.top() <= top - 1 && band.bottom() >= bottom + 1,
-             qPrintable(u"band %1 to %2, body %3 to %4"_s.arg(band.top())
-                            .arg(band.bottom())
-                            .arg(top - 1)
-                            .arg(bottom + 1)));
+    const QImage body = bareDrawing(uitest::find<QWidget>(w.get(), u"Picture5"_s));
+    const auto isOutline = [&](int y) { return qGray(body.pixel(band.center().x(), y)) < 128; };
+    int top = 0, bottom = body.height() - 1;
+    while (!isOutline(top))
+        ++top;
+    while (!isOutline(bottom))
+        --bottom;
+    QVERIFY(band.top() <= top && band.bottom() >= bottom);
+}
+
+void tst_Theme::powersReadable_data()
+{
+    QTest::addColumn<QString>("dialog"); // empty: the guide page
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text"); // one line; empty: as the page shows it
+    QTest::newRow("guide, 10²") << QString() << u"Label27"_s << QString();
+    QTest::newRow("tip, I²") << u"frmTip"_s << u"lblTipText"_s << u"P = I² × R"_s;
+    QTest::newRow("tip, 10³") << u"frmTip"_s << u"lblTipText"_s << u"10 × 10³ = 10K\u2126"_s;
+}
+
+void tst_Theme::powersReadable()
+{
+    // The superscript digit is drawn at least 4 pixels tall at 100 %, where
+    // the face's own superscript glyphs are specks; the text stays as set.
+    QFETCH(QString, dialog);
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(kGuidePage);
+    frmTip tip(w.get());
+    auto *l =
+        uitest::find<QLabel>(dialog.isEmpty() ? static_cast<QWidget *>(w.get()) : &tip, label);
+    if (!text.isEmpty())
+        l->setText(text);
+    text = l->text();
+    const qsizetype at = text.indexOf(QRegularExpression(u"[²³]"_s));
+    const QFontMetrics metrics(l->font());
+    const int left = l->contentsRect().left() + metrics.horizontalAdvance(text.left(at));
+    // Drawn on white, without the window behind it; its text is black.
+    QImage image(l->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    l->render(&image, {}, {}, QWidget::DrawChildren);
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        bool inked = false;
+        for (int x = left; x < left + metrics.horizontalAdvance(text.at(at)); ++x)
+            inked = inked || qGray(image.pixel(x, y)) < 160;
+        rows += inked;
+    }
+    QVERIFY2(rows >= 4, qPrintable(u"%1 rows"_s.arg(rows)));
+    QCOMPARE(l->text(), text);
 }
 
 QTEST_MAIN(tst_Theme)
