@@ -17,8 +17,10 @@
 namespace colorcode {
 
 // A display colour as the program stores it: 0x00BBGGRR, red in the low byte.
-// kWindowBackground is not an RGB value but the desktop's window-background
-// colour; it is resolved against a palette only when painted.
+// kWindowBackground is not an RGB value but the code of the window-background
+// colour, which the value-to-colour and LED pages store for digit 9. The band
+// stands for white, so it is painted white in every desktop scheme, also
+// where a dark scheme makes the window near-black.
 using ColorCode = quint32;
 inline constexpr ColorCode kWindowBackground = 0x80000005;
 inline constexpr ColorCode kBlack = 0x000000;
