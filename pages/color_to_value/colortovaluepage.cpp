@@ -3,6 +3,7 @@
 #include "colorcode/colortables.h"
 #include "pages/color_to_value/bandpaint.h"
 #include "pages/color_to_value/readout.h"
+#include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/fonts.h"
 #include "widgets/leaderline.h"
@@ -135,6 +136,7 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
     // The drawing first, so the lists below it come after it in the focus
     // chain and on top of it.
     Picture5 = new ui::SvgPicture(this, u"Picture5", u":/art/page0_resistor.svg", kPictureRect);
+    Picture5->setAccessibleName(u"저항 그림"_s);
     Shape9 = makeBand(Picture5, u"Shape9"_s, ui::twipsRect(3240, 180, 135, 645), colorcode::kBlack);
     Shape14 =
         makeBand(Picture5, u"Shape14"_s, ui::twipsRect(3450, 210, 135, 585), colorcode::kBlack);
@@ -227,6 +229,9 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : QWidget(parent)
     // works from the keyboard alone.
     Command18->setAutoDefault(true);
     Command19->setAutoDefault(true);
+    // The readouts come last, after the buttons that fill them.
+    QWidget::setTabOrder(Command19, Text17);
+    QWidget::setTabOrder(Text17, Text18);
 
     // The window opens in 4-band mode: the third digit, its caption, the
     // fourth band and the 5-band leader lines are hidden.
@@ -365,6 +370,7 @@ void ColorToValuePage::Command18_Click()
     Text18->setText(Combo11->currentText());
     if (readout)
         Text17->setText(*readout);
+    ui::announceResults(this, {Text17, Text18});
 }
 
 void ColorToValuePage::Command19_Click()
