@@ -1,5 +1,7 @@
 #include "shell/application.h"
 
+#include "widgets/accessibility.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -25,6 +27,9 @@ void setUpApplication(QApplication &app)
     app.setFont(font);
     // Korean whatever the user's locale, as the program's own texts are.
     installQtTranslations(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Lists named by their captions, results spoken, before the screen
+    // reader sees the first window.
+    ui::installAccessibility();
 }
 
 bool installQtTranslations(QApplication &app, const QString &folder)

@@ -1,8 +1,8 @@
 #pragma once
 
 // What every run of the program sets up before the first window: names (the
-// settings store is addressed by them), version, the Korean UI font and Qt's
-// own Korean texts.
+// settings store is addressed by them), version, the Korean UI font, Qt's
+// own Korean texts and the program's accessibility interfaces.
 
 class QApplication;
 class QString;

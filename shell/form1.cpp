@@ -18,6 +18,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
@@ -165,6 +166,10 @@ void Form1::Form_Load()
 
     // The learner's own choice of numbers on the bands, remembered.
     Menu_bandLabels->setChecked(QSettings().value(kBandLabelsKey).toString() == u"1");
+
+    // The window opens with the focus on the first list (drawn as keyboard
+    // focus, see showEvent), so a keyboard user sees where they start.
+    m_colorToValue->Combo7->setFocus();
 }
 
 void Form1::Menu_bandLabels_Click()
@@ -192,6 +197,10 @@ void Form1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     m_colorToValue->placeDigitLists();
+    // Showing a window forgets that the keyboard moved the focus, and most
+    // styles then draw no focus at all until Tab is pressed; the window is
+    // keyboard-ready from the start.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void Form1::SSTab1_Click()
@@ -223,6 +232,9 @@ void Form1::showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips)
 
 void Form1::Menu_r_Click()
 {
+    // Disabling the pages pushes the focus out of them; it goes back to the
+    // control that had it, not to the tab bar.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     SSTab1->setEnabled(false);
     frmTip dialog(this);
     if (dialog.Form_Load())
@@ -230,14 +242,19 @@ void Form1::Menu_r_Click()
     // However the dialog ended (OK, close box, Escape, or closing itself
     // while loading), the pages are usable again.
     SSTab1->setEnabled(true);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::Menu_about_Click()
 {
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     SSTab1->setEnabled(false);
     fmAbout dialog(this);
     showDialog(dialog, kAboutOffsetTop, kAboutOffsetLeft);
     SSTab1->setEnabled(true);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::Menu_exit_Click()

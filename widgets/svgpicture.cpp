@@ -1,6 +1,8 @@
 #include "widgets/svgpicture.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
 namespace ui {
@@ -29,6 +31,12 @@ void SvgPicture::paintEvent(QPaintEvent *)
         m_renderer = std::make_unique<QSvgRenderer>(m_source);
     QPainter p(this);
     m_renderer->render(&p, QRectF(rect()));
+    // A picture that Tab reaches (page 3's guide) shows where the focus is.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
 }
 
 } // namespace ui

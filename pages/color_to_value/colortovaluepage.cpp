@@ -4,6 +4,7 @@
 #include "pages/color_to_value/bandpaint.h"
 #include "pages/color_to_value/readout.h"
 #include "pages/color_to_value/working.h"
+#include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/fonts.h"
 #include "widgets/leaderline.h"
@@ -126,6 +127,7 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     // The drawing first, so the lists below it come after it in the focus
     // chain and on top of it.
     Picture5 = new ui::SvgPicture(this, u"Picture5", u":/art/page0_resistor.svg", kPictureRect);
+    Picture5->setAccessibleName(u"저항 그림"_s);
     Shape9 = makeBand(Picture5, u"Shape9"_s, ui::twipsRect(3240, 180, 135, 645), colorcode::kBlack);
     Shape14 =
         makeBand(Picture5, u"Shape14"_s, ui::twipsRect(3450, 210, 135, 585), colorcode::kBlack);
@@ -223,6 +225,9 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     // works from the keyboard alone.
     Command18->setAutoDefault(true);
     Command19->setAutoDefault(true);
+    // The readouts come last, after the buttons that fill them.
+    QWidget::setTabOrder(Command19, Text17);
+    QWidget::setTabOrder(Text17, Text18);
 
     // The window opens in 4-band mode: the third digit, its caption, the
     // fourth band and the 5-band leader lines are hidden.
@@ -369,6 +374,7 @@ void ColorToValuePage::Command18_Click()
     const std::optional<colorcode::Resistance> value = colortovalue::heldResistance(
         *bands, Text19->text(), Text20->text(), Text33->text(), Text34->text());
     setWorking(value && readout ? colortovalue::readingWorking(*value, Text18->text()) : QString());
+    ui::announceResults(this, {Text17, Text18});
 }
 
 void ColorToValuePage::Command19_Click()

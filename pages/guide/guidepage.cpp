@@ -84,6 +84,13 @@ void setCaption(QLabel *label, const QString &text, const QRect &design)
     fitToText(label, design);
 }
 
+// The guide's sentences, which the drawing paints, for a screen reader; Tab
+// reaches the drawing after the option buttons.
+void describeGuide(ui::SvgPicture *picture, colorcode::BandCount bands)
+{
+    picture->setAccessibleDescription(guide::guideSentences(bands).join(u'\n'));
+}
+
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,
                          const QString &accessibleName, const QRect &design)
 {
@@ -125,6 +132,12 @@ GuidePage::GuidePage(QWidget *parent) : QWidget(parent)
     Option4 = makeOption(Frame1, u"Option4"_s, u"5색"_s, u"5색 저항 읽는 법"_s, kOption4);
     fitFrameToOptions(Frame1, {Option3, Option4});
     Option3->setChecked(true);
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    // After the options. Qt takes the drawing, the next focusable widget
+    // round the page's chain, as already after Option4, so it is moved
+    // through Option3.
+    setTabOrder(Option3, Picture1);
+    setTabOrder(Option4, Picture1);
 
     // A user's click, or an arrow key moving the selection; setting the
     // buttons from code runs no handler.
@@ -132,6 +145,7 @@ GuidePage::GuidePage(QWidget *parent) : QWidget(parent)
     connect(Option4, &QRadioButton::clicked, this, &GuidePage::Option4_Click);
 
     showView(guide::designView());
+    describeGuide(Picture1, colorcode::BandCount::Four);
 }
 
 void GuidePage::Option3_Click()
@@ -139,6 +153,7 @@ void GuidePage::Option3_Click()
     if (!Option3->isChecked())
         return;
     showView(guide::guideView(colorcode::BandCount::Four));
+    describeGuide(Picture1, colorcode::BandCount::Four);
 }
 
 void GuidePage::Option4_Click()
@@ -146,6 +161,7 @@ void GuidePage::Option4_Click()
     if (!Option4->isChecked())
         return;
     showView(guide::guideView(colorcode::BandCount::Five));
+    describeGuide(Picture1, colorcode::BandCount::Five);
 }
 
 void GuidePage::showView(const guide::GuideView &view)

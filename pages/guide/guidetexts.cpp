@@ -37,4 +37,25 @@ GuideView designView()
     return view;
 }
 
+QStringList guideSentences(colorcode::BandCount bands)
+{
+    const GuideView view = guideView(bands);
+    // The 4-band caption goes on with the particle of "제1, 2색을"; the
+    // 5-band one ("및 제3색을 …") is a word of its own.
+    const QString digitBands = bands == colorcode::BandCount::Four ? u"제1, 2색"_s : u"제1, 2색 "_s;
+    QStringList chart;
+    for (const colorcode::BandColor &colour : colorcode::kBandColors)
+        chart.append(colour.itemText.toString());
+    return {
+        u"허용오차 띠를 오른쪽에 두고 왼쪽부터 읽는다."_s,
+        digitBands + view.label13,
+        u"제%1색은 승수로, 곱할 10의 거듭제곱이다. %2"_s.arg(view.label14, view.label27),
+        u"제%1색은 허용오차를 나타내는 띠로, 제%2색의 대표색은 %3이다."_s.arg(
+            view.label15, view.label23, view.label24),
+        u"숫자 띠의 값에 승수를 곱하면 저항값이 된다."_s,
+        u"색과 숫자: "_s + chart.join(u", "_s),
+        view.label25,
+    };
+}
+
 } // namespace guide

@@ -8,6 +8,7 @@
 #include "colorcode/colortables.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace guide {
 
@@ -30,5 +31,11 @@ GuideView guideView(colorcode::BandCount bands);
 // the captions of the window design, two of which differ slightly from what
 // the 4-band handler writes.
 GuideView designView();
+
+// The guide in words for `bands`, one sentence a line in reading order: the
+// drawing's fixed words with the captions of guideView(bands) in their gaps,
+// then the colour chart. For a screen reader, which cannot read the words
+// painted into the drawing.
+QStringList guideSentences(colorcode::BandCount bands);
 
 } // namespace guide

@@ -3,6 +3,7 @@
 #include "colorcode/colortables.h"
 #include "pages/led/ledcalc.h"
 #include "pages/led/ledworking.h"
+#include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/fonts.h"
 #include "widgets/svgpicture.h"
@@ -109,14 +110,13 @@ QLineEdit *makeBox(QWidget *parent, const char16_t *name, const QRect &place,
     return box;
 }
 
-// A result box: the page writes it, the user only reads and copies it, so
-// Tab passes it by.
+// A result box: the page writes it, the user only reads and copies it; Tab
+// reaches it after the inputs and buttons.
 QLineEdit *makeResultBox(QWidget *parent, const char16_t *name, const QRect &place,
                          QStringView accessibleName)
 {
     QLineEdit *box = makeBox(parent, name, place, accessibleName);
     box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
     return box;
 }
 
@@ -191,6 +191,7 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
 {
     Picture3 = new ui::SvgPicture(this, u"Picture3", u":/art/page2_circuit.svg", kPictureRect);
     keepLightOnDrawing(Picture3);
+    Picture3->setAccessibleName(u"전원, 저항, LED를 차례로 이은 회로 그림"_s);
 
     Label6 = makeLabel(Picture3, u"Label6", u"공급전압", kSupplyCaptionRect);
     Text26 = makeBox(Picture3, u"Text26", kSupplyRect, Label6->text());
@@ -256,6 +257,12 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
     setTabOrder(Text31, Command5);
     setTabOrder(Command5, Command4);
     setTabOrder(Command4, Combo3);
+    // Then the results and the notes on them.
+    for (QLabel *note : {adviceCurrent, advicePower, adviceBuy})
+        ui::makeTabReachable(note);
+    QWidget *results[] = {Combo3, Text32, Text41, Text42, adviceCurrent, advicePower, adviceBuy};
+    for (std::size_t i = 1; i < std::size(results); ++i)
+        setTabOrder(results[i - 1], results[i]);
 
     connect(Command5, &QPushButton::clicked, this, &LedPage::Command5_Click);
     connect(Command4, &QPushButton::clicked, this, &LedPage::Command4_Click);
@@ -307,6 +314,9 @@ void LedPage::Text31_KeyPress(int keyAscii)
 
 void LedPage::showAdvice(const std::optional<led::Advice> &advice)
 {
+    // Tab stops at the notes only while they say something.
+    for (QLabel *note : {adviceCurrent, advicePower, adviceBuy})
+        note->setFocusPolicy(advice ? Qt::TabFocus : Qt::NoFocus);
     if (!advice) {
         adviceCurrent->clear();
         advicePower->clear();
@@ -379,6 +389,7 @@ void LedPage::Command5_Click()
         clearBand(Shape13, kTolerance);
         Shape13->setBorderVisible(false);
     }
+    ui::announceResults(this, {Text32, Text41, Text42, adviceCurrent, advicePower, adviceBuy});
 }
 
 void LedPage::takeStartingState()

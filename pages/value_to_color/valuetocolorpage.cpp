@@ -3,6 +3,7 @@
 #include "colorcode/colortables.h"
 #include "pages/value_to_color/encoder.h"
 #include "pages/value_to_color/working.h"
+#include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/fonts.h"
 #include "widgets/svgpicture.h"
@@ -137,7 +138,7 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     Text25->setMaxLength(std::numeric_limits<int>::max());
     Label1->setBuddy(Text25);
     Combo1 = makeEditableList(Frame5, u"Combo1"_s, colorcode::itemTexts(colorcode::kUnitList), 0,
-                              kUnitRect, u"저항값 단위");
+                              kUnitRect, u"단위");
     Label2 = new QLabel(kToleranceCaption.toString(), Frame5);
     Label2->setObjectName(u"Label2"_s);
     Label2->setGeometry(kToleranceCaptionRect);
@@ -177,6 +178,7 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     Command17->setAutoDefault(true);
 
     Picture2 = new ui::SvgPicture(this, u"Picture2", u":/art/page1_resistor.svg", kPictureRect);
+    Picture2->setAccessibleName(u"저항 그림"_s);
     ui::BandShape **bands[] = {&Shape5, &Shape6, &Shape7, &Shape8};
     for (int i = 0; i < 4; ++i) {
         auto *band = new ui::BandShape(Picture2, u"Shape%1"_s.arg(5 + i),
@@ -200,16 +202,17 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     Label3->setTextFormat(Qt::PlainText);
     setTextColor(Label3, kResultRed);
     Label3->setAccessibleDescription(u"결과"_s);
+    ui::makeTabReachable(Label3);
 
     Label26 = new QLabel(u"※4색 저항 기준입니다."_s, this);
     Label26->setObjectName(u"Label26"_s);
     Label26->setGeometry(kNoteRect);
 
     // Keyboard order: the three inputs, the keypad row by row, then the
-    // buttons and the readouts.
+    // buttons, the result label and the readouts.
     QWidget *order[] = {Text25,    Combo1,    Combo2,    Command6,  Command7,  Command8,  Command9,
                         Command10, Command11, Command12, Command13, Command14, Command15, Command16,
-                        Command3,  Command17, Text27,    Text28,    Text29};
+                        Command3,  Command17, Label3,    Text27,    Text28,    Text29};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
@@ -351,6 +354,7 @@ void ValueToColorPage::Command3_Click()
     Text29->setText(bands.multiplier.readout);
     setTextColor(Label3, kResultRed);
     Label3->setText(bands.label);
+    ui::announceResults(this, {Label3, Text27, Text28, Text29});
 }
 
 void ValueToColorPage::Command17_Click()
