@@ -276,6 +276,11 @@ std::optional<Resistor> pickedResistor(colorcode::BandCount bands, QStringView f
     return Resistor{colorcode::resistanceOfBands(bands, *d1, *d2, *d3, *m), &*entry};
 }
 
+QString statedValue(const Resistor &question)
+{
+    return question.value.text(colorcode::kListUnits) + u' ' + question.tolerance->text.toString();
+}
+
 QString feedback(const Resistor &question, Kind kind, const std::optional<Judgement> &judgement)
 {
     if (!judgement)

@@ -88,6 +88,10 @@ std::optional<Resistor> pickedResistor(colorcode::BandCount bands, QStringView f
                                        QStringView second, QStringView third,
                                        QStringView multiplier, QStringView toleranceWord);
 
+// A write question as the pages write a value and its tolerance: "4.7KΩ ±5%",
+// "272KΩ ±1%".
+QString statedValue(const Resistor &question);
+
 // What the learner is told after a check: a first line that starts with
 // "정답" or "오답" and names the slip, and on the last line the working of the
 // question (colortovalue::readingWorking): how its right answer comes from

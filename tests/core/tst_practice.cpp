@@ -316,6 +316,9 @@ void tst_Practice::drawing()
 
     // ±20% has no band: not painted, but shown in words as "없음".
     QVERIFY(!drawnBands(resistor(47, 2, 2, u"±20%"))[4].filled);
+
+    QCOMPARE(statedValue(resistor(47, 2, 2, u"±5%")), u"4.7K\u2126 ±5%"_s);
+    QCOMPARE(statedValue(resistor(976, 3, 6, u"±0.05%")), u"976M\u2126 ±0.05%"_s);
 }
 
 void tst_Practice::questionsAreRealistic()
