@@ -45,6 +45,8 @@ public:
     QAction *Menu_about = nullptr;      // "&About": the About box
     QLabel *lblWorking = nullptr;       // status bar: the working of the shown page's last result
 
+    QAction *Menu_practice = nullptr; // "색띠 연습(&P)", after Menu_r: the practice dialog
+
     ColorToValuePage *colorToValuePage() const { return m_colorToValue; }
     ValueToColorPage *valueToColorPage() const { return m_valueToColor; }
     LedPage *ledPage() const { return m_led; }
@@ -53,6 +55,7 @@ public:
     void Form_Load();
     void SSTab1_Click();
     void Menu_r_Click();
+    void Menu_practice_Click();
     void Menu_exit_Click();
     void Menu_about_Click();
     void Menu_bandLabels_Click();
