@@ -38,14 +38,13 @@ public:
     QTabWidget *SSTab1 = nullptr;       // the four pages
     QMenu *Menu_file = nullptr;         // "&File"
     QAction *Menu_r = nullptr;          // "저항에 관한 상식", Ctrl+R: the tip dialog
+    QAction *Menu_practice = nullptr;   // "색띠 연습(&P)": the practice dialog
     QAction *Menu_exit = nullptr;       // "E&xit", Ctrl+X: ends the program
     QMenu *Menu_view = nullptr;         // "보기(&W)"
     QAction *Menu_bandLabels = nullptr; // "색띠에 숫자 표시(&N)", checkable, remembered
     QMenu *Menu_help = nullptr;         // "&Help"
     QAction *Menu_about = nullptr;      // "&About": the About box
     QLabel *lblWorking = nullptr;       // status bar: the working of the shown page's last result
-
-    QAction *Menu_practice = nullptr; // "색띠 연습(&P)", after Menu_r: the practice dialog
 
     ColorToValuePage *colorToValuePage() const { return m_colorToValue; }
     ValueToColorPage *valueToColorPage() const { return m_valueToColor; }
