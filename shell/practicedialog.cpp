@@ -3,10 +3,12 @@
 #include "colorcode/colortables.h"
 #include "widgets/bandshape.h"
 #include "widgets/fonts.h"
+#include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +19,7 @@
 #include <QStyledItemDelegate>
 #include <QSvgRenderer>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <chrono>
@@ -71,6 +74,7 @@ constexpr QRect kCheck{8, 258, 100, 28};
 constexpr QRect kNext{114, 258, 110, 28};
 constexpr QRect kClose{392, 258, 80, 28};
 constexpr QRect kFeedback{8, 294, 464, 82};
+constexpr QMargins kFeedbackMargins{6, 4, 6, 4};
 
 constexpr QStringView kReadInstruction = u"색띠를 읽고 저항값과 허용오차를 답하십시오.";
 constexpr QStringView kWriteInstruction = u"이 저항이 되도록 색띠를 고르십시오:";
@@ -95,6 +99,30 @@ protected:
 
 private:
     std::unique_ptr<QSvgRenderer> m_renderer;
+};
+
+// The feedback with its powers of ten raised as on the main window's status
+// bar, and its line break before the working kept (the status bar's label
+// shows one line, and rich text would join the two).
+class FeedbackLabel : public ui::RaisedTextLabel {
+public:
+    using ui::RaisedTextLabel::RaisedTextLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QTextDocument document;
+        document.setDefaultFont(font());
+        document.setDocumentMargin(0);
+        document.setTextWidth(contentsRect().width());
+        document.setHtml(ui::raisedDigitsHtml(text()).replace(u'\n', u"<br>"_s));
+        QPainter p(this);
+        p.translate(contentsRect().topLeft());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette = palette();
+        context.palette.setColor(QPalette::Text, palette().color(foregroundRole()));
+        document.documentLayout()->draw(&p, context);
+    }
 };
 
 QRect inPicture(const QRect &inArt)
@@ -246,11 +274,14 @@ frmPractice::frmPractice(QWidget *owner) : QDialog(owner)
     cmdNext = makeButton(this, u"cmdNext"_s, u"다음 문제(&N)"_s, u"다음 문제"_s, kNext);
     cmdClose = makeButton(this, u"cmdClose"_s, u"닫기"_s, u"닫기"_s, kClose);
 
-    lblFeedback = makeLabel(this, u"lblFeedback"_s, QString(), kFeedback);
-    lblFeedback->setWordWrap(true);
-    lblFeedback->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblFeedback->setFrameShape(QFrame::StyledPanel);
-    lblFeedback->setMargin(4);
+    // A panel frames the feedback.
+    auto *feedbackPanel = new QFrame(this);
+    feedbackPanel->setObjectName(u"fraFeedback"_s);
+    feedbackPanel->setFrameShape(QFrame::StyledPanel);
+    feedbackPanel->setGeometry(kFeedback);
+    lblFeedback = new FeedbackLabel(feedbackPanel);
+    lblFeedback->setObjectName(u"lblFeedback"_s);
+    lblFeedback->setGeometry(QRect(QPoint(), kFeedback.size()).marginsRemoved(kFeedbackMargins));
 
     // Option buttons change by click or arrow key; only the one that becomes
     // selected acts.
