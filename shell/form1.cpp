@@ -6,6 +6,7 @@
 #include "pages/value_to_color/valuetocolorpage.h"
 #include "shell/aboutdialog.h"
 #include "shell/placement.h"
+#include "shell/practicedialog.h"
 #include "shell/tipdialog.h"
 #include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
@@ -69,6 +70,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     Menu_r = Menu_file->addAction(u"저항에 관한 상식"_s);
     Menu_r->setObjectName(u"Menu_r"_s);
     Menu_r->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    Menu_practice = Menu_file->addAction(u"색띠 연습(&P)"_s);
+    Menu_practice->setObjectName(u"Menu_practice"_s);
     Menu_exit = Menu_file->addAction(u"E&xit"_s);
     Menu_exit->setObjectName(u"Menu_exit"_s);
     Menu_exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -133,6 +136,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 
     connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
     connect(Menu_r, &QAction::triggered, this, &Form1::Menu_r_Click);
+    connect(Menu_practice, &QAction::triggered, this, &Form1::Menu_practice_Click);
     connect(Menu_exit, &QAction::triggered, this, &Form1::Menu_exit_Click);
     connect(Menu_about, &QAction::triggered, this, &Form1::Menu_about_Click);
     connect(Menu_bandLabels, &QAction::toggled, this, &Form1::Menu_bandLabels_Click);
@@ -244,6 +248,23 @@ void Form1::Menu_r_Click()
     SSTab1->setEnabled(true);
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Menu_practice_Click()
+{
+    // Placed over the main window, a little inside its top-left corner.
+    constexpr int kPracticeOffsetTop = 300;
+    constexpr int kPracticeOffsetLeft = 240;
+    // Made once and opened again: its score and missed questions last while
+    // the program runs.
+    auto *dialog = findChild<frmPractice *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!dialog)
+        dialog = new frmPractice(this);
+    SSTab1->setEnabled(false);
+    showDialog(*dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
+    // However it ended (its close button, Escape or the close box), the
+    // pages are usable again.
+    SSTab1->setEnabled(true);
 }
 
 void Form1::Menu_about_Click()

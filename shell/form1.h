@@ -38,6 +38,7 @@ public:
     QTabWidget *SSTab1 = nullptr;       // the four pages
     QMenu *Menu_file = nullptr;         // "&File"
     QAction *Menu_r = nullptr;          // "저항에 관한 상식", Ctrl+R: the tip dialog
+    QAction *Menu_practice = nullptr;   // "색띠 연습(&P)": the practice dialog
     QAction *Menu_exit = nullptr;       // "E&xit", Ctrl+X: ends the program
     QMenu *Menu_view = nullptr;         // "보기(&W)"
     QAction *Menu_bandLabels = nullptr; // "색띠에 숫자 표시(&N)", checkable, remembered
@@ -53,6 +54,7 @@ public:
     void Form_Load();
     void SSTab1_Click();
     void Menu_r_Click();
+    void Menu_practice_Click();
     void Menu_exit_Click();
     void Menu_about_Click();
     void Menu_bandLabels_Click();

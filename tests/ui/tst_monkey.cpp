@@ -9,6 +9,8 @@
 
 #include "colorcode/colortables.h"
 #include "colorcode/numbertext.h"
+#include "pages/color_to_value/working.h"
+#include "shell/practicedialog.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -84,6 +86,7 @@ private:
     void act();
     void check(const QString &action);
     void answerModal();
+    void practise(frmPractice *dialog);
     QList<QWidget *> visibleOnPage() const;
 
     std::unique_ptr<Form1> m_window;
@@ -93,6 +96,9 @@ private:
     QString m_label3Candidate;
     int m_boxesAnswered = 0;
     int m_dialogsAnswered = 0;
+    int m_practiceActions = 0;
+    bool m_practising = false; // the answerer runs again while a list's popup is open
+    QString m_practiceProblem;
 };
 
 void tst_Monkey::initTestCase()
@@ -128,6 +134,15 @@ void tst_Monkey::answerModal()
             box->reject();
         return;
     }
+    if (auto *practice = qobject_cast<frmPractice *>(modal)) {
+        if (m_practising)
+            return;
+        ++m_dialogsAnswered;
+        m_practising = true;
+        practise(practice);
+        m_practising = false;
+        return;
+    }
     if (auto *dialog = qobject_cast<QDialog *>(modal)) {
         ++m_dialogsAnswered;
         // Sometimes step through a few tips first; then close it one way or another.
@@ -149,6 +164,50 @@ void tst_Monkey::answerModal()
         default:
             dialog->close();
         }
+    }
+}
+
+// A few random actions in the practice dialog, its feedback checked after
+// each, then it is closed one way or another.
+void tst_Monkey::practise(frmPractice *dialog)
+{
+    for (int i = int(m_rng.bounded(12)); i > 0 && m_practiceProblem.isEmpty(); --i) {
+        ++m_practiceActions;
+        QList<QWidget *> controls;
+        for (QWidget *w : dialog->findChildren<QWidget *>()) {
+            if (w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus &&
+                w != dialog->cmdClose)
+                controls << w;
+        }
+        QWidget *control = controls[int(m_rng.bounded(controls.size()))];
+        if (auto *list = qobject_cast<QComboBox *>(control)) {
+            uitest::pickFromList(list, list->itemText(int(m_rng.bounded(list->count()))));
+        } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+            edit->setFocus();
+            uitest::type(edit, kPieces[int(m_rng.bounded(kPieces.size()))]);
+            if (m_rng.bounded(2))
+                QTest::keyClick(edit, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+        }
+        const QString feedback = dialog->lblFeedback->text();
+        const practice::Resistor &q = dialog->question();
+        const QString working = colortovalue::readingWorking(q.value, q.tolerance->text);
+        const bool judged = (feedback.startsWith(u"정답") || feedback.startsWith(u"오답")) &&
+                            feedback.endsWith(u'\n' + working);
+        if (!feedback.isEmpty() && !judged &&
+            feedback != practice::feedback(q, practice::Kind::Read, std::nullopt))
+            m_practiceProblem = u"feedback \"%1\""_s.arg(feedback);
+    }
+    switch (m_rng.bounded(3)) {
+    case 0:
+        dialog->cmdClose->click();
+        break;
+    case 1:
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        break;
+    default:
+        dialog->close();
     }
 }
 
@@ -210,7 +269,8 @@ void tst_Monkey::act()
         QTabBar *bar = m_window->SSTab1->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(int(m_rng.bounded(4))).center());
     } else {
-        (m_rng.bounded(2) ? m_window->Menu_r : m_window->Menu_about)->trigger();
+        QAction *const menus[] = {m_window->Menu_r, m_window->Menu_about, m_window->Menu_practice};
+        menus[m_rng.bounded(3)]->trigger();
     }
     QCoreApplication::processEvents();
 }
@@ -220,6 +280,7 @@ void tst_Monkey::check(const QString &action)
     QVERIFY2(m_window->isVisible(), qPrintable(action));
     QVERIFY2(!QApplication::activeModalWidget(), qPrintable(action));
     QVERIFY2(m_window->SSTab1->isEnabled(), qPrintable(action));
+    QVERIFY2(m_practiceProblem.isEmpty(), qPrintable(m_practiceProblem + u" in "_s + action));
 
     // Page 0's tolerance list holds exactly the entries of its mode.
     auto *combo11 = m_window->findChild<QComboBox *>(u"Combo11"_s);
@@ -247,19 +308,22 @@ void tst_Monkey::check(const QString &action)
             s.insert(t.encoderColor);
         return s;
     }();
-    for (const char *name :
-         {"Shape9", "Shape14", "Shape15", "Shape16", "Shape17", "Shape5", "Shape6", "Shape7",
-          "Shape8", "Shape10", "Shape11", "Shape12", "Shape13"}) {
-        QWidget *shape = m_window->findChild<QWidget *>(QString::fromLatin1(name));
-        QVERIFY2(shape, name);
+    QStringList shapes{u"Shape9"_s,  u"Shape14"_s, u"Shape15"_s, u"Shape16"_s, u"Shape17"_s,
+                       u"Shape5"_s,  u"Shape6"_s,  u"Shape7"_s,  u"Shape8"_s,  u"Shape10"_s,
+                       u"Shape11"_s, u"Shape12"_s, u"Shape13"_s};
+    // The practice's bands, once it has been opened, paint in page 0's palette.
+    if (m_window->findChild<frmPractice *>())
+        shapes << u"Band1"_s << u"Band2"_s << u"Band3"_s << u"Band4"_s << u"Band5"_s;
+    for (const QString &name : shapes) {
+        QWidget *shape = m_window->findChild<QWidget *>(name);
+        QVERIFY2(shape, qPrintable(name));
         if (!shape->property("filled").toBool())
             continue;
-        const bool page0 = shape->parentWidget()->objectName() == u"Picture5";
+        const bool page0 = shape->parentWidget()->objectName() == u"Picture5" ||
+                           shape->parentWidget()->objectName() == u"picQuestion";
         const quint32 colour = shape->property("fillColor").value<quint32>();
         QVERIFY2((page0 ? selectorColours : encoderColours).count(colour),
-                 qPrintable(u"%1 painted %2 after %3"_s.arg(QString::fromLatin1(name))
-                                .arg(colour, 0, 16)
-                                .arg(action)));
+                 qPrintable(u"%1 painted %2 after %3"_s.arg(name).arg(colour, 0, 16).arg(action)));
     }
 
     // The readouts are empty, "0" or a number with its unit.
@@ -295,8 +359,9 @@ void tst_Monkey::randomActions()
         if (QTest::currentTestFailed())
             return;
     }
-    qInfo("monkey: %d actions done, %d message boxes and %d dialogs answered", actions,
-          m_boxesAnswered, m_dialogsAnswered);
+    qInfo("monkey: %d actions done, %d message boxes and %d dialogs answered, %d actions in the "
+          "practice",
+          actions, m_boxesAnswered, m_dialogsAnswered, m_practiceActions);
 }
 
 QTEST_MAIN(tst_Monkey)

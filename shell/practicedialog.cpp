@@ -1,0 +1,461 @@
+#include "shell/practicedialog.h"
+
+#include "colorcode/colortables.h"
+#include "widgets/bandshape.h"
+#include "widgets/fonts.h"
+#include "widgets/raisedtext.h"
+#include "widgets/svgpicture.h"
+#include "widgets/swatchdelegate.h"
+#include "widgets/twips.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QSvgRenderer>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using practice::Kind;
+
+namespace {
+
+constexpr QSize kClientSize{480, 384};
+
+constexpr QRect kKindFrame{8, 4, 232, 46};
+constexpr QRect kOptRead{10, 18, 100, 22};
+constexpr QRect kOptWrite{114, 18, 112, 22};
+constexpr QRect kScore{248, 22, 224, 20};
+constexpr QRect kInstruction{8, 58, 290, 20};
+constexpr QRect kQuestion{300, 56, 172, 24}; // 12-point bold
+constexpr QRect kPicture{60, 84, 360, 116};
+
+// The drawing shows the part of page 0's artwork that holds the resistor,
+// twice as large, so the bands are easy to tell apart; the bands stand
+// where page 0 puts them, scaled alike.
+constexpr QRect kResistorInArt{176, 4, 180, 58};
+constexpr int kArtScale = 2;
+constexpr QRect kBandsInArt[] = {
+    ui::twipsRect(3240, 180, 135, 645), ui::twipsRect(3450, 210, 135, 585),
+    ui::twipsRect(3660, 240, 135, 525), ui::twipsRect(3870, 240, 135, 525),
+    ui::twipsRect(4440, 210, 135, 585)};
+// The artwork's own frame lies outside the part shown; the same line
+// closes this one.
+constexpr QRgb kArtFrame = 0xB8B2A4;
+
+// The answers of a read question, on one row under the drawing.
+constexpr int kAnswerTop = 208;
+constexpr QRect kAnswerCaption{8, kAnswerTop + 2, 62, 20};
+constexpr QRect kAnswer{72, kAnswerTop, 104, 24};
+constexpr QRect kUnit{180, kAnswerTop, 62, 24};
+constexpr QRect kToleranceCaption{256, kAnswerTop + 2, 78, 20};
+constexpr QRect kTolerance{336, kAnswerTop, 84, 24};
+
+// The band lists of a write question, side by side and centred, each with
+// its caption under it.
+constexpr int kBandListWidth = 76;
+constexpr int kBandListGap = 10;
+constexpr int kCaptionGap = 2;
+constexpr int kCaptionHeight = 16;
+constexpr int kListRowHeight = 20;
+
+constexpr QRect kCheck{8, 258, 100, 28};
+constexpr QRect kNext{114, 258, 110, 28};
+constexpr QRect kClose{392, 258, 80, 28};
+constexpr QRect kFeedback{8, 294, 464, 82};
+constexpr QMargins kFeedbackMargins{6, 4, 6, 4};
+
+constexpr QStringView kReadInstruction = u"색띠를 읽고 저항값과 허용오차를 답하십시오.";
+constexpr QStringView kWriteInstruction = u"이 저항이 되도록 색띠를 고르십시오:";
+
+// Page 0's artwork, cut down to its resistor (see kResistorInArt).
+class ResistorPicture : public ui::SvgPicture {
+public:
+    using ui::SvgPicture::SvgPicture;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!m_renderer) {
+            m_renderer = std::make_unique<QSvgRenderer>(source());
+            m_renderer->setViewBox(QRectF(kResistorInArt));
+        }
+        QPainter p(this);
+        m_renderer->render(&p, QRectF(rect()));
+        p.setPen(QColor(kArtFrame));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    std::unique_ptr<QSvgRenderer> m_renderer;
+};
+
+// The feedback with its powers of ten raised as on the main window's status
+// bar, and its line break before the working kept (the status bar's label
+// shows one line, and rich text would join the two).
+class FeedbackLabel : public ui::RaisedTextLabel {
+public:
+    using ui::RaisedTextLabel::RaisedTextLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QTextDocument document;
+        document.setDefaultFont(font());
+        document.setDocumentMargin(0);
+        document.setTextWidth(contentsRect().width());
+        document.setHtml(ui::raisedDigitsHtml(text()).replace(u'\n', u"<br>"_s));
+        QPainter p(this);
+        p.translate(contentsRect().topLeft());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette = palette();
+        context.palette.setColor(QPalette::Text, palette().color(foregroundRole()));
+        document.documentLayout()->draw(&p, context);
+    }
+};
+
+QRect inPicture(const QRect &inArt)
+{
+    return {(inArt.x() - kResistorInArt.x()) * kArtScale,
+            (inArt.y() - kResistorInArt.y()) * kArtScale, inArt.width() * kArtScale,
+            inArt.height() * kArtScale};
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &rect)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    return label;
+}
+
+QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &entries,
+                    const QString &accessibleName, const QRect &rect)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->addItems(entries);
+    list->setAccessibleName(accessibleName);
+    list->setGeometry(rect);
+    return list;
+}
+
+// A band list whose open entries show their colours; all ten digits in view.
+QComboBox *makeBandList(QWidget *parent, const QString &name, const QStringList &entries,
+                        QStringView role)
+{
+    QComboBox *list =
+        makeList(parent, name, entries, role.toString(), QRect(0, kAnswerTop, kBandListWidth, 24));
+    list->setItemDelegate(new ui::SwatchDelegate(list, kListRowHeight));
+    list->setMaxVisibleItems(int(colorcode::kBandColors.size()));
+    return list;
+}
+
+// A caption under a band list; it is placed with its list.
+QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, QComboBox *list)
+{
+    QLabel *caption = makeLabel(parent, name, text, QRect());
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setBuddy(list);
+    return caption;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
+                        const QString &accessibleName, const QRect &rect)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(accessibleName);
+    button->setGeometry(rect);
+    return button;
+}
+
+// The tolerance bands in the order of the colour words: their colour, none
+// for "없음".
+std::vector<std::optional<colorcode::ColorCode>> toleranceSwatches()
+{
+    std::vector<std::optional<colorcode::ColorCode>> colors;
+    for (const colorcode::ToleranceEntry &t : colorcode::kTolerances) {
+        if (t.filled)
+            colors.push_back(colorcode::toleranceColor(t, colorcode::Palette::Selector));
+        else
+            colors.push_back(std::nullopt);
+    }
+    return colors;
+}
+
+} // namespace
+
+frmPractice::frmPractice(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(u"frmPractice"_s);
+    setWindowTitle(u"색띠 연습"_s);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(kClientSize);
+
+    // Made in tab order: the kind, the answer controls, the buttons.
+    fraKind = new QGroupBox(u"문제 종류"_s, this);
+    fraKind->setObjectName(u"fraKind"_s);
+    fraKind->setGeometry(kKindFrame);
+    optRead = new QRadioButton(u"색띠 읽기"_s, fraKind);
+    optRead->setObjectName(u"optRead"_s);
+    optRead->setAccessibleName(u"색띠 읽기"_s);
+    optRead->setGeometry(kOptRead);
+    optRead->setChecked(true);
+    optWrite = new QRadioButton(u"색띠 고르기"_s, fraKind);
+    optWrite->setObjectName(u"optWrite"_s);
+    optWrite->setAccessibleName(u"색띠 고르기"_s);
+    optWrite->setGeometry(kOptWrite);
+
+    lblScore = makeLabel(this, u"lblScore"_s, QString(), kScore);
+    lblScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblInstruction = makeLabel(this, u"lblInstruction"_s, QString(), kInstruction);
+    lblQuestion = makeLabel(this, u"lblQuestion"_s, QString(), kQuestion);
+    lblQuestion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui::setPointFont(lblQuestion, 12, true);
+
+    picQuestion = new ResistorPicture(this, u"picQuestion", u":/art/page0_resistor.svg", kPicture);
+    picQuestion->setAccessibleName(u"문제의 저항 그림"_s);
+    ui::BandShape **bands[] = {&Band1, &Band2, &Band3, &Band4, &Band5};
+    for (std::size_t i = 0; i < std::size(bands); ++i)
+        *bands[i] =
+            new ui::BandShape(picQuestion, u"Band%1"_s.arg(i + 1), inPicture(kBandsInArt[i]));
+
+    lblAnswer = makeLabel(this, u"lblAnswer"_s, u"저항값(&V)"_s, kAnswerCaption);
+    txtAnswer = new QLineEdit(this);
+    txtAnswer->setObjectName(u"txtAnswer"_s);
+    txtAnswer->setAccessibleName(u"저항값"_s);
+    txtAnswer->setGeometry(kAnswer);
+    lblAnswer->setBuddy(txtAnswer);
+    cboUnit =
+        makeList(this, u"cboUnit"_s, colorcode::itemTexts(colorcode::kUnitList), u"단위"_s, kUnit);
+    lblTolerance = makeLabel(this, u"lblTolerance"_s, u"허용오차(&T)"_s, kToleranceCaption);
+    lblTolerance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cboTolerance = makeList(this, u"cboTolerance"_s, practice::toleranceTexts(),
+                            colorcode::kToleranceRole.toString(), kTolerance);
+    lblTolerance->setBuddy(cboTolerance);
+    // Plain list rows rather than the style's menu rows, which are wider
+    // than these short lists and would stick out of them.
+    for (QComboBox *list : {cboUnit, cboTolerance})
+        list->setItemDelegate(new QStyledItemDelegate(list));
+
+    const QStringList digits = colorcode::digitItemTexts();
+    cboDigit1 = makeBandList(this, u"cboDigit1"_s, digits, colorcode::kFirstDigitRole);
+    cboDigit2 = makeBandList(this, u"cboDigit2"_s, digits, colorcode::kSecondDigitRole);
+    cboDigit3 = makeBandList(this, u"cboDigit3"_s, digits, colorcode::kThirdDigitRole);
+    cboMultiplier = makeBandList(this, u"cboMultiplier"_s,
+                                 colorcode::digitItemTexts(colorcode::kMultiplierEntries),
+                                 colorcode::kMultiplierRole);
+    cboToleranceBand =
+        makeBandList(this, u"cboToleranceBand"_s, practice::toleranceWords(), u"허용오차 색띠");
+    for (QComboBox *list : {cboDigit1, cboDigit2, cboDigit3, cboMultiplier})
+        ui::setDigitSwatches(list, colorcode::Palette::Selector);
+    ui::setSwatches(cboToleranceBand, toleranceSwatches());
+    // The captions carry the lists' access keys.
+    lblDigit1 = makeCaption(this, u"lblDigit1"_s, u"제&1색띠"_s, cboDigit1);
+    lblDigit2 = makeCaption(this, u"lblDigit2"_s, u"제&2색띠"_s, cboDigit2);
+    lblDigit3 = makeCaption(this, u"lblDigit3"_s, u"제&3색띠"_s, cboDigit3);
+    lblMultiplier = makeCaption(this, u"lblMultiplier"_s, u"승수(&M)"_s, cboMultiplier);
+    lblToleranceBand =
+        makeCaption(this, u"lblToleranceBand"_s, u"허용오차(&T)"_s, cboToleranceBand);
+
+    cmdCheck = makeButton(this, u"cmdCheck"_s, u"채점(&G)"_s, u"채점"_s, kCheck);
+    cmdNext = makeButton(this, u"cmdNext"_s, u"다음 문제(&N)"_s, u"다음 문제"_s, kNext);
+    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기"_s, u"닫기"_s, kClose);
+
+    // A panel frames the feedback.
+    auto *feedbackPanel = new QFrame(this);
+    feedbackPanel->setObjectName(u"fraFeedback"_s);
+    feedbackPanel->setFrameShape(QFrame::StyledPanel);
+    feedbackPanel->setGeometry(kFeedback);
+    lblFeedback = new FeedbackLabel(feedbackPanel);
+    lblFeedback->setObjectName(u"lblFeedback"_s);
+    lblFeedback->setGeometry(QRect(QPoint(), kFeedback.size()).marginsRemoved(kFeedbackMargins));
+
+    // Option buttons change by click or arrow key; only the one that becomes
+    // selected acts.
+    connect(optRead, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optRead_Click();
+    });
+    connect(optWrite, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optWrite_Click();
+    });
+    // A pick is `activated`; the lists reset from code paint nothing.
+    for (QComboBox *list : {cboDigit1, cboDigit2, cboDigit3, cboMultiplier, cboToleranceBand})
+        connect(list, &QComboBox::activated, this, &frmPractice::paintPicks);
+    connect(cmdCheck, &QPushButton::clicked, this, &frmPractice::cmdCheck_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmPractice::cmdNext_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmPractice::cmdClose_Click);
+
+    m_random.seed(std::uint32_t(std::chrono::system_clock::now().time_since_epoch().count()));
+    practice::nextQuestion(m_session, m_random);
+    showQuestion();
+}
+
+void frmPractice::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Queued, so it lands once the dialog's window has handed out its first
+    // focus.
+    QTimer::singleShot(0, this, [this] { firstAnswerControl()->setFocus(Qt::TabFocusReason); });
+}
+
+QWidget *frmPractice::firstAnswerControl() const
+{
+    return m_kind == Kind::Read ? static_cast<QWidget *>(txtAnswer) : cboDigit1;
+}
+
+void frmPractice::placeBandLists(bool fiveBand)
+{
+    const std::pair<QComboBox *, QLabel *> columns[] = {
+        {cboDigit1, lblDigit1},
+        {cboDigit2, lblDigit2},
+        {cboDigit3, lblDigit3},
+        {cboMultiplier, lblMultiplier},
+        {cboToleranceBand, lblToleranceBand},
+    };
+    const int n = fiveBand ? 5 : 4;
+    int x = (kClientSize.width() - n * kBandListWidth - (n - 1) * kBandListGap) / 2;
+    for (const auto &[list, caption] : columns) {
+        if (list == cboDigit3 && !fiveBand)
+            continue;
+        list->move(x, kAnswerTop);
+        caption->setGeometry(x, list->geometry().bottom() + 1 + kCaptionGap, kBandListWidth,
+                             kCaptionHeight);
+        x += kBandListWidth + kBandListGap;
+    }
+}
+
+void frmPractice::showQuestion()
+{
+    const practice::Resistor &q = question();
+    const bool read = m_kind == Kind::Read;
+    const bool five = q.bands() == colorcode::BandCount::Five;
+    for (QWidget *w : {static_cast<QWidget *>(lblAnswer), static_cast<QWidget *>(txtAnswer),
+                       static_cast<QWidget *>(cboUnit), static_cast<QWidget *>(lblTolerance),
+                       static_cast<QWidget *>(cboTolerance)})
+        w->setVisible(read);
+    for (QWidget *w :
+         {static_cast<QWidget *>(cboDigit1), static_cast<QWidget *>(cboDigit2),
+          static_cast<QWidget *>(cboMultiplier), static_cast<QWidget *>(cboToleranceBand),
+          static_cast<QWidget *>(lblDigit1), static_cast<QWidget *>(lblDigit2),
+          static_cast<QWidget *>(lblMultiplier), static_cast<QWidget *>(lblToleranceBand)})
+        w->setVisible(!read);
+    cboDigit3->setVisible(!read && five);
+    lblDigit3->setVisible(!read && five);
+    placeBandLists(five);
+
+    lblInstruction->setText((read ? kReadInstruction : kWriteInstruction).toString());
+    lblQuestion->setText(read ? QString() : practice::statedValue(q));
+    lblQuestion->setVisible(!read);
+    txtAnswer->clear();
+    for (QComboBox *list : {cboDigit1, cboDigit2, cboDigit3, cboMultiplier, cboToleranceBand})
+        list->setCurrentIndex(0);
+    if (read)
+        paint(q);
+    else
+        paintPicks();
+    lblFeedback->clear();
+    lblScore->setText(practice::scoreText(m_session.score));
+    cmdCheck->setEnabled(true);
+    cmdCheck->setDefault(true);
+    firstAnswerControl()->setFocus();
+}
+
+void frmPractice::paint(const practice::Resistor &resistor)
+{
+    const std::array<practice::DrawnBand, 5> drawn = practice::drawnBands(resistor);
+    ui::BandShape *const bands[] = {Band1, Band2, Band3, Band4, Band5};
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const practice::DrawnBand &d = drawn[i];
+        bands[i]->setVisible(d.shown);
+        bands[i]->setFilled(d.filled);
+        bands[i]->setFillColor(d.color);
+        // Never a number on these bands: it would give the answer away.
+        bands[i]->setDescription(
+            colorcode::bandDescription(d.role, d.color, d.filled, colorcode::Palette::Selector));
+    }
+}
+
+std::optional<practice::Resistor> frmPractice::picks() const
+{
+    return practice::pickedResistor(question().bands(), cboDigit1->currentText(),
+                                    cboDigit2->currentText(), cboDigit3->currentText(),
+                                    cboMultiplier->currentText(), cboToleranceBand->currentText());
+}
+
+void frmPractice::paintPicks()
+{
+    if (m_kind != Kind::Write)
+        return;
+    if (const std::optional<practice::Resistor> picked = picks())
+        paint(*picked);
+}
+
+void frmPractice::setKind(Kind kind)
+{
+    m_kind = kind;
+    cmdNext_Click();
+}
+
+void frmPractice::optRead_Click()
+{
+    setKind(Kind::Read);
+}
+
+void frmPractice::optWrite_Click()
+{
+    setKind(Kind::Write);
+}
+
+void frmPractice::cmdCheck_Click()
+{
+    if (m_session.judged)
+        return;
+    std::optional<practice::Judgement> judgement;
+    if (m_kind == Kind::Read) {
+        judgement = practice::judgeReading(question(), txtAnswer->text(), cboUnit->currentText(),
+                                           cboTolerance->currentText());
+    } else if (const std::optional<practice::Resistor> picked = picks()) {
+        judgement = practice::judgeWriting(question(), *picked);
+    }
+    lblFeedback->setText(practice::feedback(question(), m_kind, judgement));
+    if (!judgement) {
+        firstAnswerControl()->setFocus();
+        return;
+    }
+    practice::record(m_session, *judgement);
+    lblScore->setText(practice::scoreText(m_session.score));
+    // The question is done: Enter now moves on.
+    cmdNext->setDefault(true);
+    cmdNext->setFocus();
+    cmdCheck->setEnabled(false);
+}
+
+void frmPractice::cmdNext_Click()
+{
+    practice::nextQuestion(m_session, m_random);
+    showQuestion();
+}
+
+void frmPractice::cmdClose_Click()
+{
+    if (QWidget *owner = parentWidget()) {
+        if (auto *pages = owner->findChild<QTabWidget *>(u"SSTab1"_s))
+            pages->setEnabled(true);
+    }
+    accept();
+}

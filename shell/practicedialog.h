@@ -1,0 +1,97 @@
+#pragma once
+
+// frmPractice, "색띠 연습": the learner reads the bands of a drawn resistor,
+// or picks the bands of a stated value, and is told whether the answer is
+// right, which classic slip a wrong one shows, and how the right answer comes
+// from the bands. A missed question comes back a few questions later.
+//
+// The handlers read the controls, call one rule of pages/practice/practice.h
+// and write the result back. The score and the missed questions are kept in
+// the dialog; the main window makes it once and opens it again, so they last
+// while the program runs. Nothing is written to any file.
+
+#include "pages/practice/practice.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <random>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ui {
+class BandShape;
+class SvgPicture;
+} // namespace ui
+
+class frmPractice : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmPractice(QWidget *owner);
+
+    // The question on screen.
+    const practice::Resistor &question() const { return *m_session.current; }
+
+    void optRead_Click();
+    void optWrite_Click();
+    void cmdCheck_Click();
+    void cmdNext_Click();
+    void cmdClose_Click();
+
+    QGroupBox *fraKind = nullptr;     // "문제 종류": how the question is put
+    QRadioButton *optRead = nullptr;  // "색띠 읽기": read the drawn bands; selected at first
+    QRadioButton *optWrite = nullptr; // "색띠 고르기": pick the bands of a stated value
+    QLabel *lblScore = nullptr;       // "맞힌 문제 3 / 5 · 연속 정답 2"
+    QLabel *lblInstruction = nullptr; // what to do for the kind of question
+    QLabel *lblQuestion = nullptr;    // the stated value and tolerance, "4.7KΩ ±5%"; write only
+    ui::SvgPicture *picQuestion = nullptr; // the resistor; holds the bands
+    ui::BandShape *Band1 = nullptr;        // first digit
+    ui::BandShape *Band2 = nullptr;        // second digit
+    ui::BandShape *Band3 = nullptr;        // third digit (5-band) or the multiplier (4-band)
+    ui::BandShape *Band4 = nullptr;        // multiplier, 5-band only
+    ui::BandShape *Band5 = nullptr;        // tolerance, apart on the right
+
+    QLabel *lblAnswer = nullptr;    // "저항값(&V)", caption of the value entry; read only
+    QLineEdit *txtAnswer = nullptr; // the value read, a plain number; Enter checks
+    QComboBox *cboUnit = nullptr;   // its unit: "Ω", "KΩ", "MΩ"
+    QLabel *lblTolerance = nullptr; // "허용오차(&T)", caption of the tolerance list; read only
+    QComboBox *cboTolerance = nullptr; // the nine tolerance texts
+
+    QComboBox *cboDigit1 = nullptr;        // first digit band, "0 검정" to "9 백색"; write only
+    QComboBox *cboDigit2 = nullptr;        // second digit band
+    QComboBox *cboDigit3 = nullptr;        // third digit band, 5-band questions only
+    QComboBox *cboMultiplier = nullptr;    // multiplier band, "0 검정" to "6 파랑"
+    QComboBox *cboToleranceBand = nullptr; // tolerance band by colour word, "금색" … "없음"
+    QLabel *lblDigit1 = nullptr;           // captions under the band lists
+    QLabel *lblDigit2 = nullptr;
+    QLabel *lblDigit3 = nullptr;
+    QLabel *lblMultiplier = nullptr;
+    QLabel *lblToleranceBand = nullptr;
+
+    QPushButton *cmdCheck = nullptr; // "채점(&G)": judges; the default until judged
+    QPushButton *cmdNext = nullptr;  // "다음 문제(&N)": moves on, judged or not
+    QPushButton *cmdClose = nullptr; // "닫기"
+    QLabel *lblFeedback = nullptr;   // "정답…" or "오답…", the slip, and the working
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void setKind(practice::Kind kind);
+    void showQuestion();
+    void paintPicks();
+    void paint(const practice::Resistor &resistor);
+    std::optional<practice::Resistor> picks() const;
+    void placeBandLists(bool fiveBand);
+    QWidget *firstAnswerControl() const;
+
+    practice::Session m_session;
+    practice::Kind m_kind = practice::Kind::Read;
+    std::mt19937 m_random;
+};

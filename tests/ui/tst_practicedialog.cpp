@@ -1,0 +1,285 @@
+#include "uitest.h"
+
+#include "colorcode/numbertext.h"
+#include "pages/color_to_value/working.h"
+#include "shell/practicedialog.h"
+#include "widgets/bandshape.h"
+#include "widgets/swatchdelegate.h"
+#include "widgets/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList entries(const QComboBox *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+bool fiveBand(const frmPractice &d)
+{
+    return d.question().bands() == colorcode::BandCount::Five;
+}
+
+// Moves on until the question has the wanted number of bands.
+void nextUntil(frmPractice &d, bool five)
+{
+    for (int i = 0; i < 100 && fiveBand(d) != five; ++i)
+        d.cmdNext->click();
+}
+
+// The drawing shows the question (read) or the picks (write) band by band.
+void verifyBands(const frmPractice &d, const practice::Resistor &shown)
+{
+    const auto drawn = practice::drawnBands(shown);
+    const ui::BandShape *bands[] = {d.Band1, d.Band2, d.Band3, d.Band4, d.Band5};
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        QCOMPARE(!bands[i]->isHidden(), drawn[i].shown);
+        QCOMPARE(bands[i]->filled(), drawn[i].filled);
+        QCOMPARE(bands[i]->fillColor(), drawn[i].color);
+        QCOMPARE(bands[i]->accessibleName(),
+                 colorcode::bandDescription(drawn[i].role, drawn[i].color, drawn[i].filled,
+                                            colorcode::Palette::Selector));
+        // Numbers on the bands would give the answer away.
+        QVERIFY(bands[i]->property("label").toString().isEmpty());
+    }
+}
+
+// Every visible control lies inside the dialog, shows its text whole and has
+// a name for a screen reader.
+void verifyLayout(QWidget *dialog)
+{
+    for (QWidget *child : dialog->findChildren<QWidget *>()) {
+        if (!child->isVisibleTo(dialog) || child->objectName().isEmpty())
+            continue;
+        const QString name = child->objectName();
+        QVERIFY2(dialog->rect().contains(QRect(child->mapTo(dialog, QPoint()), child->size())),
+                 qPrintable(name));
+        if (child->focusPolicy() != Qt::NoFocus)
+            QVERIFY2(!child->accessibleName().isEmpty(), qPrintable(name));
+        if (auto *label = qobject_cast<QLabel *>(child)) {
+            QVERIFY2(label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                       : label->sizeHint().width() <= label->width(),
+                     qPrintable(name));
+        }
+        if (auto *button = qobject_cast<QAbstractButton *>(child))
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(name));
+        if (auto *list = qobject_cast<QComboBox *>(child))
+            QVERIFY2(list->sizeHint().width() <= list->width(), qPrintable(name));
+    }
+}
+
+} // namespace
+
+class tst_PracticeDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { uitest::setUp(); }
+    void contract_data();
+    void contract();
+    void controls();
+    void readByKeyboard_data();
+    void readByKeyboard();
+    void writeByMouse();
+};
+
+void tst_PracticeDialog::contract_data()
+{
+    QTest::addColumn<QString>("closeBy");
+    for (const QString &closeBy : {u"button"_s, u"escape"_s, u"close box"_s})
+        QTest::newRow(qPrintable(closeBy)) << closeBy;
+}
+
+void tst_PracticeDialog::contract()
+{
+    QFETCH(QString, closeBy);
+    auto w = uitest::openWindow();
+    QCOMPARE(w->Menu_file->actions().indexOf(w->Menu_practice),
+             w->Menu_file->actions().indexOf(w->Menu_r) + 1);
+    QCOMPARE(w->Menu_practice->text(), u"색띠 연습(&P)"_s);
+    // Opened twice: placed over the main window, the pages disabled while it
+    // is open, and the score kept from one opening to the next.
+    for (int round = 0; round < 2; ++round) {
+        QPoint placed;
+        bool pagesDisabled = false;
+        QString title, score;
+        auto ran = uitest::onNextDialog(u"frmPractice"_s, [&](QWidget *d) {
+            placed = d->frameGeometry().topLeft() - w->frameGeometry().topLeft();
+            pagesDisabled = !w->SSTab1->isEnabled() && d->parentWidget() == w.get();
+            title = d->windowTitle();
+            if (round == 0)
+                QTest::mouseClick(d->findChild<QWidget *>(u"cmdNext"_s), Qt::LeftButton);
+            score = d->findChild<QLabel *>(u"lblScore"_s)->text();
+            if (closeBy == u"button")
+                QTest::mouseClick(d->findChild<QWidget *>(u"cmdClose"_s), Qt::LeftButton);
+            else if (closeBy == u"escape")
+                QTest::keyClick(d, Qt::Key_Escape);
+            else
+                d->close();
+        });
+        w->Menu_practice->trigger();
+        QVERIFY(*ran);
+        QCOMPARE(title, u"색띠 연습"_s);
+        QCOMPARE(placed, ui::twipsPoint(240, 300));
+        QVERIFY(pagesDisabled);
+        QCOMPARE(score, u"맞힌 문제 0 / 1 · 연속 정답 0"_s);
+        QVERIFY(w->SSTab1->isEnabled());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+}
+
+void tst_PracticeDialog::controls()
+{
+    auto w = uitest::openWindow();
+    frmPractice d(w.get());
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QVERIFY(d.optRead->isChecked());
+    QCOMPARE(entries(d.cboUnit), (QStringList{u"\u2126"_s, u"K\u2126"_s, u"M\u2126"_s}));
+    QCOMPARE(entries(d.cboTolerance),
+             (QStringList{u"±5%"_s, u"±10%"_s, u"±20%"_s, u"±1%"_s, u"±2%"_s, u"±0.05%"_s,
+                          u"±0.5%"_s, u"±0.25%"_s, u"±0.1%"_s}));
+    QCOMPARE(entries(d.cboToleranceBand),
+             (QStringList{u"금색"_s, u"은색"_s, u"없음"_s, u"갈색"_s, u"적색"_s, u"주황"_s,
+                          u"초록"_s, u"파랑"_s, u"보라"_s}));
+    QCOMPARE(entries(d.cboMultiplier), colorcode::digitItemTexts(7));
+    QCOMPARE(d.cboToleranceBand->itemData(0, ui::kSwatchRole).toLongLong(), 0x00C0C0);
+    QCOMPARE(d.cboToleranceBand->itemData(2, ui::kSwatchRole).toLongLong(), ui::kNoBandSwatch);
+
+    // Keyboard alone: the answer first, then the buttons.
+    QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
+    QStringList chain;
+    for (QWidget *at = d.txtAnswer; chain.size() < 5;) {
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        chain << at->objectName();
+    }
+    QCOMPARE(chain, (QStringList{u"cboUnit"_s, u"cboTolerance"_s, u"cmdCheck"_s, u"cmdNext"_s,
+                                 u"cmdClose"_s}));
+
+    // The longest feedback: the longest slip, the tolerance wrong too, and
+    // the longest working.
+    practice::Judgement slip;
+    slip.mistake = practice::Mistake::Reversed;
+    slip.toleranceRight = false;
+    const QString longestFeedback = practice::feedback(
+        {{976, 3, 6}, colorcode::toleranceOf(u"±0.05%")}, practice::Kind::Write, slip);
+    for (bool write : {false, true}) {
+        if (write)
+            QTest::mouseClick(d.optWrite, Qt::LeftButton);
+        for (bool five : {false, true}) {
+            nextUntil(d, five);
+            QCOMPARE(d.cboDigit3->isVisible(), write && five);
+            QCOMPARE(d.lblQuestion->text(),
+                     write ? practice::statedValue(d.question()) : QString());
+            // A write question starts with every list at its first entry.
+            verifyBands(d, write
+                               ? *practice::pickedResistor(d.question().bands(), u"0 검정",
+                                                           u"0 검정", u"0 검정", u"0 검정", u"금색")
+                               : d.question());
+            d.lblFeedback->setText(longestFeedback);
+            verifyLayout(&d);
+        }
+    }
+}
+
+void tst_PracticeDialog::readByKeyboard_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("answer"); // right, wrong or text
+    QTest::newRow("kilo-ohms") << u"K\u2126"_s << u"right"_s;
+    QTest::newRow("megaohms") << u"M\u2126"_s << u"right"_s;
+    QTest::newRow("wrong") << u"K\u2126"_s << u"wrong"_s;
+    QTest::newRow("not a number") << u"K\u2126"_s << u"text"_s;
+}
+
+void tst_PracticeDialog::readByKeyboard()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, answer);
+    auto w = uitest::openWindow();
+    frmPractice d(w.get());
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    const practice::Resistor q = d.question();
+    verifyBands(d, q);
+
+    QString typed = u"0.5"_s; // never right: every question is 10 Ω or more
+    if (answer == u"right")
+        typed =
+            u" "_s +
+            colorcode::numberText(q.value.inUnit(*colorcode::unitOf(unit, colorcode::kListUnits))) +
+            u" "_s;
+    else if (answer == u"text")
+        typed = u"4.7K"_s;
+    QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
+    uitest::type(d.txtAnswer, typed);
+    QVERIFY(uitest::pickFromList(d.cboUnit, unit));
+    QVERIFY(uitest::pickFromList(d.cboTolerance, q.tolerance->text.toString()));
+    d.txtAnswer->setFocus();
+    QTest::keyClick(d.txtAnswer, Qt::Key_Return);
+
+    const QString feedback = d.lblFeedback->text();
+    if (answer == u"text") {
+        QCOMPARE(d.lblScore->text(), u"맞힌 문제 0 / 0 · 연속 정답 0"_s);
+        QCOMPARE(d.question(), q);
+        return;
+    }
+    QVERIFY2(feedback.startsWith(answer == u"right" ? u"정답" : u"오답"), qPrintable(feedback));
+    QVERIFY(feedback.endsWith(colortovalue::readingWorking(q.value, q.tolerance->text)));
+    QCOMPARE(d.lblScore->text(), answer == u"right" ? u"맞힌 문제 1 / 1 · 연속 정답 1"_s
+                                                    : u"맞힌 문제 0 / 1 · 연속 정답 0"_s);
+    // Enter again moves on.
+    QCOMPARE(QApplication::focusWidget(), d.cmdNext);
+    QTest::keyClick(d.cmdNext, Qt::Key_Return);
+    QVERIFY(d.lblFeedback->text().isEmpty());
+    QVERIFY(d.txtAnswer->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), d.txtAnswer);
+}
+
+void tst_PracticeDialog::writeByMouse()
+{
+    auto w = uitest::openWindow();
+    frmPractice d(w.get());
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QTest::mouseClick(d.optWrite, Qt::LeftButton);
+    const practice::Resistor missed = d.question();
+    QComboBox *digits[] = {d.cboDigit1, d.cboDigit2, d.cboDigit3};
+    const auto item = [](int digit) {
+        return colorcode::kBandColors[std::size_t(digit)].itemText.toString();
+    };
+
+    // A wrong first band is painted at once, judged wrong, and the question
+    // comes back within five.
+    QVERIFY(uitest::pickFromList(d.cboDigit1, item((missed.value.digit(0) + 5) % 10)));
+    QCOMPARE(d.Band1->fillColor(),
+             colorcode::digitColor((missed.value.digit(0) + 5) % 10, colorcode::Palette::Selector));
+    QTest::mouseClick(d.cmdCheck, Qt::LeftButton);
+    QVERIFY(d.lblFeedback->text().startsWith(u"오답"));
+    for (int i = 0; i < practice::kComesBackWithin && (i == 0 || d.question() != missed); ++i)
+        QTest::mouseClick(d.cmdNext, Qt::LeftButton);
+    QCOMPARE(d.question(), missed);
+
+    for (int i = 0; i < missed.value.digitCount; ++i)
+        QVERIFY(uitest::pickFromList(digits[i], item(missed.value.digit(i))));
+    QVERIFY(uitest::pickFromList(d.cboMultiplier, item(missed.value.exponent)));
+    QVERIFY(uitest::pickFromList(d.cboToleranceBand, missed.tolerance->colourWord.toString()));
+    verifyBands(d, missed);
+    QTest::mouseClick(d.cmdCheck, Qt::LeftButton);
+    QVERIFY2(d.lblFeedback->text().startsWith(u"정답"), qPrintable(d.lblFeedback->text()));
+    QVERIFY(d.lblScore->text().startsWith(u"맞힌 문제 1 / "));
+}
+
+QTEST_MAIN(tst_PracticeDialog)
+#include "tst_practicedialog.moc"
