@@ -8,7 +8,6 @@
 #include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,7 +18,6 @@
 #include <QStyledItemDelegate>
 #include <QSvgRenderer>
 #include <QTabWidget>
-#include <QTextDocument>
 #include <QTimer>
 
 #include <chrono>
@@ -99,30 +97,6 @@ protected:
 
 private:
     std::unique_ptr<QSvgRenderer> m_renderer;
-};
-
-// The feedback with its powers of ten raised as on the main window's status
-// bar, and its line break before the working kept (the status bar's label
-// shows one line, and rich text would join the two).
-class FeedbackLabel : public ui::RaisedTextLabel {
-public:
-    using ui::RaisedTextLabel::RaisedTextLabel;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QTextDocument document;
-        document.setDefaultFont(font());
-        document.setDocumentMargin(0);
-        document.setTextWidth(contentsRect().width());
-        document.setHtml(ui::raisedDigitsHtml(text()).replace(u'\n', u"<br>"_s));
-        QPainter p(this);
-        p.translate(contentsRect().topLeft());
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.palette = palette();
-        context.palette.setColor(QPalette::Text, palette().color(foregroundRole()));
-        document.documentLayout()->draw(&p, context);
-    }
 };
 
 QRect inPicture(const QRect &inArt)
@@ -279,7 +253,7 @@ frmPractice::frmPractice(QWidget *owner) : QDialog(owner)
     feedbackPanel->setObjectName(u"fraFeedback"_s);
     feedbackPanel->setFrameShape(QFrame::StyledPanel);
     feedbackPanel->setGeometry(kFeedback);
-    lblFeedback = new FeedbackLabel(feedbackPanel);
+    lblFeedback = new ui::RaisedTextLabel(feedbackPanel);
     lblFeedback->setObjectName(u"lblFeedback"_s);
     lblFeedback->setGeometry(QRect(QPoint(), kFeedback.size()).marginsRemoved(kFeedbackMargins));
 

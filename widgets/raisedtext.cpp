@@ -35,7 +35,10 @@ QString raisedDigitsHtml(const QString &text)
             raised = !raised;
             out += raised ? QStringLiteral("<sup>") : QStringLiteral("</sup>");
         }
-        out += plain.isNull() ? QString(c).toHtmlEscaped() : QString(plain);
+        if (c == u'\n')
+            out += QStringLiteral("<br>");
+        else
+            out += plain.isNull() ? QString(c).toHtmlEscaped() : QString(plain);
     }
     if (raised)
         out += QStringLiteral("</sup>");

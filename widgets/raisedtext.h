@@ -9,8 +9,8 @@
 
 namespace ui {
 
-// `text` as rich text: escaped, each run of raised digits (and a raised
-// minus) as ordinary ones in <sup>.
+// `text` as rich text: escaped, line breaks kept, each run of raised digits
+// (and a raised minus) as ordinary ones in <sup>.
 QString raisedDigitsHtml(const QString &text);
 
 // A plain-text label, word-wrapped, whose text() is the text as given and
