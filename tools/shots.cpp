@@ -1,4 +1,4 @@
-// Saves a PNG of each page of the main window and of both dialogs, under the
+// Saves a PNG of each page of the main window and of every dialog, under the
 // offscreen platform, so it needs no display:
 //   pallado_shots <folder> [scale]     (scale 1, 1.5 or 2; default 1)
 // With DARK=1 in the environment (make shots DARK=1) the window is shown in a
@@ -8,12 +8,14 @@
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/form1.h"
+#include "shell/practicedialog.h"
 #include "shell/tipdialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPalette>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
@@ -90,5 +92,12 @@ int main(int argc, char *argv[])
     fmAbout about(&window);
     about.show();
     ok &= save(about, QStringLiteral("%1/about%2.png").arg(folder, suffix));
+    about.hide();
+
+    frmPractice practice(&window);
+    practice.show();
+    ok &= save(practice, QStringLiteral("%1/practice%2.png").arg(folder, suffix));
+    practice.optWrite->click();
+    ok &= save(practice, QStringLiteral("%1/practice-write%2.png").arg(folder, suffix));
     return ok ? 0 : 1;
 }
