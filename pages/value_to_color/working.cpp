@@ -3,6 +3,8 @@
 #include "colorcode/numbertext.h"
 #include "colorcode/resistance.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
