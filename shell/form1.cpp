@@ -41,6 +41,33 @@ constexpr int kTipOffsetTop = 1500;
 constexpr int kTipOffsetLeft = 800;
 constexpr int kAboutOffsetTop = 1100;
 constexpr int kAboutOffsetLeft = 830;
+// The practice goes over the main window, a little inside its corner.
+constexpr int kPracticeOffsetTop = 300;
+constexpr int kPracticeOffsetLeft = 240;
+
+// While a dialog is open the pages are disabled. However it ends (OK, its
+// close button, Escape, the close box, or closing itself while loading),
+// they are usable again and the focus goes back to the control that had it,
+// not to the tab bar that disabling the pages pushed it to.
+class PagesAside {
+public:
+    explicit PagesAside(QWidget *pages) : m_pages(pages), m_focus(QApplication::focusWidget())
+    {
+        m_pages->setEnabled(false);
+    }
+    ~PagesAside()
+    {
+        m_pages->setEnabled(true);
+        if (m_focus)
+            m_focus->setFocus(Qt::OtherFocusReason);
+    }
+    PagesAside(const PagesAside &) = delete;
+    PagesAside &operator=(const PagesAside &) = delete;
+
+private:
+    QWidget *m_pages;
+    QPointer<QWidget> m_focus;
+};
 
 // The numbers-on-bands choice in the settings store: "1" on; anything else,
 // a corrupt value too, off.
@@ -236,46 +263,28 @@ void Form1::showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips)
 
 void Form1::Menu_r_Click()
 {
-    // Disabling the pages pushes the focus out of them; it goes back to the
-    // control that had it, not to the tab bar.
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    SSTab1->setEnabled(false);
+    const PagesAside aside(SSTab1);
     frmTip dialog(this);
     if (dialog.Form_Load())
         showDialog(dialog, kTipOffsetTop, kTipOffsetLeft);
-    // However the dialog ended (OK, close box, Escape, or closing itself
-    // while loading), the pages are usable again.
-    SSTab1->setEnabled(true);
-    if (focus)
-        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::Menu_practice_Click()
 {
-    // Placed over the main window, a little inside its top-left corner.
-    constexpr int kPracticeOffsetTop = 300;
-    constexpr int kPracticeOffsetLeft = 240;
+    const PagesAside aside(SSTab1);
     // Made once and opened again: its score and missed questions last while
     // the program runs.
     auto *dialog = findChild<frmPractice *>(QString(), Qt::FindDirectChildrenOnly);
     if (!dialog)
         dialog = new frmPractice(this);
-    SSTab1->setEnabled(false);
     showDialog(*dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
-    // However it ended (its close button, Escape or the close box), the
-    // pages are usable again.
-    SSTab1->setEnabled(true);
 }
 
 void Form1::Menu_about_Click()
 {
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    SSTab1->setEnabled(false);
+    const PagesAside aside(SSTab1);
     fmAbout dialog(this);
     showDialog(dialog, kAboutOffsetTop, kAboutOffsetLeft);
-    SSTab1->setEnabled(true);
-    if (focus)
-        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::Menu_exit_Click()

@@ -198,6 +198,7 @@ void tst_Accessibility::focusBackAfterDialog_data()
         QTest::addRow("About, %s", qPrintable(closeBy))
             << u"fmAbout"_s << closeBy << 2 << u"Text30"_s;
     }
+    QTest::newRow("practice, escape") << u"frmPractice"_s << u"escape"_s << 0 << u"Combo8"_s;
 }
 
 void tst_Accessibility::focusBackAfterDialog()
@@ -219,7 +220,10 @@ void tst_Accessibility::focusBackAfterDialog()
         else
             d->close();
     });
-    (dialog == u"frmTip" ? w->Menu_r : w->Menu_about)->trigger();
+    (dialog == u"frmTip"    ? w->Menu_r
+     : dialog == u"fmAbout" ? w->Menu_about
+                            : w->Menu_practice)
+        ->trigger();
     QVERIFY(*ran);
     // The window manager hands the window back its activation; the offscreen
     // platform has none, so the test does.
