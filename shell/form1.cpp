@@ -87,7 +87,8 @@ constexpr TabPicture kTabPictures[] = {
 
 } // namespace
 
-Form1::Form1(QWidget *parent) : QMainWindow(parent)
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent), m_practice(std::make_unique<practice::Session>())
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Pallado"_s);
@@ -272,12 +273,8 @@ void Form1::Menu_r_Click()
 void Form1::Menu_practice_Click()
 {
     const PagesAside aside(SSTab1);
-    // Made once and opened again: its score and missed questions last while
-    // the program runs.
-    auto *dialog = findChild<frmPractice *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!dialog)
-        dialog = new frmPractice(this);
-    showDialog(*dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
+    frmPractice dialog(this, *m_practice);
+    showDialog(dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
 }
 
 void Form1::Menu_about_Click()

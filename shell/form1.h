@@ -14,6 +14,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class ColorToValuePage;
 class GuidePage;
 class LedPage;
@@ -22,6 +24,10 @@ class QDialog;
 class QLabel;
 class QMenu;
 class QTabWidget;
+
+namespace practice {
+struct Session;
+}
 
 namespace ui {
 class LearnerPage;
@@ -72,4 +78,6 @@ private:
     ValueToColorPage *m_valueToColor = nullptr;
     LedPage *m_led = nullptr;
     GuidePage *m_guide = nullptr;
+    // The practice's score and missed questions, kept while the program runs.
+    std::unique_ptr<practice::Session> m_practice;
 };

@@ -171,7 +171,8 @@ std::vector<std::optional<colorcode::ColorCode>> toleranceSwatches()
 
 } // namespace
 
-frmPractice::frmPractice(QWidget *owner) : QDialog(owner)
+frmPractice::frmPractice(QWidget *owner, practice::Session &session)
+    : QDialog(owner), m_session(session)
 {
     setObjectName(u"frmPractice"_s);
     setWindowTitle(u"색띠 연습"_s);
@@ -275,7 +276,10 @@ frmPractice::frmPractice(QWidget *owner) : QDialog(owner)
     connect(cmdClose, &QPushButton::clicked, this, &frmPractice::cmdClose_Click);
 
     m_random.seed(std::uint32_t(std::chrono::system_clock::now().time_since_epoch().count()));
-    practice::nextQuestion(m_session, m_random);
+    // A question left open last time is asked again; an answered one is
+    // followed by the next.
+    if (!m_session.current || m_session.judged)
+        practice::nextQuestion(m_session, m_random);
     showQuestion();
 }
 

@@ -33,7 +33,10 @@ class frmPractice : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmPractice(QWidget *owner);
+    // The score, the missed questions and the question on screen live in
+    // `session`, which outlasts the dialog: closed and opened again, it goes
+    // on where it stopped.
+    frmPractice(QWidget *owner, practice::Session &session);
 
     // The question on screen.
     const practice::Resistor &question() const { return *m_session.current; }
@@ -91,7 +94,7 @@ private:
     void placeBandLists(bool fiveBand);
     QWidget *firstAnswerControl() const;
 
-    practice::Session m_session;
+    practice::Session &m_session;
     practice::Kind m_kind = practice::Kind::Read;
     std::mt19937 m_random;
 };

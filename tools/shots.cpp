@@ -94,7 +94,8 @@ int main(int argc, char *argv[])
     ok &= save(about, QStringLiteral("%1/about%2.png").arg(folder, suffix));
     about.hide();
 
-    frmPractice practice(&window);
+    practice::Session session;
+    frmPractice practice(&window, session);
     practice.show();
     ok &= save(practice, QStringLiteral("%1/practice%2.png").arg(folder, suffix));
     practice.optWrite->click();

@@ -211,6 +211,9 @@ void tst_Accessibility::focusBackAfterDialog()
     w->SSTab1->setCurrentIndex(page);
     uitest::find<QWidget>(w.get(), focus)->setFocus(Qt::TabFocusReason);
     auto ran = uitest::onNextDialog(dialog, [&](QWidget *d) {
+        // A user's key reaches a dialog once it is the active window.
+        if (!QTest::qWaitForWindowActive(d))
+            qWarning("the dialog did not become active");
         if (closeBy == u"ok")
             QTest::mouseClick(
                 d->findChild<QWidget *>(dialog == u"frmTip" ? u"cmdOK"_s : u"Cmd_ok"_s),

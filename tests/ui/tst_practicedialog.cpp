@@ -141,7 +141,8 @@ void tst_PracticeDialog::contract()
 void tst_PracticeDialog::controls()
 {
     auto w = uitest::openWindow();
-    frmPractice d(w.get());
+    practice::Session session;
+    frmPractice d(w.get(), session);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QVERIFY(d.optRead->isChecked());
@@ -208,7 +209,8 @@ void tst_PracticeDialog::readByKeyboard()
     QFETCH(QString, unit);
     QFETCH(QString, answer);
     auto w = uitest::openWindow();
-    frmPractice d(w.get());
+    practice::Session session;
+    frmPractice d(w.get(), session);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     const practice::Resistor q = d.question();
@@ -250,7 +252,8 @@ void tst_PracticeDialog::readByKeyboard()
 void tst_PracticeDialog::writeByMouse()
 {
     auto w = uitest::openWindow();
-    frmPractice d(w.get());
+    practice::Session session;
+    frmPractice d(w.get(), session);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QTest::mouseClick(d.optWrite, Qt::LeftButton);
