@@ -3,6 +3,7 @@
 #include "colorcode/colortables.h"
 #include "colorcode/numbertext.h"
 #include "colorcode/resistance.h"
+#include "colorcode/series.h"
 #include "pages/led/significant.h"
 
 #include <array>
@@ -35,10 +36,6 @@ constexpr std::array<Rating, 7> kRatings{{
 // A resistor should be rated for twice the heat it turns out.
 constexpr double kRatingMargin = 2;
 
-// The two significant digits of every E24 value of a decade.
-constexpr std::array<int, 24> kE24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
-                                   33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
-
 // The current through `ohms` at a drop in volts: "19.7mA".
 QString currentText(double drop, double ohms)
 {
@@ -46,22 +43,6 @@ QString currentText(double drop, double ohms)
 }
 
 } // namespace
-
-Resistance e24AtOrAbove(double ohms)
-{
-    // ohms is lead.rest × 10^(exponent − 1) with a lead of two digits, 10
-    // to 99; an E24 value at or above it has a lead at or above, and above
-    // when anything follows the lead.
-    const FifteenDigits d = fifteenDigits(ohms);
-    constexpr std::uint64_t kRest = 10'000'000'000'000; // 10^13: the 13 digits after the lead
-    const auto lead = int(d.digits / kRest);
-    const bool more = d.digits % kRest != 0;
-    for (int m : kE24) {
-        if (m > lead || (m == lead && !more))
-            return {m, 2, d.exponent - 1};
-    }
-    return {kE24.front(), 2, d.exponent};
-}
 
 std::optional<Advice> adviseLed(double drop, std::uint64_t ohms, double exactOhms)
 {
@@ -82,7 +63,7 @@ std::optional<Advice> adviseLed(double drop, std::uint64_t ohms, double exactOhm
         }
     }
 
-    const Resistance buy = e24AtOrAbove(exactOhms);
+    const Resistance buy = *seriesAtOrAbove(Series::E24, exactOhms);
     out.buy = buy.text(kUnits);
     out.buyCurrent = currentText(drop, buy.ohms());
     return out;

@@ -32,8 +32,4 @@ struct Advice {
 // advise for 0 Ω.
 std::optional<Advice> adviseLed(double drop, std::uint64_t ohms, double exactOhms);
 
-// The smallest E24 value at or above ohms (more than 0): 345 Ω gives 36 × 10¹,
-// 4.35 Ω gives 47 × 10⁻¹, an E24 value itself.
-colorcode::Resistance e24AtOrAbove(double ohms);
-
 } // namespace led

@@ -1,6 +1,7 @@
 #include "pages/practice/practice.h"
 
 #include "colorcode/numbertext.h"
+#include "colorcode/series.h"
 #include "pages/color_to_value/working.h"
 
 #include <algorithm>
@@ -13,17 +14,6 @@ namespace practice {
 
 namespace {
 
-// Two significant digits, ten to a decade.
-constexpr std::array<int, 24> kE24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
-                                   33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
-// Three significant digits, ninety-six to a decade.
-constexpr std::array<int, 96> kE96{
-    100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
-    147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
-    215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
-    316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
-    464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
-    681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
 constexpr std::array<QStringView, 4> kPrecisionTolerances{u"±0.5%", u"±0.25%", u"±0.1%", u"±0.05%"};
 
 // The multiplier list goes from ×1 to ×10⁶.
@@ -201,7 +191,8 @@ Resistor randomQuestion(std::mt19937 &random)
     const int exponent = below(random, kLargestExponent + 1);
     const int roll = below(random, 10);
     if (five) {
-        const int digits = kE96[std::size_t(below(random, kE96.size()))];
+        const std::span<const int> e96 = colorcode::seriesValues(colorcode::Series::E96);
+        const int digits = e96[std::size_t(below(random, e96.size()))];
         const QStringView text =
             roll < kCommonInTen ? u"±1%"
             : roll < kCommonInTen + kSecondInTen
@@ -209,7 +200,8 @@ Resistor randomQuestion(std::mt19937 &random)
                 : kPrecisionTolerances[std::size_t(below(random, kPrecisionTolerances.size()))];
         return {{digits, 3, exponent}, tolerance(text)};
     }
-    const int digits = kE24[std::size_t(below(random, kE24.size()))];
+    const std::span<const int> e24 = colorcode::seriesValues(colorcode::Series::E24);
+    const int digits = e24[std::size_t(below(random, e24.size()))];
     const QStringView text = roll < kCommonInTen                  ? u"±5%"
                              : roll < kCommonInTen + kSecondInTen ? u"±10%"
                                                                   : u"±20%";
