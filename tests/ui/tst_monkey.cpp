@@ -10,7 +10,7 @@
 #include "colorcode/colortables.h"
 #include "colorcode/numbertext.h"
 #include "pages/color_to_value/working.h"
-#include "shell/practicedialog.h"
+#include "pages/practice/practicedialog.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

@@ -2,7 +2,7 @@
 
 #include "colorcode/numbertext.h"
 #include "pages/color_to_value/working.h"
-#include "shell/practicedialog.h"
+#include "pages/practice/practicedialog.h"
 #include "widgets/bandshape.h"
 #include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"

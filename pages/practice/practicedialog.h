@@ -5,10 +5,10 @@
 // right, which classic slip a wrong one shows, and how the right answer comes
 // from the bands. A missed question comes back a few questions later.
 //
-// The handlers read the controls, call one rule of pages/practice/practice.h
-// and write the result back. The score and the missed questions are kept in
-// the dialog; the main window makes it once and opens it again, so they last
-// while the program runs. Nothing is written to any file.
+// The handlers read the controls, call one rule of the practice's rules and
+// write the result back. The score, the missed questions and the question on
+// screen live in a practice::Session that the main window keeps; the dialog
+// is made anew at each opening and goes on where the last one stopped.
 
 #include "pages/practice/practice.h"
 
@@ -26,7 +26,7 @@ class QRadioButton;
 
 namespace ui {
 class BandShape;
-class SvgPicture;
+class ResistorDrawing;
 } // namespace ui
 
 class frmPractice : public QDialog {
@@ -53,12 +53,12 @@ public:
     QLabel *lblScore = nullptr;       // "맞힌 문제 3 / 5 · 연속 정답 2"
     QLabel *lblInstruction = nullptr; // what to do for the kind of question
     QLabel *lblQuestion = nullptr;    // the stated value and tolerance, "4.7KΩ ±5%"; write only
-    ui::SvgPicture *picQuestion = nullptr; // the resistor; holds the bands
-    ui::BandShape *Band1 = nullptr;        // first digit
-    ui::BandShape *Band2 = nullptr;        // second digit
-    ui::BandShape *Band3 = nullptr;        // third digit (5-band) or the multiplier (4-band)
-    ui::BandShape *Band4 = nullptr;        // multiplier, 5-band only
-    ui::BandShape *Band5 = nullptr;        // tolerance, apart on the right
+    ui::ResistorDrawing *picQuestion = nullptr; // the resistor; holds the bands
+    ui::BandShape *Band1 = nullptr;             // first digit
+    ui::BandShape *Band2 = nullptr;             // second digit
+    ui::BandShape *Band3 = nullptr;             // third digit (5-band) or the multiplier (4-band)
+    ui::BandShape *Band4 = nullptr;             // multiplier, 5-band only
+    ui::BandShape *Band5 = nullptr;             // tolerance, apart on the right
 
     QLabel *lblAnswer = nullptr;    // "저항값(&V)", caption of the value entry; read only
     QLineEdit *txtAnswer = nullptr; // the value read, a plain number; Enter checks
