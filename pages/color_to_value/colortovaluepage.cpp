@@ -417,3 +417,8 @@ void ColorToValuePage::Option2_Click()
     if (Option2->isChecked())
         setBandCount(BandCount::Five);
 }
+
+QWidget *ColorToValuePage::firstFocus() const
+{
+    return Combo7;
+}

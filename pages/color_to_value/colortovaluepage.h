@@ -34,6 +34,9 @@ class ColorToValuePage : public ui::LearnerPage {
 public:
     explicit ColorToValuePage(QWidget *parent = nullptr);
 
+    // The first band list.
+    QWidget *firstFocus() const override;
+
     // The state the window opens with: the digit lists open tall enough for
     // every colour, the readout fonts, the digit holders hidden.
     void takeStartingState();

@@ -4,6 +4,7 @@
 #include "pages/color_to_value/working.h"
 #include "pages/practice/practicedialog.h"
 #include "widgets/bandshape.h"
+#include "widgets/resistordrawing.h"
 #include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
@@ -156,6 +157,21 @@ void tst_PracticeDialog::controls()
     QCOMPARE(entries(d.cboMultiplier), colorcode::digitItemTexts(7));
     QCOMPARE(d.cboToleranceBand->itemData(0, ui::kSwatchRole).toLongLong(), 0x00C0C0);
     QCOMPARE(d.cboToleranceBand->itemData(2, ui::kSwatchRole).toLongLong(), ui::kNoBandSwatch);
+
+    // The resistor is page 0's, twice as large: each band where page 0 has
+    // it, counted from the corner of the part shown.
+    const QWidget *page0 = w->findChild<QWidget *>(u"Picture5"_s);
+    const QPoint part = ui::kResistorPart.topLeft();
+    const ui::BandShape *pageBands[] = {page0->findChild<ui::BandShape *>(u"Shape9"_s),
+                                        page0->findChild<ui::BandShape *>(u"Shape14"_s),
+                                        page0->findChild<ui::BandShape *>(u"Shape15"_s),
+                                        page0->findChild<ui::BandShape *>(u"Shape16"_s),
+                                        page0->findChild<ui::BandShape *>(u"Shape17"_s)};
+    const ui::BandShape *practiceBands[] = {d.Band1, d.Band2, d.Band3, d.Band4, d.Band5};
+    for (std::size_t i = 0; i < std::size(pageBands); ++i) {
+        const QRect g = pageBands[i]->geometry();
+        QCOMPARE(practiceBands[i]->geometry(), QRect((g.topLeft() - part) * 2, g.size() * 2));
+    }
 
     // Keyboard alone: the answer first, then the buttons.
     QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
