@@ -4,6 +4,9 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QtMath>
 
 namespace ui {
 
@@ -11,6 +14,19 @@ namespace {
 
 constexpr int kCaptionGap = 2;
 constexpr int kCaptionHeight = 16;
+// QComboBox leaves at least this much room for a line of text.
+constexpr int kLeastTextHeight = 14;
+
+// The height the list would ask for, as QComboBox::sizeHint works it out,
+// without measuring the width of every entry, which would shape all their
+// Hangul texts before the window is first shown.
+int listHeight(const QComboBox *list)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    const QSize text(0, qMax(qCeil(QFontMetricsF(list->font()).height()), kLeastTextHeight) + 2);
+    return list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, list).height();
+}
 
 } // namespace
 
@@ -25,7 +41,7 @@ QComboBox *makeColourList(QWidget *parent, const QString &name, const QStringLis
     list->addItems(entries);
     list->setAccessibleName(caption.toString());
     list->setGeometry(geometry.x(), geometry.y(), geometry.width(),
-                      geometry.height() > 0 ? geometry.height() : list->sizeHint().height());
+                      geometry.height() > 0 ? geometry.height() : listHeight(list));
     return list;
 }
 
