@@ -80,4 +80,26 @@ QString scoreText(const Score &score)
         .arg(score.streak);
 }
 
+QStringView instruction(Kind kind)
+{
+    return kind == Kind::Read ? u"색띠를 읽고 저항값과 허용오차를 답하십시오."
+                              : u"이 저항이 되도록 색띠를 고르십시오:";
+}
+
+QString questionInWords(const Resistor &question, Kind kind)
+{
+    if (kind == Kind::Write)
+        return instruction(kind).toString() + u' ' + statedValue(question);
+    QStringList bands;
+    for (const DrawnBand &band : drawnBands(question)) {
+        if (!band.shown)
+            continue;
+        const QStringView word =
+            band.filled ? colorcode::colourWordOf(band.color, colorcode::Palette::Selector)
+                        : colorcode::kNoBandWord;
+        bands << u"%1 %2"_s.arg(band.role, word);
+    }
+    return bands.join(u", ");
+}
+
 } // namespace practice

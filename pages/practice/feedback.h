@@ -20,4 +20,13 @@ QString feedback(const Resistor &question, Kind kind, const std::optional<Judgem
 // "맞힌 문제 3 / 5 · 연속 정답 2"
 QString scoreText(const Score &score);
 
+// What the learner is asked to do for a kind of question.
+QStringView instruction(Kind kind);
+
+// A question in words, for a learner who cannot see the drawing: a read
+// question names its bands in order with their roles ("제1색띠 노랑, 제2색띠
+// 보라, 승수 적색, 허용오차 금색"); a pick question is its instruction and
+// the stated value.
+QString questionInWords(const Resistor &question, Kind kind);
+
 } // namespace practice

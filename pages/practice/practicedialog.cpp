@@ -27,9 +27,9 @@ namespace {
 
 constexpr QSize kClientSize{480, 384};
 
-constexpr QRect kKindFrame{8, 4, 232, 46};
-constexpr QRect kOptRead{10, 18, 100, 22};
-constexpr QRect kOptWrite{114, 18, 112, 22};
+constexpr QRect kKindFrame{8, 4, 236, 46};
+constexpr QRect kOptRead{10, 18, 106, 22};
+constexpr QRect kOptWrite{118, 18, 114, 22};
 constexpr QRect kScore{248, 22, 224, 20};
 constexpr QRect kInstruction{8, 58, 290, 20};
 constexpr QRect kQuestion{300, 56, 172, 24}; // 12-point bold
@@ -58,9 +58,6 @@ constexpr QRect kNext{114, 258, 110, 28};
 constexpr QRect kClose{392, 258, 80, 28};
 constexpr QRect kFeedback{8, 294, 464, 82};
 constexpr QMargins kFeedbackMargins{6, 4, 6, 4};
-
-constexpr QStringView kReadInstruction = u"색띠를 읽고 저항값과 허용오차를 답하십시오.";
-constexpr QStringView kWriteInstruction = u"이 저항이 되도록 색띠를 고르십시오:";
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &rect)
 {
@@ -129,12 +126,12 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session)
     fraKind = new QGroupBox(u"문제 종류"_s, this);
     fraKind->setObjectName(u"fraKind"_s);
     fraKind->setGeometry(kKindFrame);
-    optRead = new QRadioButton(u"색띠 읽기"_s, fraKind);
+    optRead = new QRadioButton(u"색띠 읽기(&R)"_s, fraKind);
     optRead->setObjectName(u"optRead"_s);
     optRead->setAccessibleName(u"색띠 읽기"_s);
     optRead->setGeometry(kOptRead);
     optRead->setChecked(true);
-    optWrite = new QRadioButton(u"색띠 고르기"_s, fraKind);
+    optWrite = new QRadioButton(u"색띠 고르기(&W)"_s, fraKind);
     optWrite->setObjectName(u"optWrite"_s);
     optWrite->setAccessibleName(u"색띠 고르기"_s);
     optWrite->setGeometry(kOptWrite);
@@ -195,7 +192,7 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session)
 
     cmdCheck = makeButton(this, u"cmdCheck"_s, u"채점(&G)"_s, u"채점"_s, kCheck);
     cmdNext = makeButton(this, u"cmdNext"_s, u"다음 문제(&N)"_s, u"다음 문제"_s, kNext);
-    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기"_s, u"닫기"_s, kClose);
+    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s, kClose);
 
     // A panel frames the feedback.
     auto *feedbackPanel = new QFrame(this);
@@ -283,7 +280,7 @@ void frmPractice::showQuestion()
     lblDigit3->setVisible(!read && five);
     placeBandLists(five);
 
-    lblInstruction->setText((read ? kReadInstruction : kWriteInstruction).toString());
+    lblInstruction->setText(practice::instruction(m_kind).toString());
     lblQuestion->setText(read ? QString() : practice::statedValue(q));
     lblQuestion->setVisible(!read);
     txtAnswer->clear();

@@ -47,9 +47,9 @@ public:
     void cmdNext_Click();
     void cmdClose_Click();
 
-    QGroupBox *fraKind = nullptr;     // "문제 종류": how the question is put
-    QRadioButton *optRead = nullptr;  // "색띠 읽기": read the drawn bands; selected at first
-    QRadioButton *optWrite = nullptr; // "색띠 고르기": pick the bands of a stated value
+    QGroupBox *fraKind = nullptr;    // "문제 종류": how the question is put
+    QRadioButton *optRead = nullptr; // "색띠 읽기(&R)": read the drawn bands; selected at first
+    QRadioButton *optWrite = nullptr; // "색띠 고르기(&W)": pick the bands of a stated value
     QLabel *lblScore = nullptr;       // "맞힌 문제 3 / 5 · 연속 정답 2"
     QLabel *lblInstruction = nullptr; // what to do for the kind of question
     QLabel *lblQuestion = nullptr;    // the stated value and tolerance, "4.7KΩ ±5%"; write only
@@ -79,7 +79,7 @@ public:
 
     QPushButton *cmdCheck = nullptr; // "채점(&G)": judges; the default until judged
     QPushButton *cmdNext = nullptr;  // "다음 문제(&N)": moves on, judged or not
-    QPushButton *cmdClose = nullptr; // "닫기"
+    QPushButton *cmdClose = nullptr; // "닫기(&C)"
     QLabel *lblFeedback = nullptr;   // "정답…" or "오답…", the slip, and the working
 
 protected:

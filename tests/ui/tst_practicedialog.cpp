@@ -92,6 +92,7 @@ private slots:
     void readByKeyboard_data();
     void readByKeyboard();
     void writeByMouse();
+    void accessKeys();
 };
 
 void tst_PracticeDialog::contract_data()
@@ -298,6 +299,25 @@ void tst_PracticeDialog::writeByMouse()
     QTest::mouseClick(d.cmdCheck, Qt::LeftButton);
     QVERIFY2(d.lblFeedback->text().startsWith(u"정답"), qPrintable(d.lblFeedback->text()));
     QVERIFY(d.lblScore->text().startsWith(u"맞힌 문제 1 / "));
+}
+
+void tst_PracticeDialog::accessKeys()
+{
+    auto w = uitest::openWindow();
+    practice::Session session;
+    frmPractice d(w.get(), session);
+    d.show();
+    d.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
+    // An access key clicks its button a moment later, as a mouse would.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+    QTRY_VERIFY(d.optWrite->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), d.cboDigit1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(d.optRead->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!d.isVisible());
 }
 
 QTEST_MAIN(tst_PracticeDialog)
