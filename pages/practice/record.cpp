@@ -314,10 +314,16 @@ void Record::openFile()
             }
         }
         // Write-ahead logging with a sync at every commit: an answer
-        // committed is on disk, whatever happens to the program after.
-        for (const QString &pragma :
-             {u"PRAGMA journal_mode = WAL"_s, u"PRAGMA synchronous = FULL"_s,
-              u"PRAGMA foreign_keys = ON"_s}) {
+        // committed is on disk, whatever happens to the program after. The
+        // mode is set only once, on a fresh file: setting it takes a lock a
+        // second Pallado's answer may be holding.
+        if (const int code = run(q, u"PRAGMA journal_mode"_s))
+            return foundBy(code);
+        QStringList pragmas{u"PRAGMA synchronous = FULL"_s, u"PRAGMA foreign_keys = ON"_s};
+        if (!q.next() || q.value(0).toString() != u"wal")
+            pragmas.prepend(u"PRAGMA journal_mode = WAL"_s);
+        q.finish();
+        for (const QString &pragma : pragmas) {
             if (const int code = run(q, pragma))
                 return foundBy(code);
         }
