@@ -71,6 +71,12 @@ Answer pickingAnswer(const Resistor &question, const Resistor &picked, const Jud
     return {when, Kind::Write, question, bandsText(picked), picked, judgement, seconds};
 }
 
+SkillAnswer skillAnswer(const Answer &answer)
+{
+    return {answer.when.toLocalTime().date(), exercisedSkills(answer.question),
+            failedSkills(answer.question, answer.judgement, answer.spelt)};
+}
+
 QString bandsText(const Resistor &resistor)
 {
     return colorcode::bandWords(resistor.value) + u", "_s +

@@ -6,6 +6,7 @@
 // (pages/practice/record.h) stores them.
 
 #include "pages/practice/practice.h"
+#include "pages/practice/schedule.h"
 
 #include <QDateTime>
 #include <QString>
@@ -36,6 +37,12 @@ Answer readingAnswer(const Resistor &question, QStringView number, QStringView u
 // The bands picked for a stated question as the record keeps them.
 Answer pickingAnswer(const Resistor &question, const Resistor &picked, const Judgement &judgement,
                      double seconds, const QDateTime &when);
+
+// The answer as the skills see it: the learner's local day it was given on,
+// the skills its question exercised and those it failed. The practice keeps
+// its skill states with learn(states, skillAnswer(answer)) when no record is
+// kept; the record does the same with each answer it writes.
+SkillAnswer skillAnswer(const Answer &answer);
 
 // A resistor as its bands' colour words, the tolerance band last:
 // "노랑, 보라, 적색, 금색"; "없음" for the tolerance band that is not there.

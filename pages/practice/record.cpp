@@ -445,19 +445,17 @@ bool Record::add(std::span<const Answer> answers)
         QSqlQuery mixup(db);
         mixup.prepare(u"INSERT INTO mixup (answer, asked, taken) VALUES (?, ?, ?)"_s);
         for (const Answer &a : answers) {
-            const QDate day = a.when.toLocalTime().date();
-            const std::vector<SkillId> exercised = exercisedSkills(a.question);
-            const std::vector<SkillId> missed = failedSkills(a.question, a.judgement, a.spelt);
+            const SkillAnswer learnt = skillAnswer(a);
             insert.addBindValue(a.when.toUTC().toString(Qt::ISODateWithMs));
-            insert.addBindValue(dayText(day));
+            insert.addBindValue(dayText(learnt.day));
             insert.addBindValue(kindKey(a.kind).toString());
             insert.addBindValue(bandsText(a.question));
             insert.addBindValue(a.given);
             insert.addBindValue(a.judgement.right ? 1 : 0);
             insert.addBindValue(mistakeKey(a.judgement.mistake).toString());
             insert.addBindValue(a.seconds);
-            insert.addBindValue(keysText(exercised));
-            insert.addBindValue(keysText(missed));
+            insert.addBindValue(keysText(learnt.exercised));
+            insert.addBindValue(keysText(learnt.failed));
             if (const int code = run(insert))
                 return rollback(code);
             const QVariant id = insert.lastInsertId();
@@ -468,11 +466,9 @@ bool Record::add(std::span<const Answer> answers)
                 if (const int code = run(mixup))
                     return rollback(code);
             }
-            for (SkillId s : exercised) {
-                const bool wrong = std::find(missed.begin(), missed.end(), s) != missed.end();
-                learn(states[std::size_t(s)], !wrong, day);
+            learn(states, learnt);
+            for (SkillId s : learnt.exercised)
                 touched[std::size_t(s)] = true;
-            }
         }
         if (const int code = saveSkills(db, states, touched))
             return rollback(code);

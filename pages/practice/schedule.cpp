@@ -127,16 +127,20 @@ void learn(SkillState &state, bool right, QDate day)
     }
 }
 
+void learn(SkillStates &states, const SkillAnswer &answer)
+{
+    for (SkillId skill : answer.exercised) {
+        const bool failed =
+            std::find(answer.failed.begin(), answer.failed.end(), skill) != answer.failed.end();
+        learn(states[std::size_t(skill)], !failed, answer.day);
+    }
+}
+
 SkillStates replay(std::span<const SkillAnswer> answers)
 {
     SkillStates states;
-    for (const SkillAnswer &a : answers) {
-        for (SkillId skill : a.exercised) {
-            const bool failed =
-                std::find(a.failed.begin(), a.failed.end(), skill) != a.failed.end();
-            learn(states[std::size_t(skill)], !failed, a.day);
-        }
-    }
+    for (const SkillAnswer &a : answers)
+        learn(states, a);
     return states;
 }
 

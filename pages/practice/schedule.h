@@ -45,13 +45,18 @@ using SkillStates = std::array<SkillState, kSkillCount>;
 // goes back to box 0, due the same day.
 void learn(SkillState &state, bool right, QDate day);
 
-// The states after a run of answers, oldest first: each answer's day, the
-// skills it exercised and those it failed.
+// An answer as the skills see it: its day, the skills it exercised and
+// those it failed (answers.h makes one of a judged answer).
 struct SkillAnswer {
     QDate day;
     std::vector<SkillId> exercised;
     std::vector<SkillId> failed;
 };
+
+// Every skill the answer exercised learns whether it was right.
+void learn(SkillStates &states, const SkillAnswer &answer);
+
+// The states after a run of answers, oldest first.
 SkillStates replay(std::span<const SkillAnswer> answers);
 
 // How well a skill is known, 0 to 1: its box out of kTopBox. A skill never
