@@ -6,9 +6,10 @@ set -euo pipefail
 # dpkg-dev and file: CPack reads the executable's library needs with
 # dpkg-shlibdeps for the package's Depends. qt6-translations-l10n: Qt's own
 # Korean texts (a message box's buttons), which the program loads at start.
+# libqt6sql6-sqlite: the SQLite driver Qt Sql loads for the learner's record.
 packages=(
     cmake make g++ pkg-config dpkg-dev file
-    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libqt6sql6-sqlite
     fonts-nanum qt6-translations-l10n
     "$@"
 )
