@@ -4,6 +4,7 @@
 #include "pages/guide/guidepage.h"
 #include "pages/led/ledpage.h"
 #include "pages/practice/practicedialog.h"
+#include "pages/practice/record.h"
 #include "pages/value_to_color/valuetocolorpage.h"
 #include "shell/aboutdialog.h"
 #include "shell/placement.h"
@@ -49,13 +50,16 @@ constexpr int kPracticeOffsetLeft = 240;
 // not to the tab bar that disabling the pages pushed it to.
 class PagesAside {
 public:
-    explicit PagesAside(QWidget *pages) : m_pages(pages), m_focus(QApplication::focusWidget())
+    explicit PagesAside(QWidget *pages)
+        : m_pages(pages), m_wereEnabled(pages->isEnabled()), m_focus(QApplication::focusWidget())
     {
         m_pages->setEnabled(false);
     }
+    // A dialog opened from another leaves the pages as the other one has
+    // them.
     ~PagesAside()
     {
-        m_pages->setEnabled(true);
+        m_pages->setEnabled(m_wereEnabled);
         if (m_focus)
             m_focus->setFocus(Qt::OtherFocusReason);
     }
@@ -64,6 +68,7 @@ public:
 
 private:
     QWidget *m_pages;
+    bool m_wereEnabled;
     QPointer<QWidget> m_focus;
 };
 
@@ -259,8 +264,15 @@ void Form1::Menu_r_Click()
 void Form1::Menu_practice_Click()
 {
     const PagesAside aside(SSTab1);
-    frmPractice dialog(this, *m_practice);
+    frmPractice dialog(this, *m_practice, record());
     showDialog(dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
+}
+
+practice::Record &Form1::record()
+{
+    if (!m_record)
+        m_record = std::make_unique<practice::Record>();
+    return *m_record;
 }
 
 void Form1::Menu_about_Click()

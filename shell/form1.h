@@ -26,8 +26,9 @@ class QMenu;
 class QTabWidget;
 
 namespace practice {
+class Record;
 struct Session;
-}
+} // namespace practice
 
 namespace ui {
 class LearnerPage;
@@ -71,6 +72,7 @@ protected:
 
 private:
     QList<ui::LearnerPage *> learnerPages() const;
+    practice::Record &record();
     void showWorking();
     void showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips);
 
@@ -80,4 +82,6 @@ private:
     GuidePage *m_guide = nullptr;
     // The practice's score and missed questions, kept while the program runs.
     std::unique_ptr<practice::Session> m_practice;
+    // The learner's record, made when the practice first needs it.
+    std::unique_ptr<practice::Record> m_record;
 };

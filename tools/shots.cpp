@@ -6,6 +6,7 @@
 // page2-dark.png and so on.
 
 #include "pages/practice/practicedialog.h"
+#include "pages/practice/record.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/form1.h"
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -95,7 +97,9 @@ int main(int argc, char *argv[])
     about.hide();
 
     practice::Session session;
-    frmPractice practice(&window, session);
+    QTemporaryDir recordFolder;
+    practice::Record record(recordFolder.filePath(QStringLiteral("record.sqlite")));
+    frmPractice practice(&window, session, record);
     practice.show();
     ok &= save(practice, QStringLiteral("%1/practice%2.png").arg(folder, suffix));
     practice.optWrite->click();

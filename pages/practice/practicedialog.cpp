@@ -1,6 +1,7 @@
 #include "pages/practice/practicedialog.h"
 
 #include "colorcode/colortables.h"
+#include "pages/practice/record.h"
 #include "widgets/bandshape.h"
 #include "widgets/colourlist.h"
 #include "widgets/fonts.h"
@@ -114,8 +115,8 @@ std::vector<std::optional<colorcode::ColorCode>> toleranceSwatches()
 
 } // namespace
 
-frmPractice::frmPractice(QWidget *owner, practice::Session &session)
-    : QDialog(owner), m_session(session)
+frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::Record &record)
+    : QDialog(owner), m_session(session), m_record(record)
 {
     setObjectName(u"frmPractice"_s);
     setWindowTitle(u"색띠 연습"_s);
@@ -221,11 +222,24 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session)
     connect(cmdClose, &QPushButton::clicked, this, &frmPractice::cmdClose_Click);
 
     m_random.seed(std::uint32_t(std::chrono::system_clock::now().time_since_epoch().count()));
+    // The record is opened here, not at start-up; a record it cannot use is
+    // told of once, and the practice goes on without it.
+    const QString notice = m_record.takeNotice();
+    m_skills = m_record.skills();
     // A question left open last time is asked again; an answered one is
     // followed by the next.
     if (!m_session.current || m_session.judged)
-        practice::nextQuestion(m_session, m_random);
+        practice::nextQuestion(m_session, m_skills, QDate::currentDate(), m_random);
     showQuestion();
+    showNotice(notice);
+}
+
+void frmPractice::showNotice(const QString &notice)
+{
+    if (notice.isEmpty())
+        return;
+    const QString shown = lblFeedback->text();
+    lblFeedback->setText(shown.isEmpty() ? notice : shown + u'\n' + notice);
 }
 
 void frmPractice::showEvent(QShowEvent *event)
@@ -292,6 +306,7 @@ void frmPractice::showQuestion()
         paintPicks();
     lblFeedback->clear();
     lblScore->setText(practice::scoreText(m_session.score));
+    m_shown.start();
     cmdCheck->setEnabled(true);
     cmdCheck->setDefault(true);
     firstAnswerControl()->setFocus();
@@ -348,13 +363,29 @@ void frmPractice::cmdCheck_Click()
     if (m_session.judged)
         return;
     std::optional<practice::Judgement> judgement;
+    std::optional<practice::Answer> answer;
+    const double seconds = m_shown.elapsed() / 1000.0;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     if (m_kind == Kind::Read) {
         judgement = practice::judgeReading(question(), txtAnswer->text(), cboUnit->currentText(),
                                            cboTolerance->currentText());
+        if (judgement)
+            answer = practice::readingAnswer(question(), txtAnswer->text().trimmed(),
+                                             cboUnit->currentText(), cboTolerance->currentText(),
+                                             *judgement, seconds, now);
     } else if (const std::optional<practice::Resistor> picked = picks()) {
         judgement = practice::judgeWriting(question(), *picked);
+        answer = practice::pickingAnswer(question(), *picked, *judgement, seconds, now);
+    }
+    // The answer is kept before the learner sees the verdict.
+    QString notice;
+    if (answer) {
+        if (!m_record.add(*answer))
+            notice = m_record.takeNotice();
+        practice::learn(m_skills, practice::skillAnswer(*answer));
     }
     lblFeedback->setText(practice::feedback(question(), m_kind, judgement));
+    showNotice(notice);
     if (!judgement) {
         firstAnswerControl()->setFocus();
         return;
@@ -369,7 +400,7 @@ void frmPractice::cmdCheck_Click()
 
 void frmPractice::cmdNext_Click()
 {
-    practice::nextQuestion(m_session, m_random);
+    practice::nextQuestion(m_session, m_skills, QDate::currentDate(), m_random);
     showQuestion();
 }
 

@@ -8,11 +8,16 @@
 // The handlers read the controls, call one rule of the practice's rules and
 // write the result back. The score, the missed questions and the question on
 // screen live in a practice::Session that the main window keeps; the dialog
-// is made anew at each opening and goes on where the last one stopped.
+// is made anew at each opening and goes on where the last one stopped. Each
+// judged answer is written to the learner's record before its feedback is
+// shown, and the questions are chosen for the skills the record says are due
+// or weak.
 
 #include "pages/practice/practice.h"
+#include "pages/practice/schedule.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <optional>
 #include <random>
@@ -23,6 +28,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace practice {
+class Record;
+}
 
 namespace ui {
 class BandShape;
@@ -36,7 +45,7 @@ public:
     // The score, the missed questions and the question on screen live in
     // `session`, which outlasts the dialog: closed and opened again, it goes
     // on where it stopped.
-    frmPractice(QWidget *owner, practice::Session &session);
+    frmPractice(QWidget *owner, practice::Session &session, practice::Record &record);
 
     // The question on screen.
     const practice::Resistor &question() const { return *m_session.current; }
@@ -94,7 +103,12 @@ private:
     void placeBandLists(bool fiveBand);
     QWidget *firstAnswerControl() const;
 
+    void showNotice(const QString &notice);
+
     practice::Session &m_session;
+    practice::Record &m_record;
+    practice::SkillStates m_skills;
+    QElapsedTimer m_shown; // since the question appeared
     practice::Kind m_kind = practice::Kind::Read;
     std::mt19937 m_random;
 };

@@ -3,16 +3,19 @@
 #include "colorcode/numbertext.h"
 #include "pages/color_to_value/working.h"
 #include "pages/practice/practicedialog.h"
+#include "pages/practice/record.h"
 #include "widgets/bandshape.h"
 #include "widgets/resistordrawing.h"
 #include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -84,8 +87,13 @@ void verifyLayout(QWidget *dialog)
 class tst_PracticeDialog : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_folder;
+    practice::Record m_record{m_folder.filePath(u"record.sqlite"_s)};
+
 private slots:
     void initTestCase() { uitest::setUp(); }
+    void recordKept();
+    void recordNotKept();
     void contract_data();
     void contract();
     void controls();
@@ -144,7 +152,7 @@ void tst_PracticeDialog::controls()
 {
     auto w = uitest::openWindow();
     practice::Session session;
-    frmPractice d(w.get(), session);
+    frmPractice d(w.get(), session, m_record);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QVERIFY(d.optRead->isChecked());
@@ -227,7 +235,7 @@ void tst_PracticeDialog::readByKeyboard()
     QFETCH(QString, answer);
     auto w = uitest::openWindow();
     practice::Session session;
-    frmPractice d(w.get(), session);
+    frmPractice d(w.get(), session, m_record);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     const practice::Resistor q = d.question();
@@ -270,7 +278,7 @@ void tst_PracticeDialog::writeByMouse()
 {
     auto w = uitest::openWindow();
     practice::Session session;
-    frmPractice d(w.get(), session);
+    frmPractice d(w.get(), session, m_record);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QTest::mouseClick(d.optWrite, Qt::LeftButton);
@@ -305,7 +313,7 @@ void tst_PracticeDialog::accessKeys()
 {
     auto w = uitest::openWindow();
     practice::Session session;
-    frmPractice d(w.get(), session);
+    frmPractice d(w.get(), session, m_record);
     d.show();
     d.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -318,6 +326,52 @@ void tst_PracticeDialog::accessKeys()
     QTRY_VERIFY(d.optRead->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(!d.isVisible());
+}
+
+// Each judged answer is in the record before its feedback shows, and a
+// fresh dialog reads the skills it left; text that is not a number is not
+// judged and not kept.
+void tst_PracticeDialog::recordKept()
+{
+    auto w = uitest::openWindow();
+    QTemporaryDir folder;
+    practice::Record record(folder.filePath(u"record.sqlite"_s));
+    practice::Session session;
+    frmPractice d(w.get(), session, record);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    uitest::type(d.txtAnswer, u"4.7K"_s);
+    d.cmdCheck->click();
+    QCOMPARE(record.totals(QDate::currentDate()).answers, 0);
+    d.txtAnswer->clear();
+    uitest::type(d.txtAnswer, u"0.5"_s);
+    d.cmdCheck->click();
+    QCOMPARE(record.totals(QDate::currentDate()).answers, 1);
+    QCOMPARE(record.totals(QDate::currentDate()).right, 0);
+}
+
+// A folder that takes nothing: the practice goes on, and says once that
+// progress is not kept.
+void tst_PracticeDialog::recordNotKept()
+{
+    auto w = uitest::openWindow();
+    QTemporaryDir folder;
+    QFile blocker(folder.filePath(u"blocked"_s));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    practice::Record record(folder.filePath(u"blocked/record.sqlite"_s));
+    practice::Session session;
+    const QString notice = practice::statusMessage(practice::RecordStatus::NotKept);
+    {
+        frmPractice d(w.get(), session, record);
+        QVERIFY(d.lblFeedback->text().contains(notice));
+        uitest::type(d.txtAnswer, u"0.5"_s);
+        d.cmdCheck->click();
+        QVERIFY(d.lblFeedback->text().startsWith(u"오답"));
+        QCOMPARE(d.lblScore->text(), u"맞힌 문제 0 / 1 · 연속 정답 0"_s);
+    }
+    frmPractice again(w.get(), session, record);
+    QVERIFY(!again.lblFeedback->text().contains(notice));
 }
 
 QTEST_MAIN(tst_PracticeDialog)

@@ -11,6 +11,7 @@
 #include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -21,6 +22,9 @@ namespace uitest {
 
 inline void setUp()
 {
+    // Settings and the learner's record go to the test folders, never the
+    // user's own.
+    QStandardPaths::setTestModeEnabled(true);
     shell::setUpApplication(*qobject_cast<QApplication *>(QCoreApplication::instance()));
 }
 
