@@ -144,7 +144,7 @@ void tst_FiveBands::nearestE96()
     QCOMPARE(ohms(4753), 4750.0);
     // Halfway between 100 and 102 goes up.
     QCOMPARE(ohms(101), 102.0);
-    // 1 GΩ is the nearer E96 value, but no 5-band code reaches it.
+    // 1 GΩ is the nearer E96 value, but no 5-band code reaches it.
     QCOMPARE(ohms(998.7e6), 976e6);
     QVERIFY(!nearestFiveBandE96(0));
 }

@@ -32,7 +32,7 @@ void tst_SeriesText::ending_data()
     QTest::newRow("4.8 k\u2126, none")
         << Resistance{48, 2, 2} << false
         << u"표준값이 아닙니다: 가까운 E24 값 4.7K\u2126, 5.1K\u2126"_s;
-    // Past 999 MΩ the page without gigaohms writes megaohms on.
+    // Past 999 MΩ the page without gigaohms writes megaohms on.
     QTest::newRow("950 M\u2126, none, no gigaohms")
         << Resistance{95, 2, 7} << false
         << u"표준값이 아닙니다: 가까운 E24 값 910M\u2126, 1000M\u2126"_s;
@@ -59,7 +59,7 @@ void tst_SeriesText::joined()
 {
     const Resistance value{47, 2, 2};
     QCOMPARE(withSeriesEnding(u"a"_s, value), u"a, E3, E6, E12, E24, E192 표준값"_s);
-    // A refusal's working and 0 Ω stay as they are.
+    // A refusal's working and 0 Ω stay as they are.
     QCOMPARE(withSeriesEnding(u"a"_s, std::nullopt), u"a"_s);
     QCOMPARE(withSeriesEnding(u"a"_s, Resistance{0, 2, 0}), u"a"_s);
 }
