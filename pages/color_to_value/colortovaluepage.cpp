@@ -292,7 +292,8 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     lblTempco->setObjectName(u"lblTempco"_s);
     lblTempco->setGeometry(kTempcoReadoutRect);
     lblTempco->setAlignment(Qt::AlignCenter);
-    lblTempco->setAccessibleName(colorcode::kTempcoRole.toString());
+    // Heard as "온도계수 100ppm/K", as the result label of page 1 is heard.
+    lblTempco->setAccessibleDescription(colorcode::kTempcoRole.toString());
     ui::makeTabReachable(lblTempco);
     QWidget::setTabOrder(Option2, optSixBand);
     QWidget::setTabOrder(Combo11, cboTempco);
