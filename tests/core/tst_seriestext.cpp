@@ -39,8 +39,6 @@ void tst_SeriesText::ending_data()
     QTest::newRow("950 M\u2126, none, gigaohms")
         << Resistance{95, 2, 7} << true
         << u"표준값이 아닙니다: 가까운 E24 값 910M\u2126, 1G\u2126"_s;
-    QTest::newRow("1.05 \u2126, three-digit series only")
-        << Resistance{105, 3, -2} << false << u"E48, E96, E192 표준값"_s;
     QTest::newRow("0.5 \u2126, none, fractions")
         << Resistance{50, 2, -2} << false
         << u"표준값이 아닙니다: 가까운 E24 값 0.47\u2126, 0.51\u2126"_s;

@@ -71,7 +71,6 @@ void tst_Tempco::bands_data()
     QTest::newRow("page 0 grey, 1 ppm") << 0x808080u << true << u"온도계수: 회색"_s << u"1ppm"_s;
     QTest::newRow("white has no coefficient")
         << 0xFFFFFFu << true << u"온도계수: 백색"_s << QString();
-    QTest::newRow("not drawn") << 0x004080u << false << u"온도계수: 없음"_s << QString();
 }
 
 void tst_Tempco::bands()
