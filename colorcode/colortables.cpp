@@ -1,6 +1,7 @@
 #include "colorcode/colortables.h"
 
 #include "colorcode/numbertext.h"
+#include "colorcode/tempco.h"
 
 #include <algorithm>
 
@@ -9,6 +10,10 @@ namespace colorcode {
 namespace {
 
 constexpr QStringView kUnknownColourWord = u"알 수 없는 색";
+
+// The multipliers below ×1 borrow the tolerance bands' gold and silver.
+constexpr const ToleranceEntry &kGoldEntry = kTolerances[0];   // ±5%
+constexpr const ToleranceEntry &kSilverEntry = kTolerances[1]; // ±10%
 
 } // namespace
 
@@ -58,6 +63,17 @@ QStringView multiplierWord(int exponent)
     return kUnknownColourWord;
 }
 
+std::optional<ColorCode> multiplierColor(int exponent, Palette palette)
+{
+    if (exponent >= 0 && exponent < int(kBandColors.size()))
+        return digitColor(exponent, palette);
+    if (exponent == -1)
+        return toleranceColor(kGoldEntry, palette);
+    if (exponent == -2)
+        return toleranceColor(kSilverEntry, palette);
+    return std::nullopt;
+}
+
 QStringView colourWordOf(ColorCode color, Palette palette)
 {
     for (const BandColor &band : kBandColors) {
@@ -87,6 +103,16 @@ QString bandLabel(QStringView role, ColorCode color, bool filled, Palette palett
                 return entry.text.toString();
         }
         return {};
+    }
+    if (role == kTempcoRole) {
+        const TempcoEntry *entry = tempcoOfColor(color, palette);
+        return entry ? QString::number(entry->ppm) + QStringLiteral("ppm") : QString();
+    }
+    if (role == kMultiplierRole) {
+        if (color == toleranceColor(kGoldEntry, palette))
+            return QStringLiteral("×0.1");
+        if (color == toleranceColor(kSilverEntry, palette))
+            return QStringLiteral("×0.01");
     }
     for (const BandColor &band : kBandColors) {
         if (digitColor(band.digit, palette) != color)

@@ -153,6 +153,11 @@ constexpr ColorCode digitColor(int digit, Palette palette)
 // gold for ×0.1, silver for ×0.01; "알 수 없는 색" beyond.
 QStringView multiplierWord(int exponent);
 
+// The colour of a multiplier band of that exponent in the palette of a page:
+// the digit colours for ×1 to ×10⁹, the gold and the silver of the tolerance
+// bands for ×0.1 and ×0.01; nullopt beyond.
+std::optional<ColorCode> multiplierColor(int exponent, Palette palette);
+
 // The Korean word of a colour a page paints: a digit's colour first, then
 // gold and silver, which only tolerance bands use. Within one palette no two
 // entries with different words share a code.
@@ -165,8 +170,9 @@ QString bandDescription(QStringView role, ColorCode color, bool filled, Palette 
 
 // What a painted band stands for, in a few characters for its label: a digit
 // band its digit ("4"), the multiplier its factor ("×1", "×10", "×10²"), the
-// tolerance band its text ("±5%"); empty for a band not drawn or a colour
-// the role has no meaning for.
+// tolerance band its text ("±5%"), a gold or silver multiplier "×0.1" or
+// "×0.01", the temperature-coefficient band its coefficient ("100ppm");
+// empty for a band not drawn or a colour the role has no meaning for.
 QString bandLabel(QStringView role, ColorCode color, bool filled, Palette palette);
 
 // The digit of a list item text, compared whole and exactly ("0 검정" but not

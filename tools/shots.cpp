@@ -12,10 +12,17 @@
 #include "shell/form1.h"
 #include "shell/tipdialog.h"
 
+#include "pages/color_to_value/colortovaluepage.h"
+#include "pages/value_to_color/valuetocolorpage.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -85,6 +92,35 @@ int main(int argc, char *argv[])
         window.SSTab1->setCurrentIndex(page);
         ok &= save(window, QStringLiteral("%1/page%2%3.png").arg(folder).arg(page).arg(suffix));
     }
+
+    // Page 0 in 6-band mode, numbers on the bands, with a result.
+    window.SSTab1->setCurrentIndex(0);
+    ColorToValuePage *page0 = window.colorToValuePage();
+    window.Menu_bandLabels->setChecked(true);
+    page0->optSixBand->click();
+    page0->Combo7->setCurrentIndex(4);
+    page0->Combo7_Click();
+    page0->Combo8->setCurrentIndex(7);
+    page0->Combo8_Click();
+    page0->Combo10->setCurrentIndex(1);
+    page0->Combo10_Click();
+    page0->Command18->click();
+    ok &= save(window, QStringLiteral("%1/page0-six%2.png").arg(folder, suffix));
+    page0->Option1->click();
+    // Page 1 with the 5-band codes of 4.75 kΩ and of 1 Ω (silver).
+    window.SSTab1->setCurrentIndex(1);
+    ValueToColorPage *page1 = window.valueToColorPage();
+    page1->optEncodeFive->click();
+    page1->Text25->setText(QStringLiteral("4.75"));
+    page1->Combo1->setCurrentIndex(1);
+    page1->Command3->click();
+    ok &= save(window, QStringLiteral("%1/page1-five%2.png").arg(folder, suffix));
+    page1->Text25->setText(QStringLiteral("1"));
+    page1->Combo1->setCurrentIndex(0);
+    page1->Command3->click();
+    ok &= save(window, QStringLiteral("%1/page1-five-silver%2.png").arg(folder, suffix));
+    page1->optEncodeFour->click();
+    window.Menu_bandLabels->setChecked(false);
 
     frmTip tip(&window);
     if (tip.Form_Load()) {

@@ -1,6 +1,7 @@
 #include "pages/color_to_value/colortovaluepage.h"
 
 #include "colorcode/colortables.h"
+#include "colorcode/tempco.h"
 #include "pages/color_to_value/bandpaint.h"
 #include "pages/color_to_value/readout.h"
 #include "pages/color_to_value/working.h"
@@ -20,6 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+
+#include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using colorcode::BandCount;
@@ -56,14 +60,34 @@ constexpr int kToleranceListWidth = 70; // room for "±0.05%"
 constexpr int kToleranceListLeft = kPictureRect.x() + 360 - kToleranceListWidth / 2;
 
 constexpr QRect kInstructionRect{8, 4, 462, 18};
-constexpr QRect kModeFrameRect{8, 212, 104, 80};
-constexpr QRect kOption1Rect{12, 22, 88, 22};
-constexpr QRect kOption2Rect{12, 48, 88, 22};
-constexpr QRect kReadoutFrameRect{120, 212, 236, 80};
+// The band-count frame holds three options down to the page's bottom edge;
+// the readout frame beside it matches its height.
+constexpr QRect kModeFrameRect{8, 212, 104, 86};
+constexpr QRect kOption1Rect{12, 18, 88, 22};
+constexpr QRect kOption2Rect{12, 40, 88, 22};
+constexpr QRect kSixBandOptionRect{12, 62, 88, 22};
+constexpr QRect kReadoutFrameRect{120, 212, 236, 86};
 constexpr QRect kResistanceRect{10, 26, 140, 40}; // 16-point bold
 constexpr QRect kToleranceRect{156, 32, 70, 30};  // 12-point bold
 constexpr QRect kResultButtonRect{364, 218, 106, 30};
 constexpr QRect kClearButtonRect{364, 256, 106, 30};
+
+// The sixth band stands on the flat of the end cap, after the tolerance band.
+// Its list hangs below the body's end, between the lead and the tolerance
+// band's leader line, and reaches past the drawing to the page's edge; its
+// leader runs down from the band and across to the list. The list ends above
+// the band's label, which takes the third line under the bands.
+constexpr QRect kTempcoBandRect = ui::twipsRect(4650, 180, 135, 645);
+constexpr int kTempcoListWidth = 106; // room for "250ppm 검정"
+constexpr QPoint kTempcoListPlace{kPictureRect.x() + 322, kPictureRect.y() + 58};
+constexpr int kTempcoLabelRow = 2;
+constexpr int kTempcoLeaderX = 314;                  // the band's middle, in the drawing
+constexpr QRect kTempcoReadoutRect{156, 64, 70, 18}; // 9-point bold, under the tolerance
+// The list and its caption stand on the drawing's pale panel: the caption
+// keeps the drawing's own dark text in every desktop scheme.
+constexpr colorcode::ColorCode kOnDrawingText = 0x202020;
+// The common coefficient of metal-film resistors is the starting choice.
+constexpr int kStartingTempco = 1; // "100ppm 갈색"
 
 constexpr colorcode::ColorCode kGold = 0x00C0C0;
 constexpr colorcode::ColorCode kBrown = 0x004080;
@@ -73,6 +97,14 @@ QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &ent
                     QStringView caption, QPoint place, int width = kListWidth)
 {
     return ui::makeColourList(parent, name, entries, caption, QRect(place, QSize(width, 0)));
+}
+
+void setTempcoSwatches(QComboBox *list)
+{
+    std::vector<std::optional<colorcode::ColorCode>> swatches;
+    for (const colorcode::TempcoEntry &entry : colorcode::kTempcos)
+        swatches.push_back(colorcode::tempcoColor(entry, colorcode::Palette::Selector));
+    ui::setSwatches(list, swatches);
 }
 
 QLineEdit *makeHolder(QWidget *picture, const QString &name, int slot)
@@ -166,6 +198,10 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     Option2->setObjectName(u"Option2"_s);
     Option2->setToolTip(u"5색 저항에 관해 알고 싶으세요?"_s);
     Option2->setGeometry(kOption2Rect);
+    optSixBand = new QRadioButton(u"&6색저항"_s, Frame6);
+    optSixBand->setObjectName(u"optSixBand"_s);
+    optSixBand->setToolTip(u"6색 저항에 관해 알고 싶으세요?"_s);
+    optSixBand->setGeometry(kSixBandOptionRect);
 
     Frame8 = new QGroupBox(u"저항값"_s, this);
     Frame8->setObjectName(u"Frame8"_s);
@@ -199,6 +235,42 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     QWidget::setTabOrder(Command19, Text17);
     QWidget::setTabOrder(Text17, Text18);
 
+    // 6-band mode's own controls, hidden until it is chosen.
+    const colorcode::TempcoEntry &startingTempco = colorcode::kTempcos[kStartingTempco];
+    shpTempco = new ui::BandShape(Picture5, u"shpTempco"_s, kTempcoBandRect);
+    shpTempco->setFilled(true);
+    shpTempco->setFillColor(colorcode::tempcoColor(startingTempco, colorcode::Palette::Selector));
+    cboTempco = makeList(this, u"cboTempco"_s, colorcode::tempcoItemTexts(), colorcode::kTempcoRole,
+                         kTempcoListPlace, kTempcoListWidth);
+    cboTempco->setCurrentIndex(kStartingTempco);
+    cboTempco->setMaxVisibleItems(int(colorcode::kTempcos.size()));
+    setTempcoSwatches(cboTempco);
+    lblTempcoCaption = makeCaption(this, u"lblTempcoCaption"_s, colorcode::kTempcoRole, cboTempco);
+    QPalette onDrawing = lblTempcoCaption->palette();
+    onDrawing.setColor(QPalette::WindowText, ui::resolveColor(kOnDrawingText, onDrawing));
+    lblTempcoCaption->setPalette(onDrawing);
+    // Down from the band's foot, then across to the middle of the list's
+    // left edge.
+    const QPoint listEntry =
+        Picture5->mapFrom(this, QPoint(cboTempco->x(), cboTempco->geometry().center().y()));
+    linTempco1 = new ui::LeaderLine(
+        Picture5, u"linTempco1"_s,
+        QLine(kTempcoLeaderX, shpTempco->geometry().bottom() + 1, kTempcoLeaderX, listEntry.y()));
+    linTempco2 =
+        new ui::LeaderLine(Picture5, u"linTempco2"_s,
+                           QLine(kTempcoLeaderX, listEntry.y(), listEntry.x() - 1, listEntry.y()));
+    lblTempco = new QLabel(colorcode::tempcoText(startingTempco), Frame8);
+    lblTempco->setObjectName(u"lblTempco"_s);
+    lblTempco->setGeometry(kTempcoReadoutRect);
+    lblTempco->setAlignment(Qt::AlignCenter);
+    // Heard as "온도계수 100ppm/K", as the result label of page 1 is heard.
+    lblTempco->setAccessibleDescription(colorcode::kTempcoRole.toString());
+    ui::makeTabReachable(lblTempco);
+    QWidget::setTabOrder(Option2, optSixBand);
+    QWidget::setTabOrder(Combo11, cboTempco);
+    QWidget::setTabOrder(Text18, lblTempco);
+    setSixBandShown(false);
+
     // The window opens in 4-band mode: the third digit, its caption, the
     // fourth band and the 5-band leader lines are hidden.
     Combo9->hide();
@@ -210,8 +282,11 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     for (ui::BandShape *band : {Shape9, Shape14, Shape16, Shape17})
         band->setLabelRow(band == Shape16 ? 1 : 0, firstLabelLine);
     Shape15->setLabelRow(1, firstLabelLine);
-    setLabelledBands({Shape9, Shape14, Shape15, Shape16, Shape17});
-    for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17})
+    // "100ppm" is wide: it takes a line of its own, clear of the tolerance's
+    // and of its list.
+    shpTempco->setLabelRow(kTempcoLabelRow, firstLabelLine);
+    setLabelledBands({Shape9, Shape14, Shape15, Shape16, Shape17, shpTempco});
+    for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17, shpTempco})
         describe(band);
 
     // A pick is `activated`; texts set from code run no handler.
@@ -226,6 +301,8 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     // for the option that is already selected; the switch copes with that.
     connect(Option1, &QRadioButton::clicked, this, &ColorToValuePage::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &ColorToValuePage::Option2_Click);
+    connect(optSixBand, &QRadioButton::clicked, this, &ColorToValuePage::optSixBand_Click);
+    connect(cboTempco, &QComboBox::activated, this, &ColorToValuePage::cboTempco_Click);
 }
 
 void ColorToValuePage::takeStartingState()
@@ -235,6 +312,7 @@ void ColorToValuePage::takeStartingState()
         list->setMaxVisibleItems(kDigitEntries);
     ui::setPointFont(Text17, 16, true);
     ui::setPointFont(Text18, 12, true);
+    ui::setPointFont(lblTempco, 9, true);
     // The digit holders are the page's memory, never shown.
     for (QLineEdit *holder : {Text19, Text20, Text33, Text34})
         holder->hide();
@@ -255,7 +333,8 @@ void ColorToValuePage::placeDigitLists()
 
 std::optional<BandCount> ColorToValuePage::bandCount() const
 {
-    if (Option2->isChecked())
+    // A 6-band resistor has the digits of a 5-band one.
+    if (Option2->isChecked() || optSixBand->isChecked())
         return BandCount::Five;
     if (Option1->isChecked())
         return BandCount::Four;
@@ -273,6 +352,8 @@ void ColorToValuePage::describe(ui::BandShape *band)
         role = kMultiplier;
     else if (band == Shape17)
         role = kTolerance;
+    else if (band == shpTempco)
+        role = colorcode::kTempcoRole;
     band->describe(role, colorcode::Palette::Selector);
 }
 
@@ -343,8 +424,13 @@ void ColorToValuePage::Command18_Click()
         Text17->setText(*readout);
     const std::optional<colorcode::Resistance> value = colortovalue::heldResistance(
         *bands, Text19->text(), Text20->text(), Text33->text(), Text34->text());
-    setWorking(value && readout ? colortovalue::readingWorking(*value, Text18->text()) : QString());
-    ui::announceResults(this, {Text17, Text18});
+    const colorcode::TempcoEntry *tempco = pickedTempco();
+    setWorking(value && readout ? colortovalue::resultWorking(*value, Text18->text(), tempco)
+                                : QString());
+    if (tempco)
+        ui::announceResults(this, {Text17, Text18, lblTempco});
+    else
+        ui::announceResults(this, {Text17, Text18});
 }
 
 void ColorToValuePage::Command19_Click()
@@ -404,6 +490,33 @@ void ColorToValuePage::setBandCount(BandCount bands)
     if (five)
         paintDigit(Combo9, kDigitEntries, Text33, Shape15, false);
     paintDigit(Combo10, colorcode::kMultiplierEntries, Text34, five ? Shape16 : Shape15, false);
+    setSixBandShown(optSixBand->isChecked());
+}
+
+const colorcode::TempcoEntry *ColorToValuePage::pickedTempco() const
+{
+    if (!optSixBand->isChecked())
+        return nullptr;
+    return colorcode::tempcoOf(cboTempco->currentText());
+}
+
+void ColorToValuePage::setSixBandShown(bool shown)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{cboTempco, lblTempcoCaption, shpTempco,
+                                                       linTempco1, linTempco2, lblTempco})
+        w->setVisible(shown);
+    if (shown)
+        cboTempco_Click();
+}
+
+void ColorToValuePage::cboTempco_Click()
+{
+    const colorcode::TempcoEntry *entry = pickedTempco();
+    if (!entry)
+        return;
+    shpTempco->setFillColor(colorcode::tempcoColor(*entry, colorcode::Palette::Selector));
+    describe(shpTempco);
+    lblTempco->setText(colorcode::tempcoText(*entry));
 }
 
 void ColorToValuePage::Option1_Click()
@@ -421,4 +534,10 @@ void ColorToValuePage::Option2_Click()
 QWidget *ColorToValuePage::firstFocus() const
 {
     return Combo7;
+}
+
+void ColorToValuePage::optSixBand_Click()
+{
+    if (optSixBand->isChecked())
+        setBandCount(BandCount::Five);
 }

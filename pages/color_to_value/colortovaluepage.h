@@ -1,15 +1,17 @@
 #pragma once
 
-// Page 0, "컬러@저항값(&C)": the learner picks the bands of a 4-band or
-// 5-band resistor and reads its value.
+// Page 0, "컬러@저항값(&C)": the learner picks the bands of a 4-band, 5-band
+// or 6-band resistor and reads its value.
 //
 // A pick on a band list (QComboBox::activated) runs its ComboN_Click, which
 // writes the digit into its hidden holder and paints the band on the drawing.
 // The result button reads the holders, never the lists, through
 // colortovalue::resistanceReadout. The option buttons reshape the drawing and
-// swap the tolerance list between the two band counts.
+// swap the tolerance list between the two band counts. 6-band mode is 5-band
+// mode with the temperature-coefficient list, band and readout shown.
 
 #include "colorcode/colortables.h"
+#include "colorcode/tempco.h"
 
 #include "widgets/learnerpage.h"
 
@@ -57,6 +59,8 @@ public:
     QRadioButton *Option1 = nullptr; // "&4색저항", selected at start
     QRadioButton *Option2 = nullptr; // "&5색저항"
 
+    QRadioButton *optSixBand = nullptr; // "&6색저항" under them: 5-band mode plus the coefficient
+
     ui::ResistorDrawing *Picture5 = nullptr; // resistor drawing; holds bands, leader lines, holders
     ui::BandShape *Shape9 = nullptr;         // first digit band
     ui::BandShape *Shape14 = nullptr;        // second digit band
@@ -93,6 +97,15 @@ public:
     QPushButton *Command18 = nullptr; // "결과는?(&Z)": show the resistance
     QPushButton *Command19 = nullptr; // "지우기(&E)": digit bands back to black
 
+    // 6-band mode only. The list hangs beside the drawing's far end, where
+    // the band is, since the lists under the drawing fill the page's width.
+    QComboBox *cboTempco = nullptr; // temperature coefficient, "250ppm 검정" … "1ppm 회색"
+    QLabel *lblTempcoCaption = nullptr;   // "온도계수" under it
+    ui::BandShape *shpTempco = nullptr;   // sixth band, after the tolerance band at the far end
+    ui::LeaderLine *linTempco1 = nullptr; // sixth band, stub
+    ui::LeaderLine *linTempco2 = nullptr; // sixth band to its list
+    QLabel *lblTempco = nullptr;          // "100ppm/K" under the tolerance readout
+
     void Combo7_Click();
     void Combo8_Click();
     void Combo9_Click();
@@ -102,6 +115,8 @@ public:
     void Command19_Click();
     void Option1_Click();
     void Option2_Click();
+    void optSixBand_Click();
+    void cboTempco_Click();
 
     // The digit lists at their places relative to the tab control that
     // holds the page, which are known once it has been laid out.
@@ -115,4 +130,6 @@ private:
     void describe(ui::BandShape *band);
     void fillToleranceList(colorcode::BandCount bands);
     void setLinesShown(colorcode::BandCount bands);
+    void setSixBandShown(bool shown);
+    const colorcode::TempcoEntry *pickedTempco() const;
 };

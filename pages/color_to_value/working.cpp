@@ -1,6 +1,7 @@
 #include "pages/color_to_value/working.h"
 
 #include "colorcode/numbertext.h"
+#include "colorcode/seriestext.h"
 
 #include <QStringList>
 
@@ -30,6 +31,15 @@ QString readingWorking(const colorcode::Resistance &value, QStringView tolerance
     if (!tolerance.isEmpty())
         out += u", 허용오차 "_s + tolerance.toString();
     return out;
+}
+
+QString resultWorking(const colorcode::Resistance &value, QStringView tolerance,
+                      const colorcode::TempcoEntry *tempco)
+{
+    QString out = readingWorking(value, tolerance);
+    if (tempco)
+        out += u", "_s + colorcode::tempcoWorking(value, *tempco, colorcode::kListUnits);
+    return colorcode::withSeriesEnding(out, value, colorcode::kListUnits);
 }
 
 } // namespace colortovalue

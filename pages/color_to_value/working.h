@@ -4,6 +4,7 @@
 // line of the colour-to-value page and the practice's answers.
 
 #include "colorcode/resistance.h"
+#include "colorcode/tempco.h"
 
 #include <QString>
 #include <QStringView>
@@ -14,5 +15,12 @@ namespace colortovalue {
 // with its digit, the digits joined and multiplied out, the value as the page
 // writes it, and the tolerance (left out when empty).
 QString readingWorking(const colorcode::Resistance &value, QStringView tolerance);
+
+// The working line the page shows for its result: the reading, then on a
+// 6-band resistor what its temperature coefficient means (`tempco`, nullptr
+// on 4- and 5-band ones), then the series that hold the value. The practice
+// keeps to readingWorking alone.
+QString resultWorking(const colorcode::Resistance &value, QStringView tolerance,
+                      const colorcode::TempcoEntry *tempco);
 
 } // namespace colortovalue

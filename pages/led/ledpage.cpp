@@ -1,6 +1,7 @@
 #include "pages/led/ledpage.h"
 
 #include "colorcode/colortables.h"
+#include "colorcode/seriestext.h"
 #include "pages/led/ledcalc.h"
 #include "pages/led/ledworking.h"
 #include "widgets/accessibility.h"
@@ -342,7 +343,12 @@ void LedPage::Command5_Click()
 {
     const led::Outcome outcome =
         led::calculateLed(Text26->text(), Text30->text(), Text31->text(), Combo3->currentText());
-    setWorking(led::ledWorking(Text26->text(), Text30->text(), Text31->text(), outcome));
+    // The series ending is about the value the bands paint; a refused value
+    // paints none.
+    const auto *calculation = std::get_if<led::Calculation>(&outcome);
+    setWorking(colorcode::withSeriesEnding(
+        led::ledWorking(Text26->text(), Text30->text(), Text31->text(), outcome),
+        calculation && !calculation->refused ? std::optional(calculation->value) : std::nullopt));
 
     if (const auto *refusal = std::get_if<led::InputRefusal>(&outcome)) {
         showAdvice(std::nullopt);

@@ -116,20 +116,25 @@ std::variant<FourBands, Refusal> encodeValue(QStringView entry, QStringView unit
             return std::nullopt;
         return value->digit(index);
     };
-    FourBands bands{value,
-                    band(digit(0)),
-                    band(digit(1)),
-                    band(value ? std::optional<int>(value->exponent) : std::nullopt),
-                    ToleranceFill::Unchanged,
-                    colorcode::kBlack,
-                    QString().append(entry).append(unit).append(tolerance)};
-    if (const colorcode::ToleranceEntry *t =
-            colorcode::toleranceOf(tolerance, colorcode::kEncoderTolerances)) {
-        bands.toleranceFill = t->filled ? ToleranceFill::Filled : ToleranceFill::Unfilled;
-        if (t->filled)
-            bands.toleranceColor = t->encoderColor;
-    }
-    return bands;
+    const ToleranceBand t = toleranceBandOf(tolerance);
+    return FourBands{value,
+                     band(digit(0)),
+                     band(digit(1)),
+                     band(value ? std::optional<int>(value->exponent) : std::nullopt),
+                     t.fill,
+                     t.color,
+                     QString().append(entry).append(unit).append(tolerance)};
+}
+
+ToleranceBand toleranceBandOf(QStringView tolerance)
+{
+    const colorcode::ToleranceEntry *t =
+        colorcode::toleranceOf(tolerance, colorcode::kEncoderTolerances);
+    if (!t)
+        return {ToleranceFill::Unchanged, colorcode::kBlack};
+    if (!t->filled)
+        return {ToleranceFill::Unfilled, colorcode::kBlack};
+    return {ToleranceFill::Filled, t->encoderColor};
 }
 
 std::optional<QString> refusalMessage(Refusal refusal)

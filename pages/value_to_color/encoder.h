@@ -40,6 +40,14 @@ enum class ToleranceFill {
     Unchanged, // a tolerance text that is none of the list's
 };
 
+// The tolerance band a tolerance text paints: one of the list's five, or
+// unchanged for any other text.
+struct ToleranceBand {
+    ToleranceFill fill;
+    colorcode::ColorCode color; // black unless a filled tolerance was recognised
+};
+ToleranceBand toleranceBandOf(QStringView tolerance);
+
 struct FourBands {
     // The value the bands spell; unset when the entry was not decoded.
     std::optional<colorcode::Resistance> value;

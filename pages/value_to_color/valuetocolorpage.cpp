@@ -1,7 +1,9 @@
 #include "pages/value_to_color/valuetocolorpage.h"
 
 #include "colorcode/colortables.h"
+#include "colorcode/seriestext.h"
 #include "pages/value_to_color/encoder.h"
+#include "pages/value_to_color/fivebands.h"
 #include "pages/value_to_color/working.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <limits>
 
@@ -47,7 +50,10 @@ constexpr QRect kToleranceBoxRect{226, 42, 92, 26};
 constexpr QRect kPictureRect{8, 112, 331, 124};
 constexpr QRect kReadoutRects[] = {{8, 244, 32, 26}, {44, 244, 32, 26}, {80, 244, 32, 26}};
 constexpr QRect kResultRect{120, 240, 219, 34}; // 16-point bold
-constexpr QRect kNoteRect{8, 276, 331, 18};
+// The note as wide as its text, the two codes beside it.
+constexpr QRect kNoteRect{8, 276, 156, 18};
+constexpr QRect kEncodeFourRect{170, 275, 82, 22};
+constexpr QRect kEncodeFiveRect{256, 275, 82, 22};
 constexpr QRect kResultButtonRect{347, 194, 121, 32};
 constexpr QRect kClearButtonRect{347, 232, 121, 32};
 
@@ -63,6 +69,17 @@ constexpr int kBandTop = 45;
 constexpr int kBandHeight = 34;
 constexpr int kBandWidth = 12;
 constexpr int kBandLefts[] = {112, 130, 148, 204};
+// A 5-band code's third digit takes the multiplier's place, and the
+// multiplier the next one (see page1_resistor_five.svg); so do their
+// readouts, and the result label gives up the room.
+constexpr int kThirdDigitLeft = kBandLefts[2];
+constexpr int kFiveBandMultiplierLeft = 166;
+constexpr QRect kFiveBandMultiplierReadoutRect{116, 244, 32, 26};
+constexpr QRect kFiveBandResultRect{156, 240, 183, 34};
+constexpr QStringView kFourBandPicture = u":/art/page1_resistor.svg";
+constexpr QStringView kFiveBandPicture = u":/art/page1_resistor_five.svg";
+constexpr QStringView kFourBandNote = u"※4색 저항 기준입니다.";
+constexpr QStringView kFiveBandNote = u"※5색 저항 기준입니다.";
 // A thin grey outline marks where a band goes while it is not drawn.
 constexpr colorcode::ColorCode kBandOutline = 0x606060;
 
@@ -177,7 +194,7 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     Command17->setGeometry(kClearButtonRect);
     Command17->setAutoDefault(true);
 
-    Picture2 = new ui::SvgPicture(this, u"Picture2", u":/art/page1_resistor.svg", kPictureRect);
+    Picture2 = new ui::SvgPicture(this, u"Picture2", kFourBandPicture, kPictureRect);
     Picture2->setAccessibleName(u"저항 그림"_s);
     ui::BandShape **bands[] = {&Shape5, &Shape6, &Shape7, &Shape8};
     for (int i = 0; i < 4; ++i) {
@@ -204,7 +221,7 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     Label3->setAccessibleDescription(u"결과"_s);
     ui::makeTabReachable(Label3);
 
-    Label26 = new QLabel(u"※4색 저항 기준입니다."_s, this);
+    Label26 = new QLabel(kFourBandNote.toString(), this);
     Label26->setObjectName(u"Label26"_s);
     Label26->setGeometry(kNoteRect);
 
@@ -216,7 +233,28 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
-    setLabelledBands({Shape5, Shape6, Shape7, Shape8});
+    // The choice of code; the 5-band code's third band and readout stay hidden
+    // until it is chosen.
+    optEncodeFour = new QRadioButton(u"&4색 코드"_s, this);
+    optEncodeFour->setObjectName(u"optEncodeFour"_s);
+    optEncodeFour->setGeometry(kEncodeFourRect);
+    optEncodeFour->setChecked(true);
+    optEncodeFive = new QRadioButton(u"&5색 코드"_s, this);
+    optEncodeFive->setObjectName(u"optEncodeFive"_s);
+    optEncodeFive->setGeometry(kEncodeFiveRect);
+    shpDigit3 = new ui::BandShape(Picture2, u"shpDigit3"_s,
+                                  QRect(kThirdDigitLeft, kBandTop, kBandWidth, kBandHeight));
+    shpDigit3->setBorderColor(kBandOutline);
+    shpDigit3->setBorderVisible(true);
+    shpDigit3->hide();
+    txtDigit3 = makeReadout(this, u"txtDigit3"_s, kReadoutRects[2], u"제3색띠 숫자");
+    txtDigit3->hide();
+    QWidget::setTabOrder(Text28, txtDigit3);
+    QWidget::setTabOrder(txtDigit3, Text29);
+    QWidget::setTabOrder(Text29, optEncodeFour);
+    QWidget::setTabOrder(optEncodeFour, optEncodeFive);
+
+    setLabelledBands({Shape5, Shape6, Shape7, Shape8, shpDigit3});
     describeBands();
 
     const std::pair<QPushButton *, void (ValueToColorPage::*)()> handlers[] = {
@@ -236,6 +274,8 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     };
     for (const auto &[button, handler] : handlers)
         connect(button, &QPushButton::clicked, this, handler);
+    connect(optEncodeFour, &QRadioButton::clicked, this, &ValueToColorPage::optEncodeFour_Click);
+    connect(optEncodeFive, &QRadioButton::clicked, this, &ValueToColorPage::optEncodeFive_Click);
     Text25->installEventFilter(this);
 }
 
@@ -317,10 +357,17 @@ void ValueToColorPage::Command15_Click()
 
 void ValueToColorPage::Command3_Click()
 {
+    if (optEncodeFive->isChecked()) {
+        encodeFiveBands();
+        return;
+    }
     const std::variant<valuetocolor::FourBands, valuetocolor::Refusal> result =
         valuetocolor::encodeValue(Text25->text(), Combo1->currentText(), Combo2->currentText());
-    setWorking(valuetocolor::encodingWorking(Text25->text(), Combo1->currentText(),
-                                             Combo2->currentText(), result));
+    const auto *four = std::get_if<valuetocolor::FourBands>(&result);
+    setWorking(colorcode::withSeriesEnding(
+        valuetocolor::encodingWorking(Text25->text(), Combo1->currentText(), Combo2->currentText(),
+                                      result),
+        four ? four->value : std::nullopt, colorcode::kListUnits));
 
     if (const auto *refusal = std::get_if<valuetocolor::Refusal>(&result)) {
         // Everything but the entry and the label keeps what the last result
@@ -361,10 +408,10 @@ void ValueToColorPage::Command17_Click()
 {
     // The unit and tolerance stay, and so do the bands' colours for when
     // they are filled again.
-    for (ui::BandShape *band : {Shape5, Shape6, Shape7, Shape8})
+    for (ui::BandShape *band : {Shape5, Shape6, Shape7, Shape8, shpDigit3})
         band->setFilled(false);
     describeBands();
-    for (QLineEdit *readout : {Text27, Text28, Text29})
+    for (QLineEdit *readout : {Text27, Text28, Text29, txtDigit3})
         readout->setText(u"0"_s);
     Text25->clear();
     Label3->setText(u"?"_s);
@@ -375,7 +422,11 @@ void ValueToColorPage::Command17_Click()
 void ValueToColorPage::describeBands()
 {
     const std::pair<ui::BandShape *, QStringView> roles[] = {
-        {Shape5, kFirstDigit}, {Shape6, kSecondDigit}, {Shape7, kMultiplier}, {Shape8, kTolerance}};
+        {Shape5, kFirstDigit},
+        {Shape6, kSecondDigit},
+        {Shape7, kMultiplier},
+        {Shape8, kTolerance},
+        {shpDigit3, colorcode::kThirdDigitRole}};
     for (const auto &[band, role] : roles)
         band->describe(role, colorcode::Palette::Encoder);
 }
@@ -383,4 +434,78 @@ void ValueToColorPage::describeBands()
 QWidget *ValueToColorPage::firstFocus() const
 {
     return Text25;
+}
+
+void ValueToColorPage::encodeFiveBands()
+{
+    const auto result =
+        valuetocolor::encodeFiveBands(Text25->text(), Combo1->currentText(), Combo2->currentText());
+    const auto *bands = std::get_if<valuetocolor::FiveBands>(&result);
+    setWorking(colorcode::withSeriesEnding(
+        valuetocolor::fiveBandWorking(Text25->text(), Combo1->currentText(), Combo2->currentText(),
+                                      result),
+        bands ? std::optional(bands->value) : std::nullopt, colorcode::kListUnits));
+
+    if (!bands) {
+        // As a refused 4-band entry: the drawing keeps the last good answer.
+        const valuetocolor::FiveBandRefusal refusal =
+            std::get<valuetocolor::FiveBandRefusal>(result);
+        const QMessageBox::Icon icon = refusal == valuetocolor::FiveBandRefusal::OutOfRange
+                                           ? QMessageBox::Warning
+                                           : QMessageBox::Information;
+        QMessageBox box(icon, u"Pallado"_s, valuetocolor::fiveBandRefusalMessage(refusal),
+                        QMessageBox::Ok, window());
+        box.exec();
+        Text25->clear();
+        Label3->setText(u"?"_s);
+        Text25->setFocus();
+        return;
+    }
+
+    if (bands->toleranceFill != valuetocolor::ToleranceFill::Unchanged)
+        Shape8->setFilled(bands->toleranceFill == valuetocolor::ToleranceFill::Filled);
+    for (ui::BandShape *band : {Shape5, Shape6, shpDigit3, Shape7})
+        band->setFilled(true);
+    Shape5->setFillColor(bands->first.color);
+    Shape6->setFillColor(bands->second.color);
+    shpDigit3->setFillColor(bands->third.color);
+    Shape7->setFillColor(bands->multiplier.color);
+    Shape8->setFillColor(bands->toleranceColor);
+    describeBands();
+    Text27->setText(bands->first.readout);
+    Text28->setText(bands->second.readout);
+    txtDigit3->setText(bands->third.readout);
+    Text29->setText(bands->multiplier.readout);
+    setTextColor(Label3, kResultRed);
+    Label3->setText(bands->label);
+    ui::announceResults(this, {Label3, Text27, Text28, txtDigit3, Text29});
+}
+
+void ValueToColorPage::setCodeBands(colorcode::BandCount bands)
+{
+    const bool five = bands == colorcode::BandCount::Five;
+    Picture2->setSource((five ? kFiveBandPicture : kFourBandPicture).toString());
+    Shape7->move(five ? kFiveBandMultiplierLeft : kBandLefts[2], kBandTop);
+    shpDigit3->setVisible(five);
+    txtDigit3->setVisible(five);
+    Text29->setGeometry(five ? kFiveBandMultiplierReadoutRect : kReadoutRects[2]);
+    Label3->setGeometry(five ? kFiveBandResultRect : kResultRect);
+    Label26->setText((five ? kFiveBandNote : kFourBandNote).toString());
+    // Bands painted for one code would be misread as the other's: the page
+    // starts over, keeping what was typed.
+    const QString typed = Text25->text();
+    Command17_Click();
+    Text25->setText(typed);
+}
+
+void ValueToColorPage::optEncodeFour_Click()
+{
+    if (optEncodeFour->isChecked())
+        setCodeBands(colorcode::BandCount::Four);
+}
+
+void ValueToColorPage::optEncodeFive_Click()
+{
+    if (optEncodeFive->isChecked())
+        setCodeBands(colorcode::BandCount::Five);
 }

@@ -1,13 +1,16 @@
 #pragma once
 
 // Page 1, "저항값@컬러(&R)": the learner types a resistance and sees the four
-// bands of its 4-band code.
+// bands of its 4-band code, or the five of its 5-band code.
 //
 // The keypad keys append their character to the entry; Enter in the entry
 // only moves the focus to the result button. The result button hands the
 // entry, unit and tolerance texts to valuetocolor::encodeValue and paints
-// what comes back, or shows its refusal. Nothing is kept outside the
+// what comes back, or shows its refusal; with "5색 코드" chosen it hands
+// them to valuetocolor::encodeFiveBands instead. Nothing is kept outside the
 // controls.
+
+#include "colorcode/colortables.h"
 
 #include "widgets/learnerpage.h"
 
@@ -16,6 +19,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace ui {
 class BandShape;
@@ -69,7 +73,12 @@ public:
     QLineEdit *Text28 = nullptr; // second digit readout
     QLineEdit *Text29 = nullptr; // multiplier exponent readout
     QLabel *Label3 = nullptr;    // result label: entry, unit and tolerance, red
-    QLabel *Label26 = nullptr;   // "※4색 저항 기준입니다."
+    QLabel *Label26 = nullptr; // "※4색 저항 기준입니다.", "※5색 저항 기준입니다." for 5 bands
+
+    QRadioButton *optEncodeFour = nullptr; // "&4색 코드", checked at start: the page as always
+    QRadioButton *optEncodeFive = nullptr; // "&5색 코드": three digits, gold and silver multipliers
+    ui::BandShape *shpDigit3 = nullptr;    // third digit band, 5-band code only
+    QLineEdit *txtDigit3 = nullptr;        // third digit readout, 5-band code only
 
     void Command6_Click();
     void Command7_Click();
@@ -87,6 +96,8 @@ public:
     // Enter moves the focus to the result button; the key itself goes on
     // to the entry unchanged.
     void Text25_KeyPress(int keyAscii);
+    void optEncodeFour_Click();
+    void optEncodeFive_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -94,4 +105,6 @@ protected:
 private:
     void appendKey(QChar key);
     void describeBands();
+    void setCodeBands(colorcode::BandCount bands);
+    void encodeFiveBands();
 };

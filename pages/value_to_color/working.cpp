@@ -5,23 +5,53 @@
 
 #include <QStringList>
 
-#include <cmath>
-
 using namespace Qt::StringLiterals;
 
 namespace valuetocolor {
 
 namespace {
 
-// The value of the entry in ohms, read as a number, when it is one and the
-// unit is one of the list's.
-std::optional<double> enteredOhms(QStringView entry, QStringView unit)
+constexpr QStringView kEnterValue = u"저항값을 입력하세요.";
+constexpr QStringView kPickUnit = u"단위는 Ω, KΩ, MΩ 가운데 하나라야 색띠를 구할 수 있습니다.";
+
+// ", 금색(±5%)": the tolerance band after the value bands, when the text is
+// one of the list's.
+QString toleranceWords(QStringView tolerance)
 {
-    const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
-    const std::optional<double> number = colorcode::parseNumber(entry);
-    if (!u || !number || *number < 0)
-        return std::nullopt;
-    return *number * std::pow(10.0, u->power);
+    const colorcode::ToleranceEntry *t =
+        colorcode::toleranceOf(tolerance, colorcode::kEncoderTolerances);
+    if (!t)
+        return {};
+    return u", "_s + t->colourWord.toString() + u"("_s + t->text.toString() + u")"_s;
+}
+
+QString fiveBandRefusalWorking(QStringView entry, QStringView unit, FiveBandRefusal refusal)
+{
+    const QString typed = entry.toString() + unit.toString();
+    switch (refusal) {
+    case FiveBandRefusal::Empty:
+        return kEnterValue.toString();
+    case FiveBandRefusal::NotANumber:
+        return u"색띠는 0부터 9까지의 숫자만 나타냅니다. 4.75처럼 숫자와 소수점 하나로 "
+               "입력하세요."_s;
+    case FiveBandRefusal::NoUnit:
+        return kPickUnit.toString();
+    case FiveBandRefusal::OutOfRange:
+        return u"5색 코드로 나타낼 수 있는 값은 %1부터 %2까지입니다. %3은(는) 그 범위 밖입니다."_s
+            .arg(kFiveBandLowest.text(colorcode::kListUnits),
+                 kFiveBandHighest.text(colorcode::kListUnits), typed);
+    case FiveBandRefusal::TooManyDigits: {
+        QString out = u"%1은(는) 유효숫자가 네 자리 이상이라 5색 코드가 없습니다."_s.arg(typed);
+        const std::optional<double> ohms = enteredOhms(entry, unit);
+        if (const std::optional<colorcode::Resistance> e96 =
+                ohms ? nearestFiveBandE96(*ohms) : std::nullopt) {
+            out += u" 가장 가까운 E96 값: %1 → %2"_s.arg(e96->text(colorcode::kListUnits),
+                                                         colorcode::bandWords(*e96));
+        }
+        return out;
+    }
+    }
+    return {};
 }
 
 QString fiveBandHint(double ohms)
@@ -95,19 +125,29 @@ QString encodingWorking(QStringView entry, QStringView unit, QStringView toleran
     const FourBands &bands = std::get<FourBands>(result);
     if (!bands.value) {
         if (entry.isEmpty())
-            return u"저항값을 입력하세요."_s;
-        return u"단위는 Ω, KΩ, MΩ 가운데 하나라야 색띠를 구할 수 있습니다."_s;
+            return kEnterValue.toString();
+        return kPickUnit.toString();
     }
     const colorcode::Resistance &value = *bands.value;
     QString out = u"%1%2 = %3 = %4%5 × %6 → %7"_s.arg(
         entry.toString(), unit.toString(), colorcode::withUnit(value.ohms(), colorcode::kOhm),
         QString::number(value.digit(0)), QString::number(value.digit(1)),
         colorcode::powerOfTenText(value.exponent), colorcode::bandWords(value));
-    if (const colorcode::ToleranceEntry *t =
-            colorcode::toleranceOf(tolerance, colorcode::kEncoderTolerances)) {
-        out += u", "_s + t->colourWord.toString() + u"("_s + t->text.toString() + u")"_s;
-    }
-    return out;
+    return out + toleranceWords(tolerance);
+}
+
+QString fiveBandWorking(QStringView entry, QStringView unit, QStringView tolerance,
+                        const std::variant<FiveBands, FiveBandRefusal> &result)
+{
+    if (const FiveBandRefusal *refusal = std::get_if<FiveBandRefusal>(&result))
+        return fiveBandRefusalWorking(entry, unit, *refusal);
+    const colorcode::Resistance &value = std::get<FiveBands>(result).value;
+    return u"%1%2 = %3 = %4 × %5 → %6"_s.arg(entry.toString(), unit.toString(),
+                                             colorcode::withUnit(value.ohms(), colorcode::kOhm),
+                                             QString::number(value.significand),
+                                             colorcode::powerOfTenText(value.exponent),
+                                             colorcode::bandWords(value)) +
+           toleranceWords(tolerance);
 }
 
 } // namespace valuetocolor

@@ -5,6 +5,7 @@
 // After a refusal it says how to get a code instead.
 
 #include "pages/value_to_color/encoder.h"
+#include "pages/value_to_color/fivebands.h"
 
 #include <QString>
 #include <QStringView>
@@ -19,5 +20,11 @@ namespace valuetocolor {
 // the plain digit for a cleared "4.0".
 QString encodingWorking(QStringView entry, QStringView unit, QStringView tolerance,
                         const std::variant<FourBands, Refusal> &result);
+
+// The same for a 5-band code: "4.75KΩ = 4750Ω = 475 × 10¹ → 노랑, 보라, 초록,
+// 갈색, 금색(±5%)"; after a refusal the range a 5-band code spans, or for a
+// value of four or more digits the nearest E96 value and its bands.
+QString fiveBandWorking(QStringView entry, QStringView unit, QStringView tolerance,
+                        const std::variant<FiveBands, FiveBandRefusal> &result);
 
 } // namespace valuetocolor

@@ -86,7 +86,8 @@ void tst_Learner::workingLine()
     QVERIFY(uitest::pickFromList(page0->Combo10, u"2 적색"_s));
     QTest::mouseClick(page0->Command18, Qt::LeftButton);
     const QString reading =
-        u"노랑 4, 보라 7, 적색 ×10² → 47 × 10² = 4700\u2126 = 4.7K\u2126, 허용오차 ±5%"_s;
+        u"노랑 4, 보라 7, 적색 ×10² → 47 × 10² = 4700\u2126 = 4.7K\u2126, 허용오차 ±5%, "
+        "E3, E6, E12, E24, E192 표준값"_s;
     QCOMPARE(working(w.get()), reading);
     QCOMPARE(uitest::find<QLabel>(w.get(), u"lblWorking"_s)->accessibleName(), reading);
 
