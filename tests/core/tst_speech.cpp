@@ -26,6 +26,7 @@ void tst_Speech::spoken_data()
         << u"단위는 옴, 킬로옴, 메가옴 가운데 하나"_s;
     QTest::newRow("tolerance straight after the value")
         << u"결과 4.7K\u2126±5%"_s << u"결과 4점7킬로옴 플러스마이너스 5퍼센트"_s;
+    QTest::newRow("tolerance in brackets") << u"금색(±5%)"_s << u"금색(플러스마이너스 5퍼센트)"_s;
     QTest::newRow("decimals read one by one") << u"±0.05%"_s << u"플러스마이너스 0점0 5퍼센트"_s;
     QTest::newRow("raised power") << u"적색 ×10²"_s << u"적색 곱하기 10의 2제곱"_s;
     QTest::newRow("raised minus") << u"×10⁻¹"_s << u"곱하기 10의 마이너스 1제곱"_s;
@@ -56,6 +57,9 @@ void tst_Speech::spoken()
     QFETCH(QString, shown);
     QFETCH(QString, spoken);
     QCOMPARE(colorcode::spokenText(shown), spoken);
+    // A label's spoken name goes into announcements, which are made spoken
+    // again: words stay words.
+    QCOMPARE(colorcode::spokenText(spoken), spoken);
 }
 
 void tst_Speech::accessKey_data()
