@@ -1,5 +1,6 @@
 #include "shell/form1.h"
 
+#include "colorcode/speech.h"
 #include "pages/color_to_value/colortovaluepage.h"
 #include "pages/guide/guidepage.h"
 #include "pages/led/ledpage.h"
@@ -8,6 +9,7 @@
 #include "shell/placement.h"
 #include "shell/practicedialog.h"
 #include "shell/tipdialog.h"
+#include "widgets/accessibility.h"
 #include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
@@ -238,6 +240,7 @@ void Form1::showEvent(QShowEvent *event)
 void Form1::SSTab1_Click()
 {
     showWorking();
+    ui::announce(this, colorcode::withoutAccessKey(SSTab1->tabText(SSTab1->currentIndex())));
     // Page 2 starts at its supply-voltage box; the other pages at their first
     // control, since the supply-voltage box is not on screen there.
     switch (SSTab1->currentIndex()) {

@@ -330,6 +330,8 @@ void ValueToColorPage::Command3_Click()
                                                ? QMessageBox::Warning
                                                : QMessageBox::Information;
             QMessageBox box(icon, u"Pallado"_s, *message, QMessageBox::Ok, window());
+            // The working says how to get a code instead; read with the box.
+            box.setInformativeText(working());
             box.exec();
         }
         Text25->clear();
@@ -354,7 +356,7 @@ void ValueToColorPage::Command3_Click()
     Text29->setText(bands.multiplier.readout);
     setTextColor(Label3, kResultRed);
     Label3->setText(bands.label);
-    ui::announceResults(this, {Label3, Text27, Text28, Text29});
+    ui::announceResults(this, {Label3, Shape5, Shape6, Shape7, Shape8, Text27, Text28, Text29});
 }
 
 void ValueToColorPage::Command17_Click()
