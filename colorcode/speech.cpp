@@ -250,15 +250,15 @@ private:
     }
 
     // One blank where the words left several, none before a comma or at the
-    // ends of a line.
+    // ends of a line or of brackets.
     static QString tidy(const QString &text)
     {
         QString out;
         out.reserve(text.size());
         for (QChar c : text) {
-            if (c == u' ' && (out.isEmpty() || out.back() == u' ' || out.back() == u'\n'))
+            if (c == u' ' && (out.isEmpty() || QStringView(u" \n(").contains(out.back())))
                 continue;
-            if ((c == u',' || c == u'\n') && out.endsWith(u' '))
+            if (QStringView(u",\n)").contains(c) && out.endsWith(u' '))
                 out.chop(1);
             out += c;
         }
