@@ -558,7 +558,7 @@ QString spokenResult(QWidget *result)
     return name.isEmpty() ? value : name + u' ' + value;
 }
 
-// The notification of a window, which a screen reader speaks whatever has the
+// The program's notification, which a screen reader speaks whatever has the
 // focus as it appears. What is announced before the program is back in its
 // event loop is gathered and spoken as one: two notifications in a row can
 // replace each other before the screen reader has read the first.
@@ -572,9 +572,14 @@ public:
         setGeometry(0, 0, 0, 0);
     }
 
+    // One for the program, in its main window, also while a dialog has the
+    // focus: a screen reader introduces a notification with the window it
+    // is in, and would read a dialog's every label before it.
     static Announcer *of(QWidget *from)
     {
         QWidget *window = from->window();
+        while (window->parentWidget())
+            window = window->parentWidget()->window();
         auto *own = dynamic_cast<Announcer *>(
             window->findChild<QWidget *>(kAnnouncerName.toString(), Qt::FindDirectChildrenOnly));
         return own ? own : new Announcer(window);

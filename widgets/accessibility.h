@@ -27,8 +27,9 @@ void installAccessibility();
 void makeTabReachable(QLabel *label);
 
 // Has a screen reader speak `shownText`, in its spoken words, wherever the
-// focus is. Spoken through a notification of `from`'s window, named
-// "announcer", once control is back in the event loop: everything announced
+// focus is. Spoken through a notification of the main window that holds
+// `from` (also from a dialog), named "announcer", once control is back in
+// the event loop: everything announced
 // until then is joined into one notification, in order, so no announcement
 // replaces another before the screen reader has read it. Empty text is
 // left out.
