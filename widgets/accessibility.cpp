@@ -540,7 +540,11 @@ QString spokenResult(QWidget *result)
     if (qobject_cast<ui::BandShape *>(result)) {
         // The description is "role: colour"; in a sentence the role names
         // its colour without the colon.
-        return result->isHidden() ? QString() : result->accessibleName().replace(u": "_s, u" "_s);
+        // A band left out of the drawing is not spoken; a dialog's bands are
+        // already spoken before the dialog shows.
+        if (!result->isVisibleTo(result->window()))
+            return {};
+        return result->accessibleName().replace(u": "_s, u" "_s);
     }
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(result);
     if (!iface)
