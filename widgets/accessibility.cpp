@@ -14,13 +14,14 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QShortcutEvent>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QValidator>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -99,7 +100,7 @@ QString textItem(const QString &text, int offset, QAccessible::TextBoundaryType 
 // chosen entry as its value and text. Qt's own interface for combo boxes
 // names a list by its current text on Linux and ignores the accessible name
 // and the buddy, so every colour list sounded alike ("0 검정 combo box").
-// The shown text is offered read-only through the text interface, which is
+// The chosen entry is offered read-only through the text interface, which is
 // where the AT-SPI bridge and the screen reader look for a list's value.
 class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
@@ -115,7 +116,7 @@ public:
     }
 
     // The caption (accessible name, or the buddy label's text) is the name;
-    // the shown text is the value.
+    // the chosen entry is the value.
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
@@ -174,7 +175,8 @@ public:
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
-    // QAccessibleTextInterface, read-only: the shown text, no selection.
+    // QAccessibleTextInterface, read-only: the entry (see shown()), no
+    // selection.
     void selection(int, int *startOffset, int *endOffset) const override
     {
         *startOffset = *endOffset = 0;
@@ -538,12 +540,12 @@ public:
 QString spokenResult(QWidget *result)
 {
     if (qobject_cast<ui::BandShape *>(result)) {
-        // The description is "role: colour"; in a sentence the role names
-        // its colour without the colon.
-        // A band left out of the drawing is not spoken; a dialog's bands are
-        // already spoken before the dialog shows.
+        // A band left out of the drawing is not spoken; a dialog's bands can
+        // be spoken before the dialog shows.
         if (!result->isVisibleTo(result->window()))
             return {};
+        // The description is "role: colour"; in a sentence the role names
+        // its colour without the colon.
         return result->accessibleName().replace(u": "_s, u" "_s);
     }
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(result);

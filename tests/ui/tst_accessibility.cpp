@@ -169,7 +169,6 @@ private slots:
     void listEntrySpoken();
     void pageNameSpoken_data();
     void pageNameSpoken();
-    void optionHeardSelected_data();
     void optionHeardSelected();
     void tipSpoken();
     void refusalGivesHint();
@@ -392,8 +391,6 @@ void tst_Accessibility::listEntrySpoken_data()
     QTest::addColumn<bool>("throughPopup"); // Down and Enter in the open popup
     QTest::addColumn<QStringList>("spoken");
     QTest::newRow("digit list") << 0 << u"Combo7"_s << false << false << QStringList{u"1 갈색"_s};
-    QTest::newRow("tolerance, in words")
-        << 0 << u"Combo11"_s << false << false << QStringList{u"플러스마이너스 10퍼센트"_s};
     QTest::newRow("editable unit list")
         << 1 << u"Combo1"_s << false << false << QStringList{u"킬로옴"_s};
     QTest::newRow("no entry after the last") << 0 << u"Combo10"_s << true << false << QStringList();
@@ -451,33 +448,17 @@ void tst_Accessibility::pageNameSpoken()
     QTRY_COMPARE(m_announcements.spoken, QStringList{spoken});
 }
 
-void tst_Accessibility::optionHeardSelected_data()
-{
-    QTest::addColumn<QString>("clickedFirst");
-    QTest::addColumn<Qt::Key>("accessKey");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<bool>("fiveBands");
-    QTest::newRow("5-band") << QString() << Qt::Key_5 << u"Option2"_s << true;
-    QTest::newRow("back to 4-band") << u"Option2"_s << Qt::Key_4 << u"Option1"_s << false;
-}
-
 void tst_Accessibility::optionHeardSelected()
 {
-    QFETCH(QString, clickedFirst);
-    QFETCH(Qt::Key, accessKey);
-    QFETCH(QString, option);
-    QFETCH(bool, fiveBands);
     auto w = uitest::openWindow();
-    if (!clickedFirst.isEmpty())
-        QTest::mouseClick(uitest::find<QRadioButton>(w.get(), clickedFirst), Qt::LeftButton);
     SelectedOnFocus focus;
     qApp->installEventFilter(&focus);
-    QTest::keyClick(w.get(), accessKey, Qt::AltModifier);
+    QTest::keyClick(w.get(), Qt::Key_5, Qt::AltModifier);
     qApp->removeEventFilter(&focus);
     QCOMPARE(focus.heard, QList<bool>{true});
-    QCOMPARE(focusName(), option);
+    QCOMPARE(focusName(), u"Option2"_s);
     // The page took the choice as from a click.
-    QTRY_COMPARE(uitest::find<QComboBox>(w.get(), u"Combo9"_s)->isVisible(), fiveBands);
+    QVERIFY(uitest::find<QComboBox>(w.get(), u"Combo9"_s)->isVisible());
 }
 
 void tst_Accessibility::tipSpoken()
