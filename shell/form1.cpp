@@ -1,5 +1,6 @@
 #include "shell/form1.h"
 
+#include "colorcode/speech.h"
 #include "pages/color_to_value/colortovaluepage.h"
 #include "pages/guide/guidepage.h"
 #include "pages/led/ledpage.h"
@@ -9,6 +10,7 @@
 #include "shell/aboutdialog.h"
 #include "shell/placement.h"
 #include "shell/tipdialog.h"
+#include "widgets/accessibility.h"
 #include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
@@ -242,6 +244,7 @@ void Form1::showEvent(QShowEvent *event)
 void Form1::SSTab1_Click()
 {
     showWorking();
+    ui::announce(this, colorcode::withoutAccessKey(SSTab1->tabText(SSTab1->currentIndex())));
     // Each page starts at the control it names.
     if (const auto *page = qobject_cast<const ui::TabPage *>(SSTab1->currentWidget()))
         page->firstFocus()->setFocus();

@@ -1,5 +1,6 @@
 #include "shell/tipdialog.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
@@ -187,6 +188,8 @@ void frmTip::chkLoadTipsAtStartup_Click()
 void frmTip::cmdNextTip_Click()
 {
     PickRandomTip();
+    // The focus stays on the button, so the new tip is said aloud.
+    ui::announce(this, lblTipText->text());
 }
 
 void frmTip::cmdOK_Click()

@@ -1,15 +1,27 @@
 #include "widgets/accessibility.h"
 
+#include "colorcode/speech.h"
+#include "widgets/bandshape.h"
 #include "widgets/leaderline.h"
+#include "widgets/learnerpage.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QShortcutEvent>
 #include <QStringList>
+#include <QTextBoundaryFinder>
+#include <QTextDocument>
+#include <QValidator>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -17,11 +29,78 @@ namespace {
 
 constexpr QStringView kAnnouncerName = u"announcer";
 
+// The text item of a kind of boundary at, before or after an offset, for
+// the text interfaces below. Qt's own answer loops for good when asked for
+// the word or the sentence at the end of a text (Qt 6.4), and a screen
+// reader's reading commands ask exactly that; this one walks the text once.
+// A single-line text is one line and one paragraph. At the end of the text
+// the item at the offset is the last one, but for a character, of which
+// there is none there. No item: empty text, offsets -1.
+enum class Side { Before, At, After };
+
+QString textItem(const QString &text, int offset, QAccessible::TextBoundaryType type, Side side,
+                 int *startOffset, int *endOffset)
+{
+    *startOffset = *endOffset = -1;
+    const int length = int(text.size());
+    if (offset < 0 || offset > length)
+        return {};
+    QList<int> cuts{0};
+    const auto finderKind = [type] {
+        switch (type) {
+        case QAccessible::CharBoundary:
+            return std::optional(QTextBoundaryFinder::Grapheme);
+        case QAccessible::WordBoundary:
+            return std::optional(QTextBoundaryFinder::Word);
+        case QAccessible::SentenceBoundary:
+            return std::optional(QTextBoundaryFinder::Sentence);
+        default:
+            return std::optional<QTextBoundaryFinder::BoundaryType>();
+        }
+    }();
+    if (finderKind && length > 0) {
+        QTextBoundaryFinder finder(*finderKind, text);
+        // Each step moves on or ends; the count only bounds a finder that
+        // would not.
+        for (int step = 0; step <= length; ++step) {
+            const qsizetype at = finder.toNextBoundary();
+            if (at <= cuts.last() || at > length)
+                break;
+            // Words as Qt's own interface has them: a word, or the blanks
+            // and signs between two words.
+            const auto reasons = finder.boundaryReasons();
+            if (type != QAccessible::WordBoundary ||
+                (reasons & (QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem)) ||
+                at == length)
+                cuts.append(int(at));
+        }
+    }
+    if (cuts.last() != length)
+        cuts.append(length);
+    // Item i runs from cuts[i] to cuts[i + 1].
+    const int items = int(cuts.size()) - 1;
+    int item = items; // the end of the text, after every item
+    for (int i = 0; i < items; ++i) {
+        if (offset < cuts[i + 1]) {
+            item = i;
+            break;
+        }
+    }
+    if (item == items && type != QAccessible::CharBoundary)
+        item = items - 1;
+    item += side == Side::Before ? -1 : side == Side::After ? 1 : 0;
+    if (item < 0 || item >= items)
+        return {};
+    *startOffset = cuts[item];
+    *endOffset = cuts[item + 1];
+    return text.mid(*startOffset, *endOffset - *startOffset);
+}
+
 // A list as a screen reader should hear it: named by its caption, with the
 // chosen entry as its value and text. Qt's own interface for combo boxes
 // names a list by its current text on Linux and ignores the accessible name
 // and the buddy, so every colour list sounded alike ("0 검정 combo box").
-// The shown text is offered read-only through the text interface, which is
+// The chosen entry is offered read-only through the text interface, which is
 // where the AT-SPI bridge and the screen reader look for a list's value.
 class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
@@ -37,7 +116,7 @@ public:
     }
 
     // The caption (accessible name, or the buddy label's text) is the name;
-    // the shown text is the value.
+    // the chosen entry is the value.
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
@@ -96,7 +175,8 @@ public:
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
-    // QAccessibleTextInterface, read-only: the shown text, no selection.
+    // QAccessibleTextInterface, read-only: the entry (see shown()), no
+    // selection.
     void selection(int, int *startOffset, int *endOffset) const override
     {
         *startOffset = *endOffset = 0;
@@ -132,11 +212,252 @@ public:
         *startOffset = *endOffset = offset;
         return {};
     }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
+                             int *endOffset) const override
+    {
+        return textItem(shown(), offset, type, Side::Before, startOffset, endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
+                         int *endOffset) const override
+    {
+        return textItem(shown(), offset, type, Side::At, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
+                            int *endOffset) const override
+    {
+        return textItem(shown(), offset, type, Side::After, startOffset, endOffset);
+    }
 
 private:
+    // What the list offers a screen reader: a chosen entry in its spoken
+    // words ("플러스마이너스 5퍼센트"); the typed text of an editable list as
+    // typed, since its caret and selection count in that text.
     QString shown() const
     {
-        return list()->isEditable() ? list()->lineEdit()->text() : list()->currentText();
+        return list()->isEditable() ? list()->lineEdit()->text()
+                                    : colorcode::spokenText(list()->currentText());
+    }
+};
+
+// A line edit as Qt's own interface offers it (its caption as name, its text
+// as value and editable text, caret and selection), with text queries that
+// always answer (see textItem). The text is as shown, since the caret counts
+// in it.
+class AccessibleLineEdit : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface {
+public:
+    explicit AccessibleLineEdit(QLineEdit *edit)
+        : QAccessibleWidget(edit, QAccessible::EditableText)
+    {
+    }
+
+    QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value) {
+            if (edit()->echoMode() == QLineEdit::Normal)
+                return edit()->text();
+            if (edit()->echoMode() != QLineEdit::NoEcho)
+                return QString(edit()->text().size(), u'*');
+            return {};
+        }
+        const QString own = QAccessibleWidget::text(t);
+        if (own.isEmpty() && t == QAccessible::Description)
+            return edit()->placeholderText();
+        return own;
+    }
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t != QAccessible::Value) {
+            QAccessibleWidget::setText(t, text);
+            return;
+        }
+        if (edit()->isReadOnly())
+            return;
+        QString entered = text;
+        int position = 0;
+        if (edit()->validator() &&
+            edit()->validator()->validate(entered, position) != QValidator::Acceptable)
+            return;
+        edit()->setText(entered);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (edit()->isReadOnly())
+            state.readOnly = true;
+        else
+            state.editable = true;
+        state.passwordEdit = edit()->echoMode() != QLineEdit::Normal;
+        state.selectableText = true;
+        return state;
+    }
+
+    // QAccessibleTextInterface
+    void addSelection(int startOffset, int endOffset) override
+    {
+        setSelection(0, startOffset, endOffset);
+    }
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    QRect characterRect(int offset) const override
+    {
+        // The caret's place, moved by the width of the text between the caret
+        // and the character.
+        const QString ch = text(offset, offset + 1);
+        if (ch.isEmpty())
+            return {};
+        const QFontMetrics metrics(edit()->font());
+        const QString all = edit()->displayText();
+        const QRect caret = edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int x = caret.x() + metrics.horizontalAdvance(all.left(offset)) -
+                      metrics.horizontalAdvance(all.left(edit()->cursorPosition()));
+        const QRect r(x, caret.y(), metrics.horizontalAdvance(ch), metrics.height());
+        return QRect(edit()->mapToGlobal(r.topLeft()), r.size());
+    }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+    }
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex != 0 || !edit()->hasSelectedText())
+            return;
+        *startOffset = edit()->selectionStart();
+        *endOffset = *startOffset + int(edit()->selectedText().size());
+    }
+    QString text(int startOffset, int endOffset) const override
+    {
+        if (startOffset > endOffset || edit()->echoMode() != QLineEdit::Normal)
+            return {};
+        return edit()->text().mid(startOffset, endOffset - startOffset);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
+                             int *endOffset) const override
+    {
+        return item(offset, type, Side::Before, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
+                            int *endOffset) const override
+    {
+        return item(offset, type, Side::After, startOffset, endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
+                         int *endOffset) const override
+    {
+        return item(offset, type, Side::At, startOffset, endOffset);
+    }
+    void removeSelection(int selectionIndex) override
+    {
+        if (selectionIndex == 0)
+            edit()->deselect();
+    }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override
+    {
+        if (selectionIndex == 0)
+            edit()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(edit()->text().size()); }
+    void scrollToSubstring(int startIndex, int endIndex) override
+    {
+        edit()->setCursorPosition(endIndex);
+        edit()->setCursorPosition(startIndex);
+    }
+
+    // QAccessibleEditableTextInterface: as typed, so never in a read-only box.
+    void deleteText(int startOffset, int endOffset) override
+    {
+        if (!edit()->isReadOnly())
+            edit()->setText(edit()->text().remove(startOffset, endOffset - startOffset));
+    }
+    void insertText(int offset, const QString &text) override
+    {
+        if (!edit()->isReadOnly())
+            edit()->setText(edit()->text().insert(offset, text));
+    }
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        if (!edit()->isReadOnly())
+            edit()->setText(edit()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    // -2 asks at the caret, as with Qt's own; a hidden text has no items.
+    QString item(int offset, QAccessible::TextBoundaryType type, Side side, int *startOffset,
+                 int *endOffset) const
+    {
+        *startOffset = *endOffset = -1;
+        if (edit()->echoMode() != QLineEdit::Normal)
+            return {};
+        if (offset == -2)
+            offset = edit()->cursorPosition();
+        return textItem(edit()->text(), offset, type, side, startOffset, endOffset);
+    }
+};
+
+// A label as Qt's own interface offers it (its text as name, its buddy as
+// the control it labels), in the spoken words: a result, a working, a tip or
+// a message box's text is read as the voice needs it.
+class SpokenLabel : public QAccessibleWidget {
+public:
+    explicit SpokenLabel(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return t == QAccessible::Description ? colorcode::spokenText(QAccessibleWidget::text(t))
+                                                 : QAccessibleWidget::text(t);
+        QString shown = label()->accessibleName();
+        if (shown.isEmpty()) {
+            shown = label()->text();
+            if (label()->textFormat() == Qt::RichText ||
+                (label()->textFormat() == Qt::AutoText && Qt::mightBeRichText(shown))) {
+                QTextDocument document;
+                document.setHtml(shown);
+                shown = document.toPlainText();
+            }
+            if (label()->buddy())
+                shown = colorcode::withoutAccessKey(shown);
+        }
+        return colorcode::spokenText(shown);
+    }
+
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto all = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Labelled) {
+            if (QAccessibleInterface *buddy =
+                    QAccessible::queryAccessibleInterface(label()->buddy()))
+                all.append({buddy, QAccessible::Labelled});
+        }
+        return all;
     }
 };
 
@@ -182,6 +503,10 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (className == "QComboBox"_L1)
         return new AccessibleList(static_cast<QComboBox *>(widget));
+    if (className == "QLineEdit"_L1)
+        return new AccessibleLineEdit(static_cast<QLineEdit *>(widget));
+    if (className == "QLabel"_L1)
+        return new SpokenLabel(static_cast<QLabel *>(widget));
     if (className == "ui::SvgPicture"_L1)
         return new WithoutLeaderLines(widget);
     // As Qt's own for a dialog, less the lines.
@@ -210,10 +535,19 @@ public:
 };
 
 // What the screen reader says for one result: a text box's name and text, a
-// label's text after its description ("결과 4.7KΩ±5%"); nothing for an empty
-// one.
+// label's text after its description ("결과 4.7KΩ±5%"), a band's role and
+// colour ("제1색띠 노랑"); nothing for an empty one or a hidden band.
 QString spokenResult(QWidget *result)
 {
+    if (qobject_cast<ui::BandShape *>(result)) {
+        // A band left out of the drawing is not spoken; a dialog's bands can
+        // be spoken before the dialog shows.
+        if (!result->isVisibleTo(result->window()))
+            return {};
+        // The description is "role: colour"; in a sentence the role names
+        // its colour without the colon.
+        return result->accessibleName().replace(u": "_s, u" "_s);
+    }
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(result);
     if (!iface)
         return {};
@@ -230,6 +564,116 @@ QString spokenResult(QWidget *result)
     return name.isEmpty() ? value : name + u' ' + value;
 }
 
+// The program's notification, which a screen reader speaks whatever has the
+// focus as it appears. What is announced before the program is back in its
+// event loop is gathered and spoken as one: two notifications in a row can
+// replace each other before the screen reader has read the first.
+class Announcer : public QWidget {
+public:
+    explicit Announcer(QWidget *window) : QWidget(window)
+    {
+        setObjectName(kAnnouncerName.toString());
+        // Nothing to see or click: no size, no mouse.
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+    }
+
+    // One for the program, in its main window, also while a dialog has the
+    // focus: a screen reader introduces a notification with the window it
+    // is in, and would read a dialog's every label before it.
+    static Announcer *of(QWidget *from)
+    {
+        QWidget *window = from->window();
+        while (window->parentWidget())
+            window = window->parentWidget()->window();
+        auto *own = dynamic_cast<Announcer *>(
+            window->findChild<QWidget *>(kAnnouncerName.toString(), Qt::FindDirectChildrenOnly));
+        return own ? own : new Announcer(window);
+    }
+
+    void add(const QString &spoken)
+    {
+        if (spoken.isEmpty())
+            return;
+        if (m_pending.isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this] { speak(); }, Qt::QueuedConnection);
+        m_pending.append(spoken);
+    }
+
+private:
+    void speak()
+    {
+        // Sentences follow each other; the rest is a list.
+        QString all;
+        for (const QString &phrase : std::as_const(m_pending)) {
+            if (!all.isEmpty())
+                all += QStringView(u".!?").contains(all.back()) ? u" "_s : u". "_s;
+            all += phrase;
+        }
+        m_pending.clear();
+        // It appears again with the new text.
+        hide();
+        setAccessibleName(all);
+        show();
+    }
+
+    QStringList m_pending;
+};
+
+// What the keyboard does that a screen reader does not hear by itself.
+class KeyboardSpeech : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            if (auto *list = qobject_cast<QComboBox *>(watched))
+                speakNewEntry(list);
+        } else if (event->type() == QEvent::Shortcut) {
+            auto *option = qobject_cast<QRadioButton *>(watched);
+            if (option && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+                selectThenFocus(option);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    // A closed list whose entry the arrow keys (or a typed letter) change is
+    // silent to the screen reader; it hears the new entry ("4 노랑"). An open
+    // popup speaks its own rows, and the entry chosen there is read with the
+    // list as the focus comes back to it.
+    static void speakNewEntry(QComboBox *list)
+    {
+        if (list->view()->isVisible())
+            return;
+        const int before = list->currentIndex();
+        QMetaObject::invokeMethod(
+            list,
+            [list, before] {
+                if (list->currentIndex() != before && list->currentIndex() >= 0 &&
+                    list->hasFocus() && !list->view()->isVisible())
+                    ui::announce(list, list->currentText());
+            },
+            Qt::QueuedConnection);
+    }
+
+    // An access key gives an option button the focus first and selects it a
+    // moment later, so a screen reader announces it as not selected. Here
+    // it is selected first, and takes the focus only if its handler left the
+    // focus where it was.
+    static void selectThenFocus(QRadioButton *option)
+    {
+        const QWidget *focus = QApplication::focusWidget();
+        option->click();
+        if (QApplication::focusWidget() == focus && (option->focusPolicy() & Qt::ClickFocus))
+            option->setFocus(Qt::ShortcutFocusReason);
+    }
+};
+
 } // namespace
 
 namespace ui {
@@ -239,12 +683,18 @@ void installAccessibility()
     // Factories installed later are asked first, so this one comes before
     // the widgets' own, which QApplication installed.
     QAccessible::installFactory(interfaceFor);
+    qApp->installEventFilter(new KeyboardSpeech(qApp));
 }
 
 void makeTabReachable(QLabel *label)
 {
     label->setFocusPolicy(Qt::TabFocus);
     label->installEventFilter(new FocusFrame(label));
+}
+
+void announce(QWidget *from, const QString &shownText)
+{
+    Announcer::of(from)->add(colorcode::spokenText(shownText));
 }
 
 void announceResults(QWidget *from, std::initializer_list<QWidget *> results)
@@ -255,21 +705,13 @@ void announceResults(QWidget *from, std::initializer_list<QWidget *> results)
         if (!phrase.isEmpty())
             phrases.append(phrase);
     }
-    QWidget *window = from->window();
-    auto *announcer =
-        window->findChild<QWidget *>(kAnnouncerName.toString(), Qt::FindDirectChildrenOnly);
-    if (!announcer) {
-        // Nothing to see or click: no size, no mouse.
-        announcer = new QWidget(window);
-        announcer->setObjectName(kAnnouncerName.toString());
-        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
-        announcer->setGeometry(0, 0, 0, 0);
+    announce(from, phrases.join(u", "_s));
+    for (QWidget *w = from; w; w = w->parentWidget()) {
+        if (const auto *page = qobject_cast<const LearnerPage *>(w)) {
+            announce(from, page->working());
+            break;
+        }
     }
-    // A notification that appears is spoken whatever has the focus; so it
-    // is hidden, given the new text and shown again.
-    announcer->hide();
-    announcer->setAccessibleName(phrases.join(u", "_s));
-    announcer->show();
 }
 
 } // namespace ui

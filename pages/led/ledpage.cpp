@@ -395,7 +395,8 @@ void LedPage::Command5_Click()
         clearBand(Shape13, kTolerance);
         Shape13->setBorderVisible(false);
     }
-    ui::announceResults(this, {Text32, Text41, Text42, adviceCurrent, advicePower, adviceBuy});
+    ui::announceResults(this, {Text32, Text41, Text42, Shape10, Shape11, Shape12, Shape13,
+                               adviceCurrent, advicePower, adviceBuy});
 }
 
 void LedPage::takeStartingState()

@@ -377,6 +377,8 @@ void ValueToColorPage::Command3_Click()
                                                ? QMessageBox::Warning
                                                : QMessageBox::Information;
             QMessageBox box(icon, u"Pallado"_s, *message, QMessageBox::Ok, window());
+            // The working says how to get a code instead; read with the box.
+            box.setInformativeText(working());
             box.exec();
         }
         Text25->clear();
@@ -401,7 +403,7 @@ void ValueToColorPage::Command3_Click()
     Text29->setText(bands.multiplier.readout);
     setTextColor(Label3, kResultRed);
     Label3->setText(bands.label);
-    ui::announceResults(this, {Label3, Text27, Text28, Text29});
+    ui::announceResults(this, {Label3, Shape5, Shape6, Shape7, Shape8, Text27, Text28, Text29});
 }
 
 void ValueToColorPage::Command17_Click()
@@ -478,7 +480,8 @@ void ValueToColorPage::encodeFiveBands()
     Text29->setText(bands->multiplier.readout);
     setTextColor(Label3, kResultRed);
     Label3->setText(bands->label);
-    ui::announceResults(this, {Label3, Text27, Text28, txtDigit3, Text29});
+    ui::announceResults(this, {Label3, Shape5, Shape6, shpDigit3, Shape7, Shape8, Text27, Text28,
+                               txtDigit3, Text29});
 }
 
 void ValueToColorPage::setCodeBands(colorcode::BandCount bands)

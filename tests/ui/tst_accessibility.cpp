@@ -3,16 +3,25 @@
 
 #include "uitest.h"
 
+#include "colorcode/speech.h"
 #include "pages/guide/guidetexts.h"
+#include "shell/tipdialog.h"
 
 #include <QAccessible>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QStyleOption>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +50,105 @@ public:
     }
 };
 
+// Whether an option button is reported selected as the focus reaches it,
+// when a screen reader reads it.
+class SelectedOnFocus : public QObject {
+public:
+    QList<bool> heard;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn && qobject_cast<QRadioButton *>(watched))
+            heard.append(iface(watched)->state().checked);
+        return false;
+    }
+};
+
+// A text query that never returns would hold the test until ctest ends it
+// minutes later; the watchdog ends it at once with the reason.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::seconds limit)
+        : m_thread([this, limit] {
+              std::unique_lock lock(m_mutex);
+              if (!m_finished.wait_for(lock, limit, [this] { return m_done; }))
+                  qFatal("a text query did not return");
+          })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_finished.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_finished;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
+// Every text query, for every kind of boundary at every offset, on the
+// inputs and lists under `root`: each answers with a piece of the text and
+// its true place. What went wrong is returned; `inputs` counts the controls.
+QStringList textQueryFaults(QWidget *root, int *inputs)
+{
+    using Query = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int *,
+                                                        int *) const;
+    const Query queries[] = {&QAccessibleTextInterface::textBeforeOffset,
+                             &QAccessibleTextInterface::textAtOffset,
+                             &QAccessibleTextInterface::textAfterOffset};
+    const QAccessible::TextBoundaryType kinds[] = {
+        QAccessible::CharBoundary,      QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+        QAccessible::ParagraphBoundary, QAccessible::LineBoundary, QAccessible::NoBoundary};
+    QStringList faults;
+    const auto check = [&](QObject *control) {
+        QAccessibleTextInterface *text = iface(control)->textInterface();
+        if (!text) {
+            faults << control->objectName() + u": no text interface"_s;
+            return;
+        }
+        const int length = text->characterCount();
+        const QString all = text->text(0, length);
+        for (const Query query : queries) {
+            for (const auto kind : kinds) {
+                for (int offset = -2; offset <= length + 1; ++offset) {
+                    int start = 0;
+                    int end = 0;
+                    const QString item = (text->*query)(offset, kind, &start, &end);
+                    const bool placed = start == -1 ? item.isEmpty()
+                                                    : 0 <= start && start <= end && end <= length &&
+                                                          item == all.mid(start, end - start);
+                    const bool around = query != queries[1] || offset < 0 || offset >= length ||
+                                        (start <= offset && offset < end);
+                    if (!placed || !around)
+                        faults << u"%1 \"%2\" kind %3 offset %4: \"%5\" %6..%7"_s.arg(
+                            control->objectName(), all, QString::number(kind),
+                            QString::number(offset), item, QString::number(start),
+                            QString::number(end));
+                }
+            }
+        }
+    };
+    for (QLineEdit *edit : root->findChildren<QLineEdit *>()) {
+        for (const QString &sample :
+             {edit->text(), QString(), u"4.7"_s, u" 4.7 K\u2126  ab. Cd?"_s}) {
+            edit->setText(sample);
+            check(edit);
+        }
+        ++*inputs;
+    }
+    for (QComboBox *list : root->findChildren<QComboBox *>()) {
+        check(list);
+        ++*inputs;
+    }
+    return faults;
+}
+
 } // namespace
 
 class tst_Accessibility : public QObject {
@@ -57,9 +165,25 @@ private slots:
     void focusBackAfterDialog_data();
     void focusBackAfterDialog();
     void focusShownAtStart();
+    void listEntrySpoken_data();
+    void listEntrySpoken();
+    void pageNameSpoken_data();
+    void pageNameSpoken();
+    void optionHeardSelected();
+    void tipSpoken();
+    void refusalGivesHint();
+    void textQueriesAnswer();
 
 private:
+    // Lets what was announced so far be spoken, then forgets it.
+    void settle()
+    {
+        QTest::qWait(20);
+        m_announcements.spoken.clear();
+    }
+
     Announcements m_announcements;
+    QTemporaryDir m_tipsFolder;
 };
 
 void tst_Accessibility::initTestCase()
@@ -67,6 +191,8 @@ void tst_Accessibility::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     uitest::setUp();
     qApp->installEventFilter(&m_announcements);
+    QVERIFY(m_tipsFolder.isValid());
+    frmTip::setTipsFolder(m_tipsFolder.path());
 }
 
 void tst_Accessibility::namedByCaption_data()
@@ -93,11 +219,14 @@ void tst_Accessibility::namedByCaption()
     w->SSTab1->setCurrentIndex(page);
     auto *widget = uitest::find<QWidget>(w.get(), control);
     QCOMPARE(iface(widget)->text(QAccessible::Name), name);
-    // A list still tells its chosen entry, as value and as text.
+    // A list still tells its chosen entry, as value and as text: in words,
+    // but as typed in an editable list, whose caret counts in it.
     if (auto *list = qobject_cast<QComboBox *>(widget)) {
         list->setCurrentIndex(list->count() - 1);
-        QCOMPARE(iface(list)->text(QAccessible::Value), list->currentText());
-        QCOMPARE(iface(list)->textInterface()->text(0, -1), list->currentText());
+        const QString value =
+            list->isEditable() ? list->currentText() : colorcode::spokenText(list->currentText());
+        QCOMPARE(iface(list)->text(QAccessible::Value), value);
+        QCOMPARE(iface(list)->textInterface()->text(0, -1), value);
     }
 }
 
@@ -107,21 +236,30 @@ void tst_Accessibility::resultsSpokenAndReached_data()
     QTest::addColumn<QStringList>("typed"); // box by box, Enter between
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<QStringList>("tabs"); // from the clear button on
-    QTest::newRow("page 0") << 0 << QStringList() << u"저항값 0\u2126, 허용오차 ±5%"_s
-                            << QStringList{u"Command19"_s, u"Text17"_s, u"Text18"_s};
-    QTest::newRow("page 1") << 1 << QStringList{u"47"_s}
-                            << u"결과 47\u2126±5%, 제1색띠 숫자 4, 제2색띠 숫자 7, 승수 지수 0"_s
-                            << QStringList{u"Command17"_s, u"Label3"_s, u"Text27"_s, u"Text28"_s,
-                                           u"Text29"_s};
-    QTest::newRow("page 2") << 2 << QStringList{u"12"_s, u"3.3"_s, u"10"_s}
-                            << u"계산된 저항값 870\u2126, 사용가능 저항값 부터 826.5\u2126, "
-                               u"사용가능 저항값 까지 913.5\u2126, "
-                               u"LED에 실제로 흐르는 전류: 10mA, "
-                               u"저항의 발열: 87mW → 1/4W 저항을 쓰세요, "
-                               u"구입할 표준값(E24): 910\u2126 (LED전류 9.56mA)"_s
-                            << QStringList{u"Command4"_s,    u"Combo3"_s,   u"Text32"_s,
-                                           u"Text41"_s,      u"Text42"_s,   u"adviceCurrent"_s,
-                                           u"advicePower"_s, u"adviceBuy"_s};
+    // In words, as the Korean voice reads them; the working follows.
+    QTest::newRow("page 0")
+        << 0 << QStringList()
+        << u"저항값 0옴, 허용오차 플러스마이너스 5퍼센트. 검정 0, 검정 0, 검정 곱하기 "
+           u"10의 0제곱, 00 곱하기 10의 0제곱은 0옴, 허용오차 플러스마이너스 "
+           u"5퍼센트"_s
+        << QStringList{u"Command19"_s, u"Text17"_s, u"Text18"_s};
+    QTest::newRow("page 1, with the band colours")
+        << 1 << QStringList{u"47"_s}
+        << u"결과 47옴 플러스마이너스 5퍼센트, 제1색띠 노랑, 제2색띠 보라, 승수 검정, 허용오차 "
+           u"금색, 제1색띠 숫자 4, 제2색띠 숫자 7, 승수 지수 0. 47옴은 47옴은 47 곱하기 10의 "
+           u"0제곱, 노랑, 보라, 검정, 금색(플러스마이너스 5퍼센트), E3, E6, E12, E24, E192 표준값"_s
+        << QStringList{u"Command17"_s, u"Label3"_s, u"Text27"_s, u"Text28"_s, u"Text29"_s};
+    QTest::newRow("page 2, with the band colours")
+        << 2 << QStringList{u"12"_s, u"3.3"_s, u"10"_s}
+        << u"계산된 저항값 870옴, 사용가능 저항값 부터 826점5옴, 사용가능 저항값 까지 913점5옴, "
+           u"제1색띠 회색, 제2색띠 보라, 승수 갈색, 허용오차 금색, "
+           u"LED에 실제로 흐르는 전류: 10밀리암페어, "
+           u"저항의 발열: 87밀리와트, 4분의 1와트 저항을 쓰세요, "
+           u"구입할 표준값(E24): 910옴 (LED전류 9점5 6밀리암페어). (12볼트 빼기 3점3볼트) 나누기 "
+           u"10밀리암페어는 870옴, 유효숫자 두 자리: 870옴, 회색, 보라, 갈색, 표준값이 아닙니다: "
+           u"가까운 E24 값 820옴, 910옴"_s
+        << QStringList{u"Command4"_s, u"Combo3"_s,        u"Text32"_s,      u"Text41"_s,
+                       u"Text42"_s,   u"adviceCurrent"_s, u"advicePower"_s, u"adviceBuy"_s};
 }
 
 void tst_Accessibility::resultsSpokenAndReached()
@@ -139,8 +277,9 @@ void tst_Accessibility::resultsSpokenAndReached()
         uitest::type(box, text);
         QTest::keyClick(box, Qt::Key_Return);
     }
-    // Heard at once, by whatever the result button was pressed with.
-    m_announcements.spoken.clear();
+    // Heard at once, by whatever the result button was pressed with, the
+    // working in the same breath.
+    settle();
     const Qt::Key accessKeys[] = {Qt::Key_Z, Qt::Key_V, Qt::Key_A};
     QTest::keyClick(w.get(), accessKeys[page], Qt::AltModifier);
     QTRY_COMPARE(m_announcements.spoken, QStringList{spoken});
@@ -243,6 +382,156 @@ void tst_Accessibility::focusShownAtStart()
     drawn.initFrom(QApplication::focusWidget());
     QVERIFY(drawn.state & QStyle::State_HasFocus);
     QVERIFY(drawn.state & QStyle::State_KeyboardFocusChange);
+}
+
+void tst_Accessibility::listEntrySpoken_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("fromLast");     // starts at its last entry
+    QTest::addColumn<bool>("throughPopup"); // Down and Enter in the open popup
+    QTest::addColumn<QStringList>("spoken");
+    QTest::newRow("digit list") << 0 << u"Combo7"_s << false << false << QStringList{u"1 갈색"_s};
+    QTest::newRow("editable unit list")
+        << 1 << u"Combo1"_s << false << false << QStringList{u"킬로옴"_s};
+    QTest::newRow("no entry after the last") << 0 << u"Combo10"_s << true << false << QStringList();
+    QTest::newRow("popup speaks for itself") << 0 << u"Combo8"_s << false << true << QStringList();
+}
+
+void tst_Accessibility::listEntrySpoken()
+{
+    QFETCH(int, page);
+    QFETCH(QString, list);
+    QFETCH(bool, fromLast);
+    QFETCH(bool, throughPopup);
+    QFETCH(QStringList, spoken);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(page);
+    auto *box = uitest::find<QComboBox>(w.get(), list);
+    box->setFocus(Qt::TabFocusReason);
+    if (fromLast)
+        box->setCurrentIndex(box->count() - 1);
+    const int before = box->currentIndex();
+    settle();
+    if (throughPopup) {
+        box->showPopup();
+        QTRY_VERIFY(box->view()->isVisible());
+        QTest::keyClick(box->view(), Qt::Key_Down);
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QTRY_VERIFY(!box->view()->isVisible());
+        QCOMPARE(box->currentIndex(), before + 1);
+    } else {
+        QTest::keyClick(box, Qt::Key_Down);
+    }
+    if (spoken.isEmpty()) {
+        QTest::qWait(50);
+        QCOMPARE(m_announcements.spoken, spoken);
+    } else {
+        QTRY_COMPARE(m_announcements.spoken, spoken);
+    }
+}
+
+void tst_Accessibility::pageNameSpoken_data()
+{
+    QTest::addColumn<Qt::Key>("accessKey");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("value to colour") << Qt::Key_R << u"저항값에서 컬러"_s;
+    QTest::newRow("guide") << Qt::Key_H << u"저항값 읽는법"_s;
+}
+
+void tst_Accessibility::pageNameSpoken()
+{
+    QFETCH(Qt::Key, accessKey);
+    QFETCH(QString, spoken);
+    auto w = uitest::openWindow();
+    settle();
+    QTest::keyClick(w.get(), accessKey, Qt::AltModifier);
+    QTRY_COMPARE(m_announcements.spoken, QStringList{spoken});
+}
+
+void tst_Accessibility::optionHeardSelected()
+{
+    auto w = uitest::openWindow();
+    SelectedOnFocus focus;
+    qApp->installEventFilter(&focus);
+    QTest::keyClick(w.get(), Qt::Key_5, Qt::AltModifier);
+    qApp->removeEventFilter(&focus);
+    QCOMPARE(focus.heard, QList<bool>{true});
+    QCOMPARE(focusName(), u"Option2"_s);
+    // The page took the choice as from a click.
+    QVERIFY(uitest::find<QComboBox>(w.get(), u"Combo9"_s)->isVisible());
+}
+
+void tst_Accessibility::tipSpoken()
+{
+    QFile tips(m_tipsFolder.filePath(u"RESISTOR.TXT"_s));
+    QVERIFY(tips.open(QIODevice::WriteOnly));
+    tips.write(u"허용오차 ±5%는 금색입니다.\r\n"_s.toUtf8());
+    tips.close();
+    auto w = uitest::openWindow();
+    QStringList heard;
+    bool inDialog = false;
+    auto ran = uitest::onNextDialog(u"frmTip"_s, [&](QWidget *d) {
+        settle();
+        QTest::mouseClick(d->findChild<QWidget *>(u"cmdNextTip"_s), Qt::LeftButton);
+        if (!QTest::qWaitFor([&] { return !m_announcements.spoken.isEmpty(); }))
+            qWarning("the tip was not announced");
+        heard = m_announcements.spoken;
+        inDialog = d->findChild<QWidget *>(u"announcer"_s) != nullptr;
+        d->close();
+    });
+    w->Menu_r->trigger();
+    QVERIFY(*ran);
+    QCOMPARE(heard, QStringList{u"허용오차 플러스마이너스 5퍼센트는 금색입니다."_s});
+    // Said by the main window: a screen reader would read the whole dialog
+    // before a notification in it.
+    QVERIFY(!inDialog);
+}
+
+void tst_Accessibility::refusalGivesHint()
+{
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(1);
+    uitest::type(uitest::find<QLineEdit>(w.get(), u"Text25"_s), u"4700"_s);
+    uitest::BoxAnswerer answerer;
+    QTest::keyClick(w.get(), Qt::Key_V, Qt::AltModifier);
+    QTRY_VERIFY(answerer.seen().seen);
+    QCOMPARE(answerer.seen().text, u"칼라코드로 표현할 수 없는 값입니다. 다시 입력하세요!"_s);
+    QCOMPARE(answerer.seen().informativeText,
+             u"네 글자 이상은 읽지 않습니다. 같은 값을 4.7K\u2126(으)로 입력하세요."_s);
+    // The working line keeps its symbols and is read in words.
+    QCOMPARE(iface(w->lblWorking)->text(QAccessible::Name),
+             u"네 글자 이상은 읽지 않습니다. 같은 값을 4점7킬로옴(으)로 입력하세요."_s);
+}
+
+void tst_Accessibility::textQueriesAnswer()
+{
+    const Watchdog watchdog(std::chrono::seconds(20));
+    auto w = uitest::openWindow();
+    int inputs = 0;
+    QStringList faults = textQueryFaults(w.get(), &inputs);
+    for (const QString &dialog : {u"frmTip"_s, u"fmAbout"_s, u"frmPractice"_s}) {
+        auto ran = uitest::onNextDialog(dialog, [&](QWidget *d) {
+            faults += textQueryFaults(d, &inputs);
+            d->close();
+        });
+        (dialog == u"frmTip"    ? w->Menu_r
+         : dialog == u"fmAbout" ? w->Menu_about
+                                : w->Menu_practice)
+            ->trigger();
+        QVERIFY2(*ran, qPrintable(dialog));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 5).join(u'\n')));
+    QVERIFY(inputs > 20);
+    // The query that froze: the word at the end of "4.7".
+    auto *entry = uitest::find<QLineEdit>(w.get(), u"Text25"_s);
+    entry->setText(u"4.7"_s);
+    int start = 0;
+    int end = 0;
+    QCOMPARE(
+        iface(entry)->textInterface()->textAtOffset(3, QAccessible::WordBoundary, &start, &end),
+        u"4.7"_s);
+    QCOMPARE(std::pair(start, end), std::pair(0, 3));
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -86,6 +86,7 @@ inline bool pickFromList(QComboBox *list, const QString &text)
 struct SeenBox {
     bool seen = false;
     QString text;
+    QString informativeText;
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
@@ -107,6 +108,7 @@ public:
                 return;
             seen->seen = true;
             seen->text = box->text();
+            seen->informativeText = box->informativeText();
             seen->title = box->windowTitle();
             seen->icon = box->icon();
             seen->buttons = int(box->buttons().size());

@@ -1,0 +1,29 @@
+#pragma once
+
+// What a screen reader is handed to speak, made from what the screen shows.
+// The Korean voice of the desktop's speech synthesizer drops "×", "²" and
+// "→", reads "±", "=", "V" and "mA" in English, "K" as a letter and "4.7"
+// digit by digit, so a learner who listens would lose the very numbers the
+// program teaches. The screen keeps its symbols; only the spoken copy uses
+// words.
+
+#include <QString>
+#include <QStringView>
+
+namespace colorcode {
+
+// The shown text in words the Korean voice reads right:
+// "4.7KΩ±5%" → "4점7킬로옴 플러스마이너스 5퍼센트",
+// "47 × 10² = 4700Ω" → "47 곱하기 10의 2제곱은 4700옴",
+// "노랑 → 보라" → "노랑, 보라", "20mA" → "20밀리암페어".
+// Decimal digits after "점" are spaced so they are read one by one ("0점0 5"),
+// as a decimal fraction is read aloud; "=" becomes the particle that fits the
+// word before it (은 or 는). Everything else is passed through, with runs of
+// blanks made one.
+QString spokenText(QStringView shown);
+
+// A control's caption without its access-key marker, as it is spoken:
+// "저항값@컬러(&R)" → "저항값@컬러", "&4색저항" → "4색저항", "&&" → "&".
+QString withoutAccessKey(QStringView caption);
+
+} // namespace colorcode

@@ -1,0 +1,82 @@
+#include "colorcode/speech.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class tst_Speech : public QObject {
+    Q_OBJECT
+
+private slots:
+    void spoken_data();
+    void spoken();
+    void accessKey_data();
+    void accessKey();
+};
+
+void tst_Speech::spoken_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("kilo-ohm and its point") << u"4.7K\u2126"_s << u"4점7킬로옴"_s;
+    QTest::newRow("ohm, mega-ohm, giga-ohm after a number")
+        << u"470\u2126 1M\u2126 1.5G\u2126"_s << u"470옴 1메가옴 1점5기가옴"_s;
+    QTest::newRow("units with no number, a Greek omega too")
+        << u"단위는 \u2126, K\u2126, M\u03A9 가운데 하나"_s
+        << u"단위는 옴, 킬로옴, 메가옴 가운데 하나"_s;
+    QTest::newRow("tolerance straight after the value")
+        << u"결과 4.7K\u2126±5%"_s << u"결과 4점7킬로옴 플러스마이너스 5퍼센트"_s;
+    QTest::newRow("tolerance in brackets") << u"금색(±5%)"_s << u"금색(플러스마이너스 5퍼센트)"_s;
+    QTest::newRow("decimals read one by one") << u"±0.05%"_s << u"플러스마이너스 0점0 5퍼센트"_s;
+    QTest::newRow("raised power") << u"적색 ×10²"_s << u"적색 곱하기 10의 2제곱"_s;
+    QTest::newRow("raised minus") << u"×10⁻¹"_s << u"곱하기 10의 마이너스 1제곱"_s;
+    QTest::newRow("colour-to-value working")
+        << u"노랑 4, 보라 7, 적색 ×10² → 47 × 10² = 4700\u2126 = 4.7K\u2126, 허용오차 ±5%"_s
+        << u"노랑 4, 보라 7, 적색 곱하기 10의 2제곱, 47 곱하기 10의 2제곱은 4700옴은 4점7킬로옴, "
+           u"허용오차 플러스마이너스 5퍼센트"_s;
+    QTest::newRow("LED working, = after an open word")
+        << u"(9V − 2.1V) ÷ 20mA = 345\u2126 → 유효숫자 두 자리: 350\u2126 → 주황"_s
+        << u"(9볼트 빼기 2점1볼트) 나누기 20밀리암페어는 345옴, 유효숫자 두 자리: 350옴, 주황"_s;
+    QTest::newRow("power and a fraction of a watt")
+        << u"저항의 발열: 87mW → 1/4W 저항을 쓰세요"_s
+        << u"저항의 발열: 87밀리와트, 4분의 1와트 저항을 쓰세요"_s;
+    QTest::newRow("temperature coefficient") << u"100ppm/K"_s << u"100피피엠 퍼 켈빈"_s;
+    QTest::newRow("guide's arrow and thousands")
+        << u"2,700\u2126->2.7K\u2126"_s << u"2700옴, 2점7킬로옴"_s;
+    QTest::newRow("page name") << u"저항값@컬러"_s << u"저항값에서 컬러"_s;
+    QTest::newRow("a sign before a value") << u"− 5"_s << u"마이너스 5"_s;
+    QTest::newRow("letters and digits in words stay")
+        << u"E24 제1색띠 LED전류 4색저항 5Vx"_s << u"E24 제1색띠 LED전류 4색저항 5Vx"_s;
+    QTest::newRow("a sentence's full stop, a version")
+        << u"47. 다음은 1.0.22"_s << u"47. 다음은 1점0점22"_s;
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void tst_Speech::spoken()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, spoken);
+    QCOMPARE(colorcode::spokenText(shown), spoken);
+    // A label's spoken name goes into announcements, which are made spoken
+    // again: words stay words.
+    QCOMPARE(colorcode::spokenText(spoken), spoken);
+}
+
+void tst_Speech::accessKey_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("key after the words") << u"저항값@컬러(&R)"_s << u"저항값@컬러"_s;
+    QTest::newRow("key in the words") << u"&5색저항"_s << u"5색저항"_s;
+    QTest::newRow("a real ampersand") << u"R&&D"_s << u"R&D"_s;
+}
+
+void tst_Speech::accessKey()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, spoken);
+    QCOMPARE(colorcode::withoutAccessKey(caption), spoken);
+}
+
+QTEST_GUILESS_MAIN(tst_Speech)
+#include "tst_speech.moc"
