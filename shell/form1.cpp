@@ -3,6 +3,7 @@
 #include "pages/color_to_value/colortovaluepage.h"
 #include "pages/guide/guidepage.h"
 #include "pages/led/ledpage.h"
+#include "pages/smd/smdpage.h"
 #include "pages/value_to_color/valuetocolorpage.h"
 #include "shell/aboutdialog.h"
 #include "shell/placement.h"
@@ -83,6 +84,7 @@ constexpr TabPicture kTabPictures[] = {
     {u"TabPicture1", u":/art/tab_value_to_color.svg", {14, 15}},
     {u"TabPicture2", u":/art/tab_led.svg", {26, 13}},
     {u"TabPicture3", u":/art/tab_guide.svg", {14, 15}},
+    {u"TabPicture4", u":/art/tab_smd.svg", {18, 11}},
 };
 
 } // namespace
@@ -126,16 +128,21 @@ Form1::Form1(QWidget *parent)
     m_valueToColor = new ValueToColorPage;
     m_led = new LedPage;
     m_guide = new GuidePage;
+    m_smd = new SmdPage;
     SSTab1->addTab(m_colorToValue, u"컬러@저항값(&C)"_s);
     SSTab1->addTab(m_valueToColor, u"저항값@컬러(&R)"_s);
     SSTab1->addTab(m_led, u"저항값계산(&L)"_s);
     SSTab1->addTab(m_guide, u"저항값 읽는법(&H)"_s);
+    SSTab1->addTab(m_smd, u"SMD 저항(&S)"_s);
     // Each tab's picture has a size of its own, so it is a small picture
     // widget beside the caption rather than an icon of the bar's one size.
-    SSTab1->tabBar()->setUsesScrollButtons(false);
+    // The five captions with their pictures are wider than the tab control
+    // of the window design: the bar scrolls, and showing a page brings its
+    // whole tab into view. No caption is ever shortened.
+    SSTab1->tabBar()->setUsesScrollButtons(true);
     SSTab1->tabBar()->setExpanding(true);
-    // The four captions fill the bar only with a little less padding than the
-    // style's own, drawn here to look like ordinary tabs.
+    // The first four captions fill the bar only with a little less padding
+    // than the style's own, drawn here to look like ordinary tabs.
     SSTab1->tabBar()->setStyleSheet(u"QTabBar::tab { padding: 1px 4px 2px 3px; margin-right: 1px;"
                                     "  border: 1px solid palette(mid); border-bottom: none;"
                                     "  border-top-left-radius: 3px; border-top-right-radius: 3px;"
@@ -214,7 +221,7 @@ void Form1::Menu_bandLabels_Click()
 
 QList<ui::LearnerPage *> Form1::learnerPages() const
 {
-    return {m_colorToValue, m_valueToColor, m_led};
+    return {m_colorToValue, m_valueToColor, m_led, m_smd};
 }
 
 void Form1::showWorking()
@@ -252,6 +259,9 @@ void Form1::SSTab1_Click()
         break;
     case 3:
         m_guide->Option3->setFocus();
+        break;
+    case 4:
+        m_smd->txtMarking->setFocus();
         break;
     }
 }

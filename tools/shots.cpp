@@ -5,6 +5,7 @@
 // dark scheme, as a dark desktop theme gives it, and the files are named
 // page2-dark.png and so on.
 
+#include "pages/smd/smdpage.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/form1.h"
@@ -12,9 +13,12 @@
 #include "shell/tipdialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -83,6 +87,16 @@ int main(int argc, char *argv[])
         window.SSTab1->setCurrentIndex(page);
         ok &= save(window, QStringLiteral("%1/page%2%3.png").arg(folder).arg(page).arg(suffix));
     }
+
+    // The SMD page with its longest results: a value written in every form,
+    // and a marking read both ways, whose working is the longest.
+    SmdPage *smd = window.smdPage();
+    window.SSTab1->setCurrentWidget(smd);
+    smd->txtChipValue->setText(QStringLiteral("10"));
+    smd->cmdMakeMarking->click();
+    smd->txtMarking->setText(QStringLiteral("10R"));
+    smd->cmdReadMarking->click();
+    ok &= save(window, QStringLiteral("%1/page-smd-results%2.png").arg(folder, suffix));
 
     frmTip tip(&window);
     if (tip.Form_Load()) {

@@ -418,8 +418,11 @@ QString markingWorking(QStringView entry, const std::variant<Marking, Refusal> &
     const Marking &m = std::get<Marking>(result);
     if (!m.eia96)
         return readingWorking(m.text, m.reading);
-    const QString both = u"%1은(는) 두 가지로 읽힙니다. R 표기로는 %2, EIA-96으로는 %3."_s.arg(
-        m.text, readingWorking(m.text, m.reading), readingWorking(m.text, *m.eia96));
+    // Short enough for the working line's two lines.
+    const Reading &e = *m.eia96;
+    const QString both = u"%1: R이 소수점이면 %2, EIA-96 코드면 E96의 %3번째 값 %4 = %5."_s.arg(
+        m.text, valueText(m.reading), QString::number(e96Code(e.value.significand)),
+        product(e.value.significand, e.value.exponent), valueText(e));
     if (m.eia96->value.ohms() == m.reading.value.ohms())
         return both + u" 어느 쪽으로 읽어도 값이 같습니다."_s;
     return both + u" 어느 쪽인지는 부품의 데이터시트로 확인하세요."_s;
@@ -620,6 +623,11 @@ QString readingGuide()
         }
         lines << line;
     }
+    // Not a resistor but printed like one.
+    lines << u"%1: %2"_s.arg(formName(Form::Jumper), QStringList{kJumperMarkings[0].toString(),
+                                                                 kJumperMarkings[2].toString(),
+                                                                 kJumperMarkings[4].toString()}
+                                                         .join(u", "));
     return lines.join(u'\n');
 }
 

@@ -79,10 +79,10 @@ QString markingValueText(const Marking &marking);
 // × 10² → 100 × 10² = 10000Ω = 10KΩ".
 QString readingWorking(QStringView marking, const Reading &reading);
 
-// The working line after the read button: each reading's working (both, and
-// the advice to look at the part's datasheet, for a marking read both ways),
-// or for a refusal what is wrong with the entry and what a marking looks
-// like instead.
+// The working line after the read button: the reading's working; for a
+// marking read both ways, both values in short and the advice to look at
+// the part's datasheet; for a refusal, what is wrong with the entry and what
+// a marking looks like instead.
 QString markingWorking(QStringView entry, const std::variant<Marking, Refusal> &result);
 
 // The message box of a refusal: what is wrong, then what a marking looks
@@ -138,7 +138,7 @@ QString markingsWorking(QStringView entry, QStringView unit,
 QString valueRefusalMessage(ValueRefusal refusal);
 
 // The short guide on the page: the four forms with one example each, the
-// examples read by the rules above.
+// examples read by the rules above, and the jumper's markings.
 QString readingGuide();
 
 } // namespace smd

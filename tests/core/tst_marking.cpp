@@ -222,14 +222,12 @@ void tst_Marking::working_data()
                             << u"000: 0\u2126 점퍼 — 저항이 아니라 두 곳을 잇는 연결선입니다."_s;
     QTest::newRow("both ways")
         << u"10R"_s
-        << u"10R은(는) 두 가지로 읽힙니다. R 표기로는 10R: R이 소수점 → 10\u2126, EIA-96으로는 "
-           "10R: 10 → E96의 10번째 값 124, R → × 10⁻², 124 × 10⁻² = 1.24\u2126. 어느 쪽인지는 "
-           "부품의 데이터시트로 확인하세요."_s;
+        << u"10R: R이 소수점이면 10\u2126, EIA-96 코드면 E96의 10번째 값 124 × 10⁻² = "
+           "1.24\u2126. 어느 쪽인지는 부품의 데이터시트로 확인하세요."_s;
     QTest::newRow("both ways, one value")
         << u"01R"_s
-        << u"01R은(는) 두 가지로 읽힙니다. R 표기로는 01R: R이 소수점 → 01\u2126 = 1\u2126, "
-           "EIA-96으로는 01R: 01 → E96의 1번째 값 100, R → × 10⁻², 100 × 10⁻² = 1\u2126. 어느 "
-           "쪽으로 읽어도 값이 같습니다."_s;
+        << u"01R: R이 소수점이면 1\u2126, EIA-96 코드면 E96의 1번째 값 100 × 10⁻² = 1\u2126. "
+           "어느 쪽으로 읽어도 값이 같습니다."_s;
 }
 
 void tst_Marking::working()
@@ -330,11 +328,12 @@ void tst_Marking::valueRefusals()
 void tst_Marking::guide()
 {
     const QStringList lines = smd::readingGuide().split(u'\n');
-    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.size(), 5);
     QVERIFY(lines[0].startsWith(u"3자리: 472 = 47 × 10² = 4.7K\u2126"_s));
     QVERIFY(lines[1].startsWith(u"4자리: 4701 = 470 × 10¹ = 4.7K\u2126"_s));
     QVERIFY(lines[2].startsWith(u"R 표기: 4R7 = 4.7\u2126"_s));
     QVERIFY(lines[3].startsWith(u"EIA-96: 01C = 100 × 10² = 10K\u2126"_s));
+    QCOMPARE(lines[4], u"0\u2126 점퍼: 0, 000, 0R"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Marking)
