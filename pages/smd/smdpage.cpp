@@ -34,7 +34,7 @@ constexpr QRect kMarkingCaptionRect{10, 27, 52, 20};
 constexpr QRect kMarkingRect{62, 20, 110, 34}; // 16-point bold
 constexpr QRect kReadButtonRect{180, 22, 96, 30};
 constexpr QRect kMarkingValueRect{10, 60, 270, 34}; // 16-point bold
-constexpr QRect kChipRect{290, 16, 164, 80};
+constexpr QRect kChipRect{290, 20, 164, 76};
 
 constexpr QRect kMakeFrameRect{8, 106, 461, 86};
 constexpr QRect kValueCaptionRect{10, 25, 60, 20};
