@@ -40,8 +40,11 @@ int pick(std::mt19937 &random, Series series)
 }
 
 // Two values are one when their fifteen-digit texts are: 4.7 × 1000 is 4700.
+// A typed number too large for its unit is no value at all.
 bool sameOhms(double a, double b)
 {
+    if (!std::isfinite(a) || !std::isfinite(b))
+        return false;
     const colorcode::FifteenDigits x = colorcode::fifteenDigits(a);
     const colorcode::FifteenDigits y = colorcode::fifteenDigits(b);
     return x.negative == y.negative && x.digits == y.digits && x.exponent == y.exponent;

@@ -91,6 +91,9 @@ void tst_MarkingPractice::judge_data()
     QTest::newRow("4R7 read as 47 ohm") << k4R7 << u"47"_s << kOhm << false << MarkingSlip::None;
     QTest::newRow("01C read as 1 ohm") << k01C << u"1"_s << kOhm << false << MarkingSlip::None;
     QTest::newRow("01C right") << k01C << u"10"_s << kKiloOhm << true << MarkingSlip::None;
+    // Found by the fuzz target: a number that only overflows in its unit.
+    QTest::newRow("10³⁰⁵ megaohm, beyond any double")
+        << k472 << u"1"_s + QString(305, u'0') << u"M\u2126"_s << false << MarkingSlip::None;
 }
 
 void tst_MarkingPractice::judge()
