@@ -141,9 +141,10 @@ Form1::Form1(QWidget *parent)
     // whole tab into view. No caption is ever shortened.
     SSTab1->tabBar()->setUsesScrollButtons(true);
     SSTab1->tabBar()->setExpanding(true);
-    // The first four captions fill the bar only with a little less padding
-    // than the style's own, drawn here to look like ordinary tabs.
-    SSTab1->tabBar()->setStyleSheet(u"QTabBar::tab { padding: 1px 4px 2px 3px; margin-right: 1px;"
+    // The first four captions fit beside the scroll arrows, whole, only with
+    // less padding than the style's own, drawn here to look like ordinary
+    // tabs.
+    SSTab1->tabBar()->setStyleSheet(u"QTabBar::tab { padding: 1px 2px 2px 1px; margin-right: 0px;"
                                     "  border: 1px solid palette(mid); border-bottom: none;"
                                     "  border-top-left-radius: 3px; border-top-right-radius: 3px;"
                                     "  background: palette(button); }"

@@ -85,6 +85,9 @@ void tst_MainWindow::windowAndTabs()
                                u"저항값 읽는법(&H)"_s, u"SMD 저항(&S)"_s};
     const QSize pictures[] = {{30, 14}, {14, 15}, {26, 13}, {14, 15}, {18, 11}};
     QTabBar *bar = w->SSTab1->tabBar();
+    // At the start the first four tabs show whole beside the scroll arrows.
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(bar->tabRect(i).right() < visibleRight(bar));
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(w->SSTab1->tabText(i), captions[i]);
         QWidget *picture = bar->tabButton(i, QTabBar::LeftSide);
