@@ -21,10 +21,10 @@ constexpr int kFourDigitInTen = 3;
 constexpr int kRPointInTen = 2;
 
 // Exponents of each form's values, from the smallest up.
-constexpr int kThreeDigitExponents = 6; // 10Ω to 9.1MΩ
-constexpr int kFourDigitExponents = 5;  // 100Ω to 976KΩ
+constexpr int kThreeDigitExponents = 6; // 10Ω to 9.1MΩ
+constexpr int kFourDigitExponents = 5;  // 100Ω to 976KΩ
 constexpr int kEia96LowestExponent = -1;
-constexpr int kEia96Exponents = 6; // 10Ω (X) to 9.76MΩ (E)
+constexpr int kEia96Exponents = 6; // 10Ω (X) to 9.76MΩ (E)
 
 // A number in 0 … n−1 straight from the generator, so a seed gives the same
 // questions with every standard library.
@@ -57,8 +57,8 @@ bool countsZeros(Form form)
 
 Resistance rPointValue(std::mt19937 &random)
 {
-    // Mostly E24 values between 1Ω and 9.1Ω; now and then a current-sense
-    // value below 1Ω or an E96 value of four characters.
+    // Mostly E24 values between 1Ω and 9.1Ω; now and then a current-sense
+    // value below 1Ω or an E96 value of four characters.
     switch (below(random, 4)) {
     case 0:
         return {pick(random, Series::E24), 2, -2};

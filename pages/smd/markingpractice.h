@@ -25,17 +25,17 @@ struct MarkingQuestion {
     friend bool operator==(const MarkingQuestion &, const MarkingQuestion &) = default;
 };
 
-// A marking as chips carry them: 3-digit codes of E24 values from 10Ω to
-// 9.1MΩ, 4-digit codes of E96 values from 100Ω to 976KΩ, R forms of E24 and
-// E96 values below 10Ω ("4R7", "R22", "4R99"), and EIA-96 codes of E96 values
-// from 10Ω to 9.76MΩ with their usual letters. None of them is read both
+// A marking as chips carry them: 3-digit codes of E24 values from 10Ω to
+// 9.1MΩ, 4-digit codes of E96 values from 100Ω to 976KΩ, R forms of E24 and
+// E96 values below 10Ω ("4R7", "R22", "4R99"), and EIA-96 codes of E96 values
+// from 10Ω to 9.76MΩ with their usual letters. None of them is read both
 // ways. The same seed gives the same questions.
 MarkingQuestion randomMarkingQuestion(std::mt19937 &random);
 
 enum class MarkingSlip {
     None,
     // The last digit read as one more digit of the value instead of the count
-    // of zeros: "472" answered 472Ω.
+    // of zeros: "472" answered 472Ω.
     LastDigitAsDigit,
 };
 
@@ -47,7 +47,7 @@ struct MarkingJudgement {
 };
 
 // An answer: the number as typed (blanks around it allowed) and its unit,
-// one of "Ω", "KΩ", "MΩ"; any unit is right when the value is. nullopt when
+// one of "Ω", "KΩ", "MΩ"; any unit is right when the value is. nullopt when
 // there is nothing to judge: the number is not a plain decimal number or
 // the unit none of the three.
 std::optional<MarkingJudgement> judgeMarkingAnswer(const MarkingQuestion &question,

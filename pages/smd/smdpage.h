@@ -31,13 +31,13 @@ public:
     QLabel *lblMarking = nullptr;          // "표시(&M)", caption of the marking entry
     QLineEdit *txtMarking = nullptr;       // the marking as typed: "472", "4r7", " 01C"
     QPushButton *cmdReadMarking = nullptr; // "읽기(&G)": read the marking
-    QLabel *lblMarkingValue = nullptr;     // the value read: "4.7KΩ", "10Ω 또는 1.24Ω"
+    QLabel *lblMarkingValue = nullptr;     // the value read: "4.7KΩ", "10Ω 또는 1.24Ω"
     ui::ChipPicture *picChip = nullptr;    // the chip with the marking read, white on black
 
     QGroupBox *fraMakeMarking = nullptr;   // "저항값 → 표시"
     QLabel *lblChipValue = nullptr;        // "저항값(&K)", caption of the value entry
     QLineEdit *txtChipValue = nullptr;     // value entry, text as typed, no unit
-    QComboBox *cboChipUnit = nullptr;      // "Ω", "KΩ", "MΩ"
+    QComboBox *cboChipUnit = nullptr;      // "Ω", "KΩ", "MΩ"
     QPushButton *cmdMakeMarking = nullptr; // "표시 보기(&B)": the markings of the value
     QLabel *lblMarkings = nullptr;         // "3자리 103 · 4자리 1002 · EIA-96 01C"
 

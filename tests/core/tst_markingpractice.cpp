@@ -54,7 +54,7 @@ void tst_MarkingPractice::questionsReadBack()
         QVERIFY2(!m.eia96, qPrintable(q.marking));
         QCOMPARE(m.reading.form, q.form);
         QCOMPARE(m.reading.value.ohms(), q.value.ohms());
-        // Parts a learner meets: 0.1Ω to 9.76MΩ.
+        // Parts a learner meets: 0.1Ω to 9.76MΩ.
         QVERIFY2(q.value.ohms() >= 0.1 && q.value.ohms() <= 9.76e6, qPrintable(q.marking));
     }
     QCOMPARE(forms, (QSet<int>{int(Form::ThreeDigit), int(Form::FourDigit), int(Form::RPoint),

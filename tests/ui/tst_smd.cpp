@@ -315,7 +315,7 @@ void tst_Smd::markingsOfAValue()
     QCOMPARE(p.markingsShown(), u"3자리 103 · 4자리 1002 · EIA-96 01C"_s);
     QCOMPARE(p.working(), u"10K\u2126 = 10000\u2126: 10 × 10³ → 3자리 103, 100 × 10² → 4자리 "
                           "1002, E96의 1번째 값 100 × 10² → EIA-96 01C"_s);
-    // Below 100 Ω the R forms are among them.
+    // Below 100 Ω the R forms are among them.
     QVERIFY(uitest::pickFromList(p.unit(), kOhm));
     p.type(p.value(), u"4.7"_s);
     p.click(u"cmdMakeMarking"_s);
