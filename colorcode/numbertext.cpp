@@ -69,12 +69,11 @@ QString withUnit(double v, QStringView unit)
 
 QString powerOfTenText(int exponent)
 {
-    static constexpr char16_t kRaised[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
     QString out = QStringLiteral("10");
     if (exponent < 0)
-        out += u'⁻';
+        out += kRaisedMinus;
     for (QChar c : QString::number(std::abs(exponent)))
-        out += QChar(kRaised[c.unicode() - u'0']);
+        out += QChar(kRaisedDigits[c.unicode() - u'0']);
     return out;
 }
 

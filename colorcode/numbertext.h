@@ -32,6 +32,20 @@ QString numberText(double v);
 // The number text of v with a unit straight after it: "4.7K\u2126", "20mA".
 QString withUnit(double v, QStringView unit);
 
+// Ten to the power n, 0 <= n <= 18, exactly.
+constexpr std::int64_t powerOfTen(int n)
+{
+    std::int64_t p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 10;
+    return p;
+}
+
+// The raised digits ⁰ to ⁹ in digit order, and the raised minus, with which
+// powers of ten are written.
+inline constexpr char16_t kRaisedDigits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+inline constexpr char16_t kRaisedMinus = u'⁻';
+
 // "10²", "10⁰", "10⁻¹": a power of ten with raised digits.
 QString powerOfTenText(int exponent);
 

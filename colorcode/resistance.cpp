@@ -11,14 +11,6 @@ namespace colorcode {
 
 namespace {
 
-int powerOfTen(int n)
-{
-    int p = 1;
-    for (int i = 0; i < n; ++i)
-        p *= 10;
-    return p;
-}
-
 // significand × 10^power as the nearest double: one multiplication or
 // division by an exact power of ten, so 47 × 10^-1 is the double of 4.7.
 double scaled(int significand, int power)
@@ -31,7 +23,7 @@ double scaled(int significand, int power)
 
 int Resistance::digit(int index) const
 {
-    return significand / powerOfTen(digitCount - 1 - index) % 10;
+    return int(significand / powerOfTen(digitCount - 1 - index) % 10);
 }
 
 double Resistance::ohms() const
@@ -81,7 +73,7 @@ std::optional<Resistance> resistanceOf(double ohms, int digitCount)
     if (d.digits == 0)
         return Resistance{0, digitCount, 0};
     constexpr int kAll = 15;
-    const std::uint64_t dropped = std::uint64_t(std::pow(10.0, kAll - digitCount));
+    const std::uint64_t dropped = std::uint64_t(powerOfTen(kAll - digitCount));
     if (d.digits % dropped != 0)
         return std::nullopt;
     return Resistance{int(d.digits / dropped), digitCount, d.exponent - digitCount + 1};

@@ -42,14 +42,6 @@ constexpr std::array<int, 192> kE192{
 // The 15 digits of a value, leading digit first, and their power of ten.
 constexpr int kAllDigits = 15;
 
-std::uint64_t tenTo(int n)
-{
-    std::uint64_t p = 1;
-    for (int i = 0; i < n; ++i)
-        p *= 10;
-    return p;
-}
-
 } // namespace
 
 QStringView seriesName(Series series)
@@ -92,7 +84,7 @@ std::vector<Series> seriesHolding(const Resistance &value)
     if (d.digits == 0)
         return out;
     for (Series s : kAllSeries) {
-        const std::uint64_t unit = tenTo(kAllDigits - seriesDigits(s));
+        const std::uint64_t unit = std::uint64_t(powerOfTen(kAllDigits - seriesDigits(s)));
         if (d.digits % unit != 0)
             continue;
         const int lead = int(d.digits / unit);
@@ -112,7 +104,7 @@ std::optional<Resistance> seriesAtOrAbove(Series series, double ohms)
     // above it, and above it when anything follows the lead.
     const int n = seriesDigits(series);
     const FifteenDigits d = fifteenDigits(ohms);
-    const std::uint64_t rest = tenTo(kAllDigits - n);
+    const std::uint64_t rest = std::uint64_t(powerOfTen(kAllDigits - n));
     const int lead = int(d.digits / rest);
     const bool more = d.digits % rest != 0;
     const std::span<const int> values = seriesValues(series);
@@ -129,7 +121,7 @@ std::optional<Resistance> seriesAtOrBelow(Series series, double ohms)
         return std::nullopt;
     const int n = seriesDigits(series);
     const FifteenDigits d = fifteenDigits(ohms);
-    const int lead = int(d.digits / tenTo(kAllDigits - n));
+    const int lead = int(d.digits / std::uint64_t(powerOfTen(kAllDigits - n)));
     const std::span<const int> values = seriesValues(series);
     for (auto it = values.rbegin(); it != values.rend(); ++it) {
         if (*it <= lead)

@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -110,9 +109,5 @@ void fmAbout::showEvent(QShowEvent *event)
 
 void fmAbout::Cmd_ok_Click()
 {
-    if (QWidget *owner = parentWidget()) {
-        if (auto *pages = owner->findChild<QTabWidget *>(u"SSTab1"_s))
-            pages->setEnabled(true);
-    }
     accept();
 }

@@ -3,25 +3,23 @@
 #include "pages/color_to_value/colortovaluepage.h"
 #include "pages/guide/guidepage.h"
 #include "pages/led/ledpage.h"
+#include "pages/practice/practicedialog.h"
 #include "pages/smd/smdpage.h"
 #include "pages/value_to_color/valuetocolorpage.h"
 #include "shell/aboutdialog.h"
 #include "shell/placement.h"
-#include "shell/practicedialog.h"
 #include "shell/tipdialog.h"
 #include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -207,9 +205,10 @@ void Form1::Form_Load()
     // The learner's own choice of numbers on the bands, remembered.
     Menu_bandLabels->setChecked(QSettings().value(kBandLabelsKey).toString() == u"1");
 
-    // The window opens with the focus on the first list (drawn as keyboard
-    // focus, see showEvent), so a keyboard user sees where they start.
-    m_colorToValue->Combo7->setFocus();
+    // The window opens with the focus on the first page's first control
+    // (drawn as keyboard focus, see showEvent), so a keyboard user sees
+    // where they start.
+    m_colorToValue->firstFocus()->setFocus();
 }
 
 void Form1::Menu_bandLabels_Click()
@@ -246,25 +245,9 @@ void Form1::showEvent(QShowEvent *event)
 void Form1::SSTab1_Click()
 {
     showWorking();
-    // Page 2 starts at its supply-voltage box; the other pages at their first
-    // control, since the supply-voltage box is not on screen there.
-    switch (SSTab1->currentIndex()) {
-    case 0:
-        m_colorToValue->Combo7->setFocus();
-        break;
-    case 1:
-        m_valueToColor->Text25->setFocus();
-        break;
-    case 2:
-        m_led->Text26->setFocus();
-        break;
-    case 3:
-        m_guide->Option3->setFocus();
-        break;
-    case 4:
-        m_smd->txtMarking->setFocus();
-        break;
-    }
+    // Each page starts at the control it names.
+    if (const auto *page = qobject_cast<const ui::TabPage *>(SSTab1->currentWidget()))
+        page->firstFocus()->setFocus();
 }
 
 void Form1::showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips)

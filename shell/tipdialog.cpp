@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
-#include <QTabWidget>
 
 #include <chrono>
 
@@ -64,14 +63,6 @@ QLabel *makePanelLabel(QLabel *label, const QString &name, const QRect &rect)
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
     return label;
-}
-
-void enableOwnersPages(QWidget *owner)
-{
-    if (!owner)
-        return;
-    if (auto *pages = owner->findChild<QTabWidget *>(u"SSTab1"_s))
-        pages->setEnabled(true);
 }
 
 } // namespace
@@ -200,6 +191,5 @@ void frmTip::cmdNextTip_Click()
 
 void frmTip::cmdOK_Click()
 {
-    enableOwnersPages(parentWidget());
     accept();
 }

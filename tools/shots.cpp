@@ -5,11 +5,11 @@
 // dark scheme, as a dark desktop theme gives it, and the files are named
 // page2-dark.png and so on.
 
+#include "pages/practice/practicedialog.h"
 #include "pages/smd/smdpage.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/form1.h"
-#include "shell/practicedialog.h"
 #include "shell/tipdialog.h"
 
 #include <QApplication>

@@ -134,6 +134,12 @@ void BandShape::placeLabel()
     if (!m_labelWidget)
         return;
     auto *label = static_cast<BandLabel *>(m_labelWidget);
+    // Labels are off unless the learner asks for them: the text is laid out
+    // only then, so a window with labels off never loads the label's face.
+    if (!m_labelShown) {
+        label->hide();
+        return;
+    }
     label->setText(m_labelText);
     const int h = label->height();
     const int firstLine = m_firstLineTop >= 0 ? m_firstLineTop : y() + height() + kLabelGap;

@@ -12,11 +12,22 @@ namespace ui {
 
 class BandShape;
 
-class LearnerPage : public QWidget {
+// A page of the main window's tab control. Each page names the control
+// that takes the focus when the page is shown.
+class TabPage : public QWidget {
     Q_OBJECT
 
 public:
     using QWidget::QWidget;
+
+    virtual QWidget *firstFocus() const = 0;
+};
+
+class LearnerPage : public TabPage {
+    Q_OBJECT
+
+public:
+    using TabPage::TabPage;
 
     // The working of the page's last result; empty after its clear or reset
     // button.

@@ -1,5 +1,7 @@
 #include "widgets/raisedtext.h"
 
+#include "colorcode/numbertext.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QTextDocument>
@@ -8,16 +10,13 @@ namespace ui {
 
 namespace {
 
-constexpr char16_t kRaised[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-constexpr char16_t kRaisedMinus = u'⁻';
-
 // The ordinary character of a raised one, or a null character.
 QChar lowered(QChar c)
 {
-    if (c == kRaisedMinus)
+    if (c == colorcode::kRaisedMinus)
         return u'-';
     for (int d = 0; d < 10; ++d) {
-        if (c == kRaised[d])
+        if (c == colorcode::kRaisedDigits[d])
             return QChar(u'0' + d);
     }
     return {};

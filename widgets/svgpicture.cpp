@@ -23,12 +23,22 @@ void SvgPicture::setSource(const QString &source)
     update();
 }
 
+void SvgPicture::setShownPart(const QRectF &part)
+{
+    m_shownPart = part;
+    m_renderer.reset();
+    update();
+}
+
 void SvgPicture::paintEvent(QPaintEvent *)
 {
     if (m_source.isEmpty())
         return;
-    if (!m_renderer)
+    if (!m_renderer) {
         m_renderer = std::make_unique<QSvgRenderer>(m_source);
+        if (!m_shownPart.isNull())
+            m_renderer->setViewBox(m_shownPart);
+    }
     QPainter p(this);
     m_renderer->render(&p, QRectF(rect()));
     // A picture that Tab reaches (page 3's guide) shows where the focus is.

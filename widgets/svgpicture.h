@@ -26,11 +26,16 @@ public:
     QString source() const { return m_source; }
     void setSource(const QString &source);
 
+    // Shows only `part` of the artwork (in the SVG's own units), stretched
+    // over the whole picture; a null rectangle shows all of it.
+    void setShownPart(const QRectF &part);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_source;
+    QRectF m_shownPart;
     std::unique_ptr<QSvgRenderer> m_renderer;
 };
 

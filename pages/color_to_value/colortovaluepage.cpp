@@ -6,9 +6,10 @@
 #include "pages/color_to_value/working.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
+#include "widgets/colourlist.h"
 #include "widgets/fonts.h"
 #include "widgets/leaderline.h"
-#include "widgets/svgpicture.h"
+#include "widgets/resistordrawing.h"
 #include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
@@ -53,9 +54,6 @@ constexpr int kListTop = kDigitListPlaces[0].y() - kPageOriginInTabs.y();
 constexpr int kMultiplierListLeft = kPictureRect.x() + 268 - kListWidth / 2;
 constexpr int kToleranceListWidth = 70; // room for "±0.05%"
 constexpr int kToleranceListLeft = kPictureRect.x() + 360 - kToleranceListWidth / 2;
-constexpr int kListRowHeight = 20;
-constexpr int kCaptionGap = 2;
-constexpr int kCaptionHeight = 16;
 
 constexpr QRect kInstructionRect{8, 4, 462, 18};
 constexpr QRect kModeFrameRect{8, 212, 104, 80};
@@ -70,39 +68,11 @@ constexpr QRect kClearButtonRect{364, 256, 106, 30};
 constexpr colorcode::ColorCode kGold = 0x00C0C0;
 constexpr colorcode::ColorCode kBrown = 0x004080;
 
-// Plain list rows rather than the style's menu rows, which are twice as wide
-// as these short texts and would stick out of a 60-pixel list, each with a
-// swatch of its colour. Rows of 20 pixels open a digit list 200 pixels tall,
-// all ten colours in view.
+// A band list at `place`, as wide as the digit lists unless told.
 QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &entries,
                     QStringView caption, QPoint place, int width = kListWidth)
 {
-    auto *list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setItemDelegate(new ui::SwatchDelegate(list, kListRowHeight));
-    list->addItems(entries);
-    list->setAccessibleName(caption.toString());
-    list->setGeometry(place.x(), place.y(), width, list->sizeHint().height());
-    return list;
-}
-
-QLabel *makeCaption(QWidget *parent, const QString &name, QStringView text, const QComboBox *list)
-{
-    auto *label = new QLabel(text.toString(), parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(list->x(), list->geometry().bottom() + 1 + kCaptionGap, list->width(),
-                       kCaptionHeight);
-    return label;
-}
-
-ui::BandShape *makeBand(QWidget *picture, const QString &name, const QRect &place,
-                        colorcode::ColorCode color)
-{
-    auto *band = new ui::BandShape(picture, name, place);
-    band->setFilled(true);
-    band->setFillColor(color);
-    return band;
+    return ui::makeColourList(parent, name, entries, caption, QRect(place, QSize(width, 0)));
 }
 
 QLineEdit *makeHolder(QWidget *picture, const QString &name, int slot)
@@ -126,18 +96,18 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
 
     // The drawing first, so the lists below it come after it in the focus
     // chain and on top of it.
-    Picture5 = new ui::SvgPicture(this, u"Picture5", u":/art/page0_resistor.svg", kPictureRect);
+    Picture5 = new ui::ResistorDrawing(this, u"Picture5", kPictureRect,
+                                       {u"Shape9", u"Shape14", u"Shape15", u"Shape16", u"Shape17"});
     Picture5->setAccessibleName(u"저항 그림"_s);
-    Shape9 = makeBand(Picture5, u"Shape9"_s, ui::twipsRect(3240, 180, 135, 645), colorcode::kBlack);
-    Shape14 =
-        makeBand(Picture5, u"Shape14"_s, ui::twipsRect(3450, 210, 135, 585), colorcode::kBlack);
-    Shape15 =
-        makeBand(Picture5, u"Shape15"_s, ui::twipsRect(3660, 240, 135, 525), colorcode::kBlack);
-    Shape16 =
-        makeBand(Picture5, u"Shape16"_s, ui::twipsRect(3870, 240, 135, 525), colorcode::kBlack);
-    // The tolerance band reaches the outline of the raised part it stands on:
-    // a light band that stops short of it leaves a seam of body colour.
-    Shape17 = makeBand(Picture5, u"Shape17"_s, ui::twipsRect(4440, 195, 135, 615), kGold);
+    Shape9 = Picture5->band(0);
+    Shape14 = Picture5->band(1);
+    Shape15 = Picture5->band(2);
+    Shape16 = Picture5->band(3);
+    Shape17 = Picture5->band(4);
+    for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17}) {
+        band->setFilled(true);
+        band->setFillColor(band == Shape17 ? kGold : colorcode::kBlack);
+    }
 
     const auto line = [this](const QString &name, int x1, int y1, int x2, int y2) {
         return new ui::LeaderLine(Picture5, name, ui::twipsLine(x1, y1, x2, y2));
@@ -178,11 +148,11 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     for (QComboBox *list : {Combo7, Combo8, Combo9, Combo10})
         ui::setDigitSwatches(list, colorcode::Palette::Selector);
     ui::setToleranceSwatches(Combo11, colorcode::Palette::Selector);
-    Label16 = makeCaption(this, u"Label16"_s, kFirstDigit, Combo7);
-    Label17 = makeCaption(this, u"Label17"_s, kSecondDigit, Combo8);
-    Label18 = makeCaption(this, u"Label18"_s, kThirdDigit, Combo9);
-    Label19 = makeCaption(this, u"Label19"_s, kMultiplier, Combo10);
-    Label22 = makeCaption(this, u"Label22"_s, kTolerance, Combo11);
+    Label16 = ui::makeCaption(this, u"Label16"_s, kFirstDigit, Combo7);
+    Label17 = ui::makeCaption(this, u"Label17"_s, kSecondDigit, Combo8);
+    Label18 = ui::makeCaption(this, u"Label18"_s, kThirdDigit, Combo9);
+    Label19 = ui::makeCaption(this, u"Label19"_s, kMultiplier, Combo10);
+    Label22 = ui::makeCaption(this, u"Label22"_s, kTolerance, Combo11);
 
     Frame6 = new QGroupBox(u"저항선택"_s, this);
     Frame6->setObjectName(u"Frame6"_s);
@@ -446,4 +416,9 @@ void ColorToValuePage::Option2_Click()
 {
     if (Option2->isChecked())
         setBandCount(BandCount::Five);
+}
+
+QWidget *ColorToValuePage::firstFocus() const
+{
+    return Combo7;
 }

@@ -25,7 +25,7 @@ class QRadioButton;
 namespace ui {
 class BandShape;
 class LeaderLine;
-class SvgPicture;
+class ResistorDrawing;
 } // namespace ui
 
 class ColorToValuePage : public ui::LearnerPage {
@@ -33,6 +33,9 @@ class ColorToValuePage : public ui::LearnerPage {
 
 public:
     explicit ColorToValuePage(QWidget *parent = nullptr);
+
+    // The first band list.
+    QWidget *firstFocus() const override;
 
     // The state the window opens with: the digit lists open tall enough for
     // every colour, the readout fonts, the digit holders hidden.
@@ -54,12 +57,12 @@ public:
     QRadioButton *Option1 = nullptr; // "&4색저항", selected at start
     QRadioButton *Option2 = nullptr; // "&5색저항"
 
-    ui::SvgPicture *Picture5 = nullptr; // resistor drawing; holds bands, leader lines, holders
-    ui::BandShape *Shape9 = nullptr;    // first digit band
-    ui::BandShape *Shape14 = nullptr;   // second digit band
-    ui::BandShape *Shape15 = nullptr;   // multiplier (4-band) or third digit (5-band)
-    ui::BandShape *Shape16 = nullptr;   // multiplier, 5-band mode only
-    ui::BandShape *Shape17 = nullptr;   // tolerance band, apart on the right
+    ui::ResistorDrawing *Picture5 = nullptr; // resistor drawing; holds bands, leader lines, holders
+    ui::BandShape *Shape9 = nullptr;         // first digit band
+    ui::BandShape *Shape14 = nullptr;        // second digit band
+    ui::BandShape *Shape15 = nullptr;        // multiplier (4-band) or third digit (5-band)
+    ui::BandShape *Shape16 = nullptr;        // multiplier, 5-band mode only
+    ui::BandShape *Shape17 = nullptr;        // tolerance band, apart on the right
 
     // Leader lines from the bands down to their lists.
     ui::LeaderLine *Line10 = nullptr; // first band, stub

@@ -103,7 +103,7 @@ QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &ca
 
 } // namespace
 
-GuidePage::GuidePage(QWidget *parent) : QWidget(parent)
+GuidePage::GuidePage(QWidget *parent) : ui::TabPage(parent)
 {
     setObjectName(u"GuidePage"_s);
 
@@ -175,4 +175,9 @@ void GuidePage::showView(const guide::GuideView &view)
     setCaption(Label23, view.label23, kLabel23);
     setCaption(Label24, view.label24, kLabel24);
     setCaption(Label25, view.label25, kLabel25);
+}
+
+QWidget *GuidePage::firstFocus() const
+{
+    return Option3;
 }

@@ -4,6 +4,8 @@
 // 5-band codes. Two option buttons swap the resistor picture and rewrite the
 // seven captions over the guide drawing; the page computes nothing.
 
+#include "widgets/learnerpage.h"
+
 #include <QWidget>
 
 class QGroupBox;
@@ -18,11 +20,14 @@ namespace ui {
 class SvgPicture;
 }
 
-class GuidePage : public QWidget {
+class GuidePage : public ui::TabPage {
     Q_OBJECT
 
 public:
     explicit GuidePage(QWidget *parent = nullptr);
+
+    // The 4-band option.
+    QWidget *firstFocus() const override;
 
     // Each does nothing unless its own button is selected.
     void Option3_Click();

@@ -422,3 +422,8 @@ void LedPage::Command4_Click()
     setWorking(QString());
     Text26->setFocus();
 }
+
+QWidget *LedPage::firstFocus() const
+{
+    return Text26;
+}

@@ -28,6 +28,9 @@ class LedPage : public ui::LearnerPage {
 public:
     explicit LedPage(QWidget *parent = nullptr);
 
+    // The supply-voltage box.
+    QWidget *firstFocus() const override;
+
     // The state the window opens with: what the reset button leaves, and the
     // larger faces of the results.
     void takeStartingState();

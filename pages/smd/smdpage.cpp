@@ -170,6 +170,11 @@ SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
     txtChipValue->installEventFilter(this);
 }
 
+QWidget *SmdPage::firstFocus() const
+{
+    return txtMarking;
+}
+
 bool SmdPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (isEnter(event)) {

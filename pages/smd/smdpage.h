@@ -27,6 +27,9 @@ class SmdPage : public ui::LearnerPage {
 public:
     explicit SmdPage(QWidget *parent = nullptr);
 
+    // The marking entry.
+    QWidget *firstFocus() const override;
+
     QGroupBox *fraReadMarking = nullptr;   // "표시 → 저항값"
     QLabel *lblMarking = nullptr;          // "표시(&M)", caption of the marking entry
     QLineEdit *txtMarking = nullptr;       // the marking as typed: "472", "4r7", " 01C"

@@ -379,3 +379,8 @@ void ValueToColorPage::describeBands()
     for (const auto &[band, role] : roles)
         band->describe(role, colorcode::Palette::Encoder);
 }
+
+QWidget *ValueToColorPage::firstFocus() const
+{
+    return Text25;
+}

@@ -28,6 +28,9 @@ class ValueToColorPage : public ui::LearnerPage {
 public:
     explicit ValueToColorPage(QWidget *parent = nullptr);
 
+    // The value entry.
+    QWidget *firstFocus() const override;
+
     // The state the window opens with: the larger faces of the entry, the
     // unit list and the result.
     void takeStartingState();

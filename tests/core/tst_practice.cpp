@@ -77,6 +77,8 @@ private slots:
     void writing();
     void feedbackTexts();
     void drawing();
+    void questionInWords_data();
+    void questionInWords();
     void questionsAreRealistic();
     void missedComesBack_data();
     void missedComesBack();
@@ -234,6 +236,30 @@ void tst_Practice::drawing()
 
     QCOMPARE(statedValue(resistor(47, 2, 2, u"±5%")), u"4.7K\u2126 ±5%"_s);
     QCOMPARE(statedValue(resistor(976, 3, 6, u"±0.05%")), u"976M\u2126 ±0.05%"_s);
+}
+
+void tst_Practice::questionInWords_data()
+{
+    QTest::addColumn<Resistor>("question");
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("4-band, read") << resistor(47, 2, 2, u"±5%") << false
+                                  << u"제1색띠 노랑, 제2색띠 보라, 승수 적색, 허용오차 금색"_s;
+    QTest::newRow("5-band, read")
+        << resistor(475, 3, 1, u"±1%") << false
+        << u"제1색띠 노랑, 제2색띠 보라, 제3색띠 초록, 승수 갈색, 허용오차 갈색"_s;
+    QTest::newRow("no tolerance band") << resistor(10, 2, 0, u"±20%") << false
+                                       << u"제1색띠 갈색, 제2색띠 검정, 승수 검정, 허용오차 없음"_s;
+    QTest::newRow("pick") << resistor(845, 3, 2, u"±1%") << true
+                          << u"이 저항이 되도록 색띠를 고르십시오: 84.5K\u2126 ±1%"_s;
+}
+
+void tst_Practice::questionInWords()
+{
+    QFETCH(Resistor, question);
+    QFETCH(bool, write);
+    QFETCH(QString, words);
+    QCOMPARE(practice::questionInWords(question, write ? Kind::Write : Kind::Read), words);
 }
 
 void tst_Practice::questionsAreRealistic()

@@ -253,6 +253,9 @@ void tst_ColorToValue::layoutFits()
                          label->sizeHint().height() <= label->height(),
                      qPrintable(label->objectName()));
     }
+    // The lists are as tall as they ask to be.
+    for (QComboBox *list : page->findChildren<QComboBox *>())
+        QVERIFY2(list->sizeHint().height() == list->height(), qPrintable(list->objectName()));
     for (QAbstractButton *button : page->findChildren<QAbstractButton *>()) {
         QVERIFY2(button->sizeHint().width() <= button->width() &&
                      button->sizeHint().height() <= button->height(),

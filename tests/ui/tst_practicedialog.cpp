@@ -2,8 +2,9 @@
 
 #include "colorcode/numbertext.h"
 #include "pages/color_to_value/working.h"
-#include "shell/practicedialog.h"
+#include "pages/practice/practicedialog.h"
 #include "widgets/bandshape.h"
+#include "widgets/resistordrawing.h"
 #include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
@@ -91,6 +92,7 @@ private slots:
     void readByKeyboard_data();
     void readByKeyboard();
     void writeByMouse();
+    void accessKeys();
 };
 
 void tst_PracticeDialog::contract_data()
@@ -156,6 +158,21 @@ void tst_PracticeDialog::controls()
     QCOMPARE(entries(d.cboMultiplier), colorcode::digitItemTexts(7));
     QCOMPARE(d.cboToleranceBand->itemData(0, ui::kSwatchRole).toLongLong(), 0x00C0C0);
     QCOMPARE(d.cboToleranceBand->itemData(2, ui::kSwatchRole).toLongLong(), ui::kNoBandSwatch);
+
+    // The resistor is page 0's, twice as large: each band where page 0 has
+    // it, counted from the corner of the part shown.
+    const QWidget *page0 = w->findChild<QWidget *>(u"Picture5"_s);
+    const QPoint part = ui::kResistorPart.topLeft();
+    const ui::BandShape *pageBands[] = {page0->findChild<ui::BandShape *>(u"Shape9"_s),
+                                        page0->findChild<ui::BandShape *>(u"Shape14"_s),
+                                        page0->findChild<ui::BandShape *>(u"Shape15"_s),
+                                        page0->findChild<ui::BandShape *>(u"Shape16"_s),
+                                        page0->findChild<ui::BandShape *>(u"Shape17"_s)};
+    const ui::BandShape *practiceBands[] = {d.Band1, d.Band2, d.Band3, d.Band4, d.Band5};
+    for (std::size_t i = 0; i < std::size(pageBands); ++i) {
+        const QRect g = pageBands[i]->geometry();
+        QCOMPARE(practiceBands[i]->geometry(), QRect((g.topLeft() - part) * 2, g.size() * 2));
+    }
 
     // Keyboard alone: the answer first, then the buttons.
     QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
@@ -282,6 +299,25 @@ void tst_PracticeDialog::writeByMouse()
     QTest::mouseClick(d.cmdCheck, Qt::LeftButton);
     QVERIFY2(d.lblFeedback->text().startsWith(u"정답"), qPrintable(d.lblFeedback->text()));
     QVERIFY(d.lblScore->text().startsWith(u"맞힌 문제 1 / "));
+}
+
+void tst_PracticeDialog::accessKeys()
+{
+    auto w = uitest::openWindow();
+    practice::Session session;
+    frmPractice d(w.get(), session);
+    d.show();
+    d.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
+    // An access key clicks its button a moment later, as a mouse would.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+    QTRY_VERIFY(d.optWrite->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), d.cboDigit1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(d.optRead->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!d.isVisible());
 }
 
 QTEST_MAIN(tst_PracticeDialog)

@@ -5,10 +5,10 @@
 // right, which classic slip a wrong one shows, and how the right answer comes
 // from the bands. A missed question comes back a few questions later.
 //
-// The handlers read the controls, call one rule of pages/practice/practice.h
-// and write the result back. The score and the missed questions are kept in
-// the dialog; the main window makes it once and opens it again, so they last
-// while the program runs. Nothing is written to any file.
+// The handlers read the controls, call one rule of the practice's rules and
+// write the result back. The score, the missed questions and the question on
+// screen live in a practice::Session that the main window keeps; the dialog
+// is made anew at each opening and goes on where the last one stopped.
 
 #include "pages/practice/practice.h"
 
@@ -26,7 +26,7 @@ class QRadioButton;
 
 namespace ui {
 class BandShape;
-class SvgPicture;
+class ResistorDrawing;
 } // namespace ui
 
 class frmPractice : public QDialog {
@@ -47,18 +47,18 @@ public:
     void cmdNext_Click();
     void cmdClose_Click();
 
-    QGroupBox *fraKind = nullptr;     // "문제 종류": how the question is put
-    QRadioButton *optRead = nullptr;  // "색띠 읽기": read the drawn bands; selected at first
-    QRadioButton *optWrite = nullptr; // "색띠 고르기": pick the bands of a stated value
+    QGroupBox *fraKind = nullptr;    // "문제 종류": how the question is put
+    QRadioButton *optRead = nullptr; // "색띠 읽기(&R)": read the drawn bands; selected at first
+    QRadioButton *optWrite = nullptr; // "색띠 고르기(&W)": pick the bands of a stated value
     QLabel *lblScore = nullptr;       // "맞힌 문제 3 / 5 · 연속 정답 2"
     QLabel *lblInstruction = nullptr; // what to do for the kind of question
     QLabel *lblQuestion = nullptr;    // the stated value and tolerance, "4.7KΩ ±5%"; write only
-    ui::SvgPicture *picQuestion = nullptr; // the resistor; holds the bands
-    ui::BandShape *Band1 = nullptr;        // first digit
-    ui::BandShape *Band2 = nullptr;        // second digit
-    ui::BandShape *Band3 = nullptr;        // third digit (5-band) or the multiplier (4-band)
-    ui::BandShape *Band4 = nullptr;        // multiplier, 5-band only
-    ui::BandShape *Band5 = nullptr;        // tolerance, apart on the right
+    ui::ResistorDrawing *picQuestion = nullptr; // the resistor; holds the bands
+    ui::BandShape *Band1 = nullptr;             // first digit
+    ui::BandShape *Band2 = nullptr;             // second digit
+    ui::BandShape *Band3 = nullptr;             // third digit (5-band) or the multiplier (4-band)
+    ui::BandShape *Band4 = nullptr;             // multiplier, 5-band only
+    ui::BandShape *Band5 = nullptr;             // tolerance, apart on the right
 
     QLabel *lblAnswer = nullptr;    // "저항값(&V)", caption of the value entry; read only
     QLineEdit *txtAnswer = nullptr; // the value read, a plain number; Enter checks
@@ -79,7 +79,7 @@ public:
 
     QPushButton *cmdCheck = nullptr; // "채점(&G)": judges; the default until judged
     QPushButton *cmdNext = nullptr;  // "다음 문제(&N)": moves on, judged or not
-    QPushButton *cmdClose = nullptr; // "닫기"
+    QPushButton *cmdClose = nullptr; // "닫기(&C)"
     QLabel *lblFeedback = nullptr;   // "정답…" or "오답…", the slip, and the working
 
 protected:

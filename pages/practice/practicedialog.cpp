@@ -1,27 +1,23 @@
-#include "shell/practicedialog.h"
+#include "pages/practice/practicedialog.h"
 
 #include "colorcode/colortables.h"
 #include "widgets/bandshape.h"
+#include "widgets/colourlist.h"
 #include "widgets/fonts.h"
 #include "widgets/raisedtext.h"
-#include "widgets/svgpicture.h"
+#include "widgets/resistordrawing.h"
 #include "widgets/swatchdelegate.h"
-#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
-#include <QSvgRenderer>
-#include <QTabWidget>
 #include <QTimer>
 
 #include <chrono>
-#include <memory>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -31,26 +27,17 @@ namespace {
 
 constexpr QSize kClientSize{480, 384};
 
-constexpr QRect kKindFrame{8, 4, 232, 46};
-constexpr QRect kOptRead{10, 18, 100, 22};
-constexpr QRect kOptWrite{114, 18, 112, 22};
+constexpr QRect kKindFrame{8, 4, 236, 46};
+constexpr QRect kOptRead{10, 18, 106, 22};
+constexpr QRect kOptWrite{118, 18, 114, 22};
 constexpr QRect kScore{248, 22, 224, 20};
 constexpr QRect kInstruction{8, 58, 290, 20};
 constexpr QRect kQuestion{300, 56, 172, 24}; // 12-point bold
-constexpr QRect kPicture{60, 84, 360, 116};
+constexpr QPoint kPictureTopLeft{60, 84};
 
-// The drawing shows the part of page 0's artwork that holds the resistor,
-// twice as large, so the bands are easy to tell apart; the bands stand
-// where page 0 puts them, scaled alike.
-constexpr QRect kResistorInArt{176, 4, 180, 58};
+// The drawing shows the resistor of page 0's artwork twice as large, so
+// the bands are easy to tell apart.
 constexpr int kArtScale = 2;
-constexpr QRect kBandsInArt[] = {
-    ui::twipsRect(3240, 180, 135, 645), ui::twipsRect(3450, 210, 135, 585),
-    ui::twipsRect(3660, 240, 135, 525), ui::twipsRect(3870, 240, 135, 525),
-    ui::twipsRect(4440, 210, 135, 585)};
-// The artwork's own frame lies outside the part shown; the same line
-// closes this one.
-constexpr QRgb kArtFrame = 0xB8B2A4;
 
 // The answers of a read question, on one row under the drawing.
 constexpr int kAnswerTop = 208;
@@ -64,47 +51,13 @@ constexpr QRect kTolerance{336, kAnswerTop, 84, 24};
 // its caption under it.
 constexpr int kBandListWidth = 76;
 constexpr int kBandListGap = 10;
-constexpr int kCaptionGap = 2;
-constexpr int kCaptionHeight = 16;
-constexpr int kListRowHeight = 20;
+constexpr int kBandListHeight = 24;
 
 constexpr QRect kCheck{8, 258, 100, 28};
 constexpr QRect kNext{114, 258, 110, 28};
 constexpr QRect kClose{392, 258, 80, 28};
 constexpr QRect kFeedback{8, 294, 464, 82};
 constexpr QMargins kFeedbackMargins{6, 4, 6, 4};
-
-constexpr QStringView kReadInstruction = u"색띠를 읽고 저항값과 허용오차를 답하십시오.";
-constexpr QStringView kWriteInstruction = u"이 저항이 되도록 색띠를 고르십시오:";
-
-// Page 0's artwork, cut down to its resistor (see kResistorInArt).
-class ResistorPicture : public ui::SvgPicture {
-public:
-    using ui::SvgPicture::SvgPicture;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        if (!m_renderer) {
-            m_renderer = std::make_unique<QSvgRenderer>(source());
-            m_renderer->setViewBox(QRectF(kResistorInArt));
-        }
-        QPainter p(this);
-        m_renderer->render(&p, QRectF(rect()));
-        p.setPen(QColor(kArtFrame));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-
-private:
-    std::unique_ptr<QSvgRenderer> m_renderer;
-};
-
-QRect inPicture(const QRect &inArt)
-{
-    return {(inArt.x() - kResistorInArt.x()) * kArtScale,
-            (inArt.y() - kResistorInArt.y()) * kArtScale, inArt.width() * kArtScale,
-            inArt.height() * kArtScale};
-}
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &rect)
 {
@@ -129,20 +82,10 @@ QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &ent
 QComboBox *makeBandList(QWidget *parent, const QString &name, const QStringList &entries,
                         QStringView role)
 {
-    QComboBox *list =
-        makeList(parent, name, entries, role.toString(), QRect(0, kAnswerTop, kBandListWidth, 24));
-    list->setItemDelegate(new ui::SwatchDelegate(list, kListRowHeight));
+    QComboBox *list = ui::makeColourList(parent, name, entries, role,
+                                         QRect(0, kAnswerTop, kBandListWidth, kBandListHeight));
     list->setMaxVisibleItems(int(colorcode::kBandColors.size()));
     return list;
-}
-
-// A caption under a band list; it is placed with its list.
-QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, QComboBox *list)
-{
-    QLabel *caption = makeLabel(parent, name, text, QRect());
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setBuddy(list);
-    return caption;
 }
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
@@ -183,12 +126,12 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session)
     fraKind = new QGroupBox(u"문제 종류"_s, this);
     fraKind->setObjectName(u"fraKind"_s);
     fraKind->setGeometry(kKindFrame);
-    optRead = new QRadioButton(u"색띠 읽기"_s, fraKind);
+    optRead = new QRadioButton(u"색띠 읽기(&R)"_s, fraKind);
     optRead->setObjectName(u"optRead"_s);
     optRead->setAccessibleName(u"색띠 읽기"_s);
     optRead->setGeometry(kOptRead);
     optRead->setChecked(true);
-    optWrite = new QRadioButton(u"색띠 고르기"_s, fraKind);
+    optWrite = new QRadioButton(u"색띠 고르기(&W)"_s, fraKind);
     optWrite->setObjectName(u"optWrite"_s);
     optWrite->setAccessibleName(u"색띠 고르기"_s);
     optWrite->setGeometry(kOptWrite);
@@ -200,12 +143,14 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session)
     lblQuestion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui::setPointFont(lblQuestion, 12, true);
 
-    picQuestion = new ResistorPicture(this, u"picQuestion", u":/art/page0_resistor.svg", kPicture);
+    picQuestion = new ui::ResistorDrawing(this, u"picQuestion", kPictureTopLeft, kArtScale,
+                                          {u"Band1", u"Band2", u"Band3", u"Band4", u"Band5"});
     picQuestion->setAccessibleName(u"문제의 저항 그림"_s);
-    ui::BandShape **bands[] = {&Band1, &Band2, &Band3, &Band4, &Band5};
-    for (std::size_t i = 0; i < std::size(bands); ++i)
-        *bands[i] =
-            new ui::BandShape(picQuestion, u"Band%1"_s.arg(i + 1), inPicture(kBandsInArt[i]));
+    Band1 = picQuestion->band(0);
+    Band2 = picQuestion->band(1);
+    Band3 = picQuestion->band(2);
+    Band4 = picQuestion->band(3);
+    Band5 = picQuestion->band(4);
 
     lblAnswer = makeLabel(this, u"lblAnswer"_s, u"저항값(&V)"_s, kAnswerCaption);
     txtAnswer = new QLineEdit(this);
@@ -238,16 +183,16 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session)
         ui::setDigitSwatches(list, colorcode::Palette::Selector);
     ui::setSwatches(cboToleranceBand, toleranceSwatches());
     // The captions carry the lists' access keys.
-    lblDigit1 = makeCaption(this, u"lblDigit1"_s, u"제&1색띠"_s, cboDigit1);
-    lblDigit2 = makeCaption(this, u"lblDigit2"_s, u"제&2색띠"_s, cboDigit2);
-    lblDigit3 = makeCaption(this, u"lblDigit3"_s, u"제&3색띠"_s, cboDigit3);
-    lblMultiplier = makeCaption(this, u"lblMultiplier"_s, u"승수(&M)"_s, cboMultiplier);
+    lblDigit1 = ui::makeCaption(this, u"lblDigit1"_s, u"제&1색띠"_s, cboDigit1);
+    lblDigit2 = ui::makeCaption(this, u"lblDigit2"_s, u"제&2색띠"_s, cboDigit2);
+    lblDigit3 = ui::makeCaption(this, u"lblDigit3"_s, u"제&3색띠"_s, cboDigit3);
+    lblMultiplier = ui::makeCaption(this, u"lblMultiplier"_s, u"승수(&M)"_s, cboMultiplier);
     lblToleranceBand =
-        makeCaption(this, u"lblToleranceBand"_s, u"허용오차(&T)"_s, cboToleranceBand);
+        ui::makeCaption(this, u"lblToleranceBand"_s, u"허용오차(&T)"_s, cboToleranceBand);
 
     cmdCheck = makeButton(this, u"cmdCheck"_s, u"채점(&G)"_s, u"채점"_s, kCheck);
     cmdNext = makeButton(this, u"cmdNext"_s, u"다음 문제(&N)"_s, u"다음 문제"_s, kNext);
-    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기"_s, u"닫기"_s, kClose);
+    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s, kClose);
 
     // A panel frames the feedback.
     auto *feedbackPanel = new QFrame(this);
@@ -311,8 +256,7 @@ void frmPractice::placeBandLists(bool fiveBand)
         if (list == cboDigit3 && !fiveBand)
             continue;
         list->move(x, kAnswerTop);
-        caption->setGeometry(x, list->geometry().bottom() + 1 + kCaptionGap, kBandListWidth,
-                             kCaptionHeight);
+        ui::placeCaption(caption, list);
         x += kBandListWidth + kBandListGap;
     }
 }
@@ -336,7 +280,7 @@ void frmPractice::showQuestion()
     lblDigit3->setVisible(!read && five);
     placeBandLists(five);
 
-    lblInstruction->setText((read ? kReadInstruction : kWriteInstruction).toString());
+    lblInstruction->setText(practice::instruction(m_kind).toString());
     lblQuestion->setText(read ? QString() : practice::statedValue(q));
     lblQuestion->setVisible(!read);
     txtAnswer->clear();
@@ -431,9 +375,5 @@ void frmPractice::cmdNext_Click()
 
 void frmPractice::cmdClose_Click()
 {
-    if (QWidget *owner = parentWidget()) {
-        if (auto *pages = owner->findChild<QTabWidget *>(u"SSTab1"_s))
-            pages->setEnabled(true);
-    }
     accept();
 }

@@ -1,0 +1,105 @@
+#include "pages/practice/feedback.h"
+
+#include "pages/color_to_value/working.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace practice {
+
+namespace {
+
+// 이 after a final consonant, 가 after a vowel: "갈색이", "보라가".
+QStringView subjectParticle(QStringView word)
+{
+    constexpr char16_t kFirstSyllable = 0xAC00, kLastSyllable = 0xD7A3, kFinals = 28;
+    const char16_t last = word.isEmpty() ? 0 : word.back().unicode();
+    if (last >= kFirstSyllable && last <= kLastSyllable && (last - kFirstSyllable) % kFinals == 0)
+        return u"가";
+    return u"이";
+}
+
+QStringView colourWord(int digit)
+{
+    return colorcode::kBandColors[std::size_t(digit)].colourWord;
+}
+
+constexpr std::array<QStringView, 3> kDigitRoles{
+    colorcode::kFirstDigitRole, colorcode::kSecondDigitRole, colorcode::kThirdDigitRole};
+
+QString mistakeSentence(Kind kind, const Judgement &j)
+{
+    const bool read = kind == Kind::Read;
+    switch (j.mistake) {
+    case Mistake::None:
+        return {};
+    case Mistake::Reversed:
+        return read ? u"색띠를 거꾸로 읽었습니다. 허용오차 띠를 오른쪽에 두고 왼쪽 띠부터 "
+                      "읽습니다."_s
+                    : u"색띠를 거꾸로 놓았습니다. 첫째 숫자 띠가 왼쪽 끝, 허용오차 띠가 오른쪽 "
+                      "끝에 옵니다."_s;
+    case Mistake::FiveAsFour:
+        return (read ? u"5색 저항을 4색 저항처럼 읽었습니다."_s
+                     : u"5색 저항을 4색 저항처럼 골랐습니다."_s) +
+               u" 5색 저항은 숫자 띠가 셋이고 넷째 띠가 승수입니다."_s;
+    case Mistake::NeighbourColour: {
+        const QStringView taken = colourWord(j.takenDigit);
+        return u"%1는 %2%3 아니라 %4입니다. 비슷한 색을 잘 구별하십시오."_s.arg(
+            kDigitRoles[std::size_t(std::clamp(j.band, 0, 2))], taken, subjectParticle(taken),
+            colourWord(j.rightDigit));
+    }
+    case Mistake::PowerOfTen:
+        return read ? u"숫자는 맞지만 승수나 단위가 틀렸습니다."_s
+                    : u"숫자 띠는 맞지만 승수 띠가 틀렸습니다."_s;
+    case Mistake::ToleranceOnly:
+        return u"저항값은 맞지만 허용오차가 틀렸습니다."_s;
+    }
+    return {};
+}
+
+} // namespace
+
+QString feedback(const Resistor &question, Kind kind, const std::optional<Judgement> &judgement)
+{
+    if (!judgement)
+        return u"저항값을 숫자로 입력하십시오. 예: 4.7"_s;
+    QString line = judgement->right ? u"정답입니다."_s : u"오답입니다."_s;
+    const QString sentence = mistakeSentence(kind, *judgement);
+    if (!sentence.isEmpty())
+        line += u' ' + sentence;
+    if (!judgement->toleranceRight && judgement->mistake != Mistake::ToleranceOnly)
+        line += u" 허용오차도 틀렸습니다."_s;
+    return line + u'\n' + colortovalue::readingWorking(question.value, question.tolerance->text);
+}
+
+QString scoreText(const Score &score)
+{
+    return u"맞힌 문제 %1 / %2 · 연속 정답 %3"_s.arg(score.right)
+        .arg(score.asked)
+        .arg(score.streak);
+}
+
+QStringView instruction(Kind kind)
+{
+    return kind == Kind::Read ? u"색띠를 읽고 저항값과 허용오차를 답하십시오."
+                              : u"이 저항이 되도록 색띠를 고르십시오:";
+}
+
+QString questionInWords(const Resistor &question, Kind kind)
+{
+    if (kind == Kind::Write)
+        return instruction(kind).toString() + u' ' + statedValue(question);
+    QStringList bands;
+    for (const DrawnBand &band : drawnBands(question)) {
+        if (!band.shown)
+            continue;
+        const QStringView word =
+            band.filled ? colorcode::colourWordOf(band.color, colorcode::Palette::Selector)
+                        : colorcode::kNoBandWord;
+        bands << u"%1 %2"_s.arg(band.role, word);
+    }
+    return bands.join(u", ");
+}
+
+} // namespace practice

@@ -1,0 +1,32 @@
+#pragma once
+
+// What the learner is told: the feedback after a check and the score.
+
+#include "pages/practice/judging.h"
+#include "pages/practice/review.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace practice {
+
+// What the learner is told after a check: a first line that starts with
+// "정답" or "오답" and names the slip, and on the last line the working of the
+// question (colortovalue::readingWorking): how its right answer comes from
+// its bands. With nothing to judge, a short request alone.
+QString feedback(const Resistor &question, Kind kind, const std::optional<Judgement> &judgement);
+
+// "맞힌 문제 3 / 5 · 연속 정답 2"
+QString scoreText(const Score &score);
+
+// What the learner is asked to do for a kind of question.
+QStringView instruction(Kind kind);
+
+// A question in words, for a learner who cannot see the drawing: a read
+// question names its bands in order with their roles ("제1색띠 노랑, 제2색띠
+// 보라, 승수 적색, 허용오차 금색"); a pick question is its instruction and
+// the stated value.
+QString questionInWords(const Resistor &question, Kind kind);
+
+} // namespace practice
