@@ -60,14 +60,11 @@ void tst_Marking::read_data()
     // The last digit counts zeros even where it could be nothing else.
     QTest::newRow("9 zeros: gigaohms")
         << u"479"_s << u"479"_s << Form::ThreeDigit << u"47G\u2126"_s;
-    QTest::newRow("8 zeros") << u"108"_s << u"108"_s << Form::ThreeDigit << u"1G\u2126"_s;
     QTest::newRow("four digits") << u"4701"_s << u"4701"_s << Form::FourDigit << u"4.7K\u2126"_s;
     QTest::newRow("four digits, the largest")
         << u"9999"_s << u"9999"_s << Form::FourDigit << u"999G\u2126"_s;
     QTest::newRow("R inside") << u"4R7"_s << u"4R7"_s << Form::RPoint << u"4.7\u2126"_s;
     QTest::newRow("R first") << u"R47"_s << u"R47"_s << Form::RPoint << u"0.47\u2126"_s;
-    QTest::newRow("R first, three decimals")
-        << u"R047"_s << u"R047"_s << Form::RPoint << u"0.047\u2126"_s;
     QTest::newRow("R form of four characters")
         << u"1R00"_s << u"1R00"_s << Form::RPoint << u"1\u2126"_s;
     QTest::newRow("R last after 97: no EIA-96 code")
