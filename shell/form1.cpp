@@ -6,6 +6,7 @@
 #include "pages/led/ledpage.h"
 #include "pages/practice/practicedialog.h"
 #include "pages/practice/record.h"
+#include "pages/smd/smdpage.h"
 #include "pages/value_to_color/valuetocolorpage.h"
 #include "shell/aboutdialog.h"
 #include "shell/placement.h"
@@ -88,6 +89,7 @@ constexpr TabPicture kTabPictures[] = {
     {u"TabPicture1", u":/art/tab_value_to_color.svg", {14, 15}},
     {u"TabPicture2", u":/art/tab_led.svg", {26, 13}},
     {u"TabPicture3", u":/art/tab_guide.svg", {14, 15}},
+    {u"TabPicture4", u":/art/tab_smd.svg", {18, 11}},
 };
 
 } // namespace
@@ -131,17 +133,23 @@ Form1::Form1(QWidget *parent)
     m_valueToColor = new ValueToColorPage;
     m_led = new LedPage;
     m_guide = new GuidePage;
+    m_smd = new SmdPage;
     SSTab1->addTab(m_colorToValue, u"컬러@저항값(&C)"_s);
     SSTab1->addTab(m_valueToColor, u"저항값@컬러(&R)"_s);
     SSTab1->addTab(m_led, u"저항값계산(&L)"_s);
     SSTab1->addTab(m_guide, u"저항값 읽는법(&H)"_s);
+    SSTab1->addTab(m_smd, u"SMD 저항(&S)"_s);
     // Each tab's picture has a size of its own, so it is a small picture
     // widget beside the caption rather than an icon of the bar's one size.
-    SSTab1->tabBar()->setUsesScrollButtons(false);
+    // The five captions with their pictures are wider than the tab control
+    // of the window design: the bar scrolls, and showing a page brings its
+    // whole tab into view. No caption is ever shortened.
+    SSTab1->tabBar()->setUsesScrollButtons(true);
     SSTab1->tabBar()->setExpanding(true);
-    // The four captions fill the bar only with a little less padding than the
-    // style's own, drawn here to look like ordinary tabs.
-    SSTab1->tabBar()->setStyleSheet(u"QTabBar::tab { padding: 1px 4px 2px 3px; margin-right: 1px;"
+    // The first four captions fit beside the scroll arrows, whole, only with
+    // less padding than the style's own, drawn here to look like ordinary
+    // tabs.
+    SSTab1->tabBar()->setStyleSheet(u"QTabBar::tab { padding: 1px 2px 2px 1px; margin-right: 0px;"
                                     "  border: 1px solid palette(mid); border-bottom: none;"
                                     "  border-top-left-radius: 3px; border-top-right-radius: 3px;"
                                     "  background: palette(button); }"
@@ -220,7 +228,7 @@ void Form1::Menu_bandLabels_Click()
 
 QList<ui::LearnerPage *> Form1::learnerPages() const
 {
-    return {m_colorToValue, m_valueToColor, m_led};
+    return {m_colorToValue, m_valueToColor, m_led, m_smd};
 }
 
 void Form1::showWorking()

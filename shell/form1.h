@@ -1,6 +1,6 @@
 #pragma once
 
-// Form1, the main window: a menu bar and the four-page tab control SSTab1.
+// Form1, the main window: a menu bar and the five-page tab control SSTab1.
 //
 // How a user action flows: a control's signal (a pick from a list is
 // QComboBox::activated, a button's clicked, a typed Enter) calls the handler
@@ -24,6 +24,7 @@ class QDialog;
 class QLabel;
 class QMenu;
 class QTabWidget;
+class SmdPage;
 
 namespace practice {
 class Record;
@@ -42,7 +43,7 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    QTabWidget *SSTab1 = nullptr;       // the four pages
+    QTabWidget *SSTab1 = nullptr;       // the five pages
     QMenu *Menu_file = nullptr;         // "&File"
     QAction *Menu_r = nullptr;          // "저항에 관한 상식", Ctrl+R: the tip dialog
     QAction *Menu_practice = nullptr;   // "색띠 연습(&P)": the practice dialog
@@ -57,6 +58,7 @@ public:
     ValueToColorPage *valueToColorPage() const { return m_valueToColor; }
     LedPage *ledPage() const { return m_led; }
     GuidePage *guidePage() const { return m_guide; }
+    SmdPage *smdPage() const { return m_smd; }
 
     void Form_Load();
     void SSTab1_Click();
@@ -80,6 +82,7 @@ private:
     ValueToColorPage *m_valueToColor = nullptr;
     LedPage *m_led = nullptr;
     GuidePage *m_guide = nullptr;
+    SmdPage *m_smd = nullptr;
     // The practice's score and missed questions, kept while the program runs.
     std::unique_ptr<practice::Session> m_practice;
     // The learner's record, made when the practice first needs it.

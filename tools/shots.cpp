@@ -7,6 +7,7 @@
 
 #include "pages/practice/practicedialog.h"
 #include "pages/practice/record.h"
+#include "pages/smd/smdpage.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/form1.h"
@@ -121,6 +122,15 @@ int main(int argc, char *argv[])
     ok &= save(window, QStringLiteral("%1/page1-five-silver%2.png").arg(folder, suffix));
     page1->optEncodeFour->click();
     window.Menu_bandLabels->setChecked(false);
+    // The SMD page with its longest results: a value written in every form,
+    // and a marking read both ways, whose working is the longest.
+    SmdPage *smd = window.smdPage();
+    window.SSTab1->setCurrentWidget(smd);
+    smd->txtChipValue->setText(QStringLiteral("10"));
+    smd->cmdMakeMarking->click();
+    smd->txtMarking->setText(QStringLiteral("10R"));
+    smd->cmdReadMarking->click();
+    ok &= save(window, QStringLiteral("%1/page-smd-results%2.png").arg(folder, suffix));
 
     frmTip tip(&window);
     if (tip.Form_Load()) {

@@ -509,6 +509,9 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         return new SpokenLabel(static_cast<QLabel *>(widget));
     if (className == "ui::SvgPicture"_L1)
         return new WithoutLeaderLines(widget);
+    // A chip is a picture whose name is its marking.
+    if (className == "ui::ChipPicture"_L1)
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
     // As Qt's own for a dialog, less the lines.
     if (className == "QDialog"_L1)
         return new WithoutLeaderLines(widget, QAccessible::Dialog);

@@ -12,8 +12,37 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Where the tab bar's scroll arrows start, or its right end without them.
+int visibleRight(QTabBar *bar)
+{
+    int right = bar->width();
+    for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
+        if (arrow->isVisible())
+            right = std::min(right, arrow->x());
+    }
+    return right;
+}
+
+// Scrolls the tab bar with its right arrow, as a user would, until the
+// whole tab is in view.
+void scrollIntoView(QTabBar *bar, int tab)
+{
+    for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
+        if (arrow->arrowType() != Qt::RightArrow)
+            continue;
+        for (int clicks = 0;
+             clicks < bar->count() && bar->tabRect(tab).right() >= visibleRight(bar); ++clicks)
+            QTest::mouseClick(arrow, Qt::LeftButton);
+    }
+}
+
+} // namespace
 
 class tst_MainWindow : public QObject {
     Q_OBJECT
@@ -50,21 +79,28 @@ void tst_MainWindow::windowAndTabs()
     QCOMPARE(w->windowTitle(), u"Pallado"_s);
     QCOMPARE(w->centralWidget()->size(), QSize(ui::px(7695), ui::px(5175)));
     QCOMPARE(w->SSTab1->geometry(), ui::twipsRect(240, 120, 7215, 4815));
-    QCOMPARE(w->SSTab1->count(), 4);
+    QCOMPARE(w->SSTab1->count(), 5);
     QCOMPARE(w->SSTab1->currentIndex(), 0);
     const QStringList captions{u"컬러@저항값(&C)"_s, u"저항값@컬러(&R)"_s, u"저항값계산(&L)"_s,
-                               u"저항값 읽는법(&H)"_s};
-    const QSize pictures[] = {{30, 14}, {14, 15}, {26, 13}, {14, 15}};
-    for (int i = 0; i < 4; ++i) {
+                               u"저항값 읽는법(&H)"_s, u"SMD 저항(&S)"_s};
+    const QSize pictures[] = {{30, 14}, {14, 15}, {26, 13}, {14, 15}, {18, 11}};
+    QTabBar *bar = w->SSTab1->tabBar();
+    // At the start the first four tabs show whole beside the scroll arrows.
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(bar->tabRect(i).right() < visibleRight(bar));
+    for (int i = 0; i < 5; ++i) {
         QCOMPARE(w->SSTab1->tabText(i), captions[i]);
-        QWidget *picture = w->SSTab1->tabBar()->tabButton(i, QTabBar::LeftSide);
+        QWidget *picture = bar->tabButton(i, QTabBar::LeftSide);
         QVERIFY(picture);
         QCOMPARE(picture->size(), pictures[i]);
-        // The whole caption shows: no tab is cut short or scrolled away.
-        QVERIFY(w->SSTab1->tabBar()->tabRect(i).right() < w->SSTab1->width());
+        // The whole caption shows while its page does: no tab is cut short,
+        // none is left scrolled away.
+        w->SSTab1->setCurrentIndex(i);
+        QVERIFY(bar->tabRect(i).left() >= 0);
+        QVERIFY(bar->tabRect(i).right() < visibleRight(bar));
         const QString shown = QString(captions[i]).remove(u'&');
-        QVERIFY(w->SSTab1->tabBar()->tabRect(i).width() >=
-                w->SSTab1->tabBar()->fontMetrics().horizontalAdvance(shown) + picture->width());
+        QVERIFY(bar->tabRect(i).width() >=
+                bar->fontMetrics().horizontalAdvance(shown) + picture->width());
     }
 }
 
@@ -159,6 +195,7 @@ void tst_MainWindow::accessKeysSelectPages_data()
     QTest::addColumn<int>("page");
     QTest::newRow("Alt+R") << int(Qt::Key_R) << 1;
     QTest::newRow("Alt+L") << int(Qt::Key_L) << 2;
+    QTest::newRow("Alt+S") << int(Qt::Key_S) << 4;
     QTest::newRow("Alt+C back to page 0") << int(Qt::Key_C) << 0;
 }
 
@@ -180,6 +217,7 @@ void tst_MainWindow::focusAfterPageChange_data()
     QTest::newRow("page 1: the entry box") << 1 << u"Text25"_s;
     QTest::newRow("page 2: the supply voltage") << 2 << u"Text26"_s;
     QTest::newRow("page 3: the 4-band option") << 3 << u"Option3"_s;
+    QTest::newRow("page 4: the marking entry") << 4 << u"txtMarking"_s;
     QTest::newRow("page 0: the first digit list") << 0 << u"Combo7"_s;
 }
 
@@ -190,6 +228,7 @@ void tst_MainWindow::focusAfterPageChange()
     auto w = uitest::openWindow();
     if (page == 0)
         w->SSTab1->setCurrentIndex(2);
+    scrollIntoView(w->SSTab1->tabBar(), page);
     QTest::mouseClick(w->SSTab1->tabBar(), Qt::LeftButton, {},
                       w->SSTab1->tabBar()->tabRect(page).center());
     QCOMPARE(w->SSTab1->currentIndex(), page);

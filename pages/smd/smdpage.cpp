@@ -1,0 +1,239 @@
+#include "pages/smd/smdpage.h"
+
+#include "colorcode/colortables.h"
+#include "pages/smd/marking.h"
+#include "widgets/accessibility.h"
+#include "widgets/bandshape.h"
+#include "widgets/chippicture.h"
+#include "widgets/fonts.h"
+#include "widgets/raisedtext.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kEnter = 13; // the character code of Enter
+
+constexpr QStringView kMarkingCaption = u"표시";
+constexpr QStringView kValueCaption = u"저항값";
+
+// Page layout in pixels: reading a marking at the top, with the chip on the
+// right; writing a value's markings under it, the guide at the bottom. Each
+// caption stands left of its entry, as the frames' titles take a line.
+constexpr QRect kReadFrameRect{8, 2, 461, 100};
+constexpr QRect kMarkingCaptionRect{10, 27, 52, 20};
+constexpr QRect kMarkingRect{62, 20, 110, 34}; // 16-point bold
+constexpr QRect kReadButtonRect{180, 22, 96, 30};
+constexpr QRect kMarkingValueRect{10, 60, 270, 34}; // 16-point bold
+constexpr QRect kChipRect{290, 20, 164, 76};
+
+constexpr QRect kMakeFrameRect{8, 106, 461, 86};
+constexpr QRect kValueCaptionRect{10, 25, 60, 20};
+constexpr QRect kValueRect{70, 20, 110, 30}; // 12-point
+constexpr QRect kUnitRect{186, 21, 70, 28};  // 12-point
+constexpr QRect kMakeButtonRect{264, 20, 110, 30};
+constexpr QRect kMarkingsRect{10, 56, 444, 24}; // 10-point bold
+
+constexpr QRect kGuideFrameRect{8, 196, 461, 100};
+constexpr QRect kGuideRect{10, 22, 444, 74};
+
+constexpr colorcode::ColorCode kResultRed = 0x0000FF;
+
+void setTextColor(QLabel *label, colorcode::ColorCode code)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ui::resolveColor(code, palette));
+    label->setPalette(palette);
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &place)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+// An entry with its caption, which names it without the access key.
+QLineEdit *makeEntry(QWidget *parent, const QString &name, const QRect &place, QLabel *caption,
+                     QStringView captionWords)
+{
+    auto *entry = new QLineEdit(parent);
+    entry->setObjectName(name);
+    entry->setGeometry(place);
+    caption->setBuddy(entry);
+    entry->setAccessibleName(captionWords.toString());
+    return entry;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
+                        const QRect &place)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    // Enter in the entry brings the focus here; a second Enter presses it.
+    button->setAutoDefault(true);
+    return button;
+}
+
+// A result: the page writes it, the screen reader hears it after its
+// description, and Tab reaches it.
+QLabel *makeResult(QWidget *parent, const QString &name, const QRect &place,
+                   QStringView description)
+{
+    QLabel *label = makeLabel(parent, name, u"?"_s, place);
+    label->setTextFormat(Qt::PlainText);
+    label->setAccessibleDescription(description.toString());
+    ui::makeTabReachable(label);
+    return label;
+}
+
+bool isEnter(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
+{
+    setObjectName(u"pageSmd"_s);
+    fraReadMarking = new QGroupBox(u"표시 → 저항값"_s, this);
+    fraReadMarking->setObjectName(u"fraReadMarking"_s);
+    fraReadMarking->setGeometry(kReadFrameRect);
+    lblMarking = makeLabel(fraReadMarking, u"lblMarking"_s, kMarkingCaption.toString() + u"(&M)"_s,
+                           kMarkingCaptionRect);
+    txtMarking =
+        makeEntry(fraReadMarking, u"txtMarking"_s, kMarkingRect, lblMarking, kMarkingCaption);
+    txtMarking->setToolTip(u"칩에 찍힌 표시를 입력하세요. 예: 472, 4R7, 01C"_s);
+    ui::setPointFont(txtMarking, 16, true);
+    cmdReadMarking =
+        makeButton(fraReadMarking, u"cmdReadMarking"_s, u"읽기(&G)"_s, kReadButtonRect);
+    lblMarkingValue =
+        makeResult(fraReadMarking, u"lblMarkingValue"_s, kMarkingValueRect, u"저항값");
+    ui::setPointFont(lblMarkingValue, 16, true);
+    setTextColor(lblMarkingValue, kResultRed);
+    picChip = new ui::ChipPicture(fraReadMarking, u"picChip", kChipRect);
+
+    fraMakeMarking = new QGroupBox(u"저항값 → 표시"_s, this);
+    fraMakeMarking->setObjectName(u"fraMakeMarking"_s);
+    fraMakeMarking->setGeometry(kMakeFrameRect);
+    lblChipValue = makeLabel(fraMakeMarking, u"lblChipValue"_s,
+                             kValueCaption.toString() + u"(&K)"_s, kValueCaptionRect);
+    txtChipValue =
+        makeEntry(fraMakeMarking, u"txtChipValue"_s, kValueRect, lblChipValue, kValueCaption);
+    ui::setPointFont(txtChipValue, 12, false);
+    cboChipUnit = new QComboBox(fraMakeMarking);
+    cboChipUnit->setObjectName(u"cboChipUnit"_s);
+    cboChipUnit->addItems(colorcode::itemTexts(colorcode::kUnitList));
+    cboChipUnit->setGeometry(kUnitRect);
+    cboChipUnit->setAccessibleName(u"단위"_s);
+    ui::setPointFont(cboChipUnit, 12, false);
+    cmdMakeMarking =
+        makeButton(fraMakeMarking, u"cmdMakeMarking"_s, u"표시 보기(&B)"_s, kMakeButtonRect);
+    lblMarkings = makeResult(fraMakeMarking, u"lblMarkings"_s, kMarkingsRect, u"표시");
+    ui::setPointFont(lblMarkings, 10, true);
+
+    fraGuide = new QGroupBox(u"읽는 법"_s, this);
+    fraGuide->setObjectName(u"fraGuide"_s);
+    fraGuide->setGeometry(kGuideFrameRect);
+    lblGuide = new ui::RaisedTextLabel(fraGuide);
+    lblGuide->setObjectName(u"lblGuide"_s);
+    lblGuide->setGeometry(kGuideRect);
+    lblGuide->setText(smd::readingGuide());
+    lblGuide->setAccessibleName(fraGuide->title());
+    lblGuide->setAccessibleDescription(lblGuide->text());
+
+    // Keyboard order: each side's entry and button, then the results and
+    // the guide.
+    QWidget *order[] = {txtMarking,     cmdReadMarking,  txtChipValue, cboChipUnit,
+                        cmdMakeMarking, lblMarkingValue, lblMarkings};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+
+    connect(cmdReadMarking, &QPushButton::clicked, this, &SmdPage::cmdReadMarking_Click);
+    connect(cmdMakeMarking, &QPushButton::clicked, this, &SmdPage::cmdMakeMarking_Click);
+    txtMarking->installEventFilter(this);
+    txtChipValue->installEventFilter(this);
+}
+
+QWidget *SmdPage::firstFocus() const
+{
+    return txtMarking;
+}
+
+bool SmdPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (isEnter(event)) {
+        if (watched == txtMarking)
+            txtMarking_KeyPress(kEnter);
+        else if (watched == txtChipValue)
+            txtChipValue_KeyPress(kEnter);
+    }
+    // Every key goes on to the entry as it was typed.
+    return QWidget::eventFilter(watched, event);
+}
+
+void SmdPage::txtMarking_KeyPress(int keyAscii)
+{
+    if (keyAscii == kEnter)
+        cmdReadMarking->setFocus(Qt::TabFocusReason);
+}
+
+void SmdPage::txtChipValue_KeyPress(int keyAscii)
+{
+    if (keyAscii == kEnter)
+        cmdMakeMarking->setFocus(Qt::TabFocusReason);
+}
+
+void SmdPage::refuse(const QString &message, QLineEdit *entry)
+{
+    QMessageBox box(QMessageBox::Information, u"Pallado"_s, message, QMessageBox::Ok, window());
+    box.exec();
+    // The entry keeps what was typed, selected, so it is mended or typed
+    // over.
+    entry->setFocus();
+    entry->selectAll();
+}
+
+void SmdPage::cmdReadMarking_Click()
+{
+    const auto result = smd::readMarking(txtMarking->text());
+    setWorking(smd::markingWorking(txtMarking->text(), result));
+    if (const auto *refusal = std::get_if<smd::Refusal>(&result)) {
+        lblMarkingValue->setText(u"?"_s);
+        picChip->setMarking(QString());
+        refuse(smd::refusalMessage(*refusal), txtMarking);
+        return;
+    }
+    const smd::Marking &marking = std::get<smd::Marking>(result);
+    lblMarkingValue->setText(smd::markingValueText(marking));
+    picChip->setMarking(marking.text);
+    ui::announceResults(this, {lblMarkingValue});
+}
+
+void SmdPage::cmdMakeMarking_Click()
+{
+    const auto result = smd::markingsOf(txtChipValue->text(), cboChipUnit->currentText());
+    setWorking(smd::markingsWorking(txtChipValue->text(), cboChipUnit->currentText(), result));
+    if (const auto *refusal = std::get_if<smd::ValueRefusal>(&result)) {
+        lblMarkings->setText(u"?"_s);
+        refuse(smd::valueRefusalMessage(*refusal), txtChipValue);
+        return;
+    }
+    lblMarkings->setText(smd::markingsText(std::get<smd::Markings>(result)));
+    ui::announceResults(this, {lblMarkings});
+}
