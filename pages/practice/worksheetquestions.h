@@ -48,7 +48,7 @@ std::vector<WorksheetQuestion> worksheetQuestions(int count, WorksheetKinds kind
 bool showsDigitColour(const Resistor &resistor, std::span<const int> digits);
 
 // The key's answer: a read question's value and tolerance as the pages
-// write them ("4.7KΩ ±5%"); a pick question's band colours in order, the
+// write them ("4.7KΩ ±5%"); a pick question's band colours in order, the
 // tolerance band last ("노랑, 보라, 적색, 금색"), or that it has none.
 QString worksheetAnswer(const WorksheetQuestion &question);
 
