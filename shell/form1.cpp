@@ -6,6 +6,7 @@
 #include "pages/led/ledpage.h"
 #include "pages/practice/practicedialog.h"
 #include "pages/practice/record.h"
+#include "pages/practice/worksheetdialog.h"
 #include "pages/smd/smdpage.h"
 #include "pages/value_to_color/valuetocolorpage.h"
 #include "shell/aboutdialog.h"
@@ -43,6 +44,9 @@ constexpr int kTipOffsetTop = 1500;
 constexpr int kTipOffsetLeft = 800;
 constexpr int kAboutOffsetTop = 1100;
 constexpr int kAboutOffsetLeft = 830;
+// The worksheet dialog, small, over the middle of the pages.
+constexpr int kWorksheetOffsetTop = 1500;
+constexpr int kWorksheetOffsetLeft = 1800;
 // The practice goes over the main window, a little inside its corner.
 constexpr int kPracticeOffsetTop = 300;
 constexpr int kPracticeOffsetLeft = 240;
@@ -110,6 +114,10 @@ Form1::Form1(QWidget *parent)
     Menu_exit = Menu_file->addAction(u"E&xit"_s);
     Menu_exit->setObjectName(u"Menu_exit"_s);
     Menu_exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    // Just above Exit, below every item that follows the practice.
+    Menu_worksheet = new QAction(u"연습지 만들기(&K)..."_s, Menu_file);
+    Menu_worksheet->setObjectName(u"Menu_worksheet"_s);
+    Menu_file->insertAction(Menu_exit, Menu_worksheet);
     Menu_view = menuBar()->addMenu(u"보기(&W)"_s);
     Menu_view->setObjectName(u"Menu_view"_s);
     Menu_bandLabels = Menu_view->addAction(u"색띠에 숫자 표시(&N)"_s);
@@ -180,6 +188,7 @@ Form1::Form1(QWidget *parent)
     connect(Menu_practice, &QAction::triggered, this, &Form1::Menu_practice_Click);
     connect(Menu_exit, &QAction::triggered, this, &Form1::Menu_exit_Click);
     connect(Menu_about, &QAction::triggered, this, &Form1::Menu_about_Click);
+    connect(Menu_worksheet, &QAction::triggered, this, &Form1::Menu_worksheet_Click);
     connect(Menu_bandLabels, &QAction::toggled, this, &Form1::Menu_bandLabels_Click);
 
     // Ctrl+X in a text box is the desktop's cut; see eventFilter.
@@ -291,6 +300,13 @@ void Form1::Menu_about_Click()
     const PagesAside aside(SSTab1);
     fmAbout dialog(this);
     showDialog(dialog, kAboutOffsetTop, kAboutOffsetLeft);
+}
+
+void Form1::Menu_worksheet_Click()
+{
+    const PagesAside aside(SSTab1);
+    frmWorksheet dialog(this);
+    showDialog(dialog, kWorksheetOffsetTop, kWorksheetOffsetLeft);
 }
 
 void Form1::Menu_exit_Click()

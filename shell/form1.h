@@ -48,6 +48,7 @@ public:
     QAction *Menu_r = nullptr;          // "저항에 관한 상식", Ctrl+R: the tip dialog
     QAction *Menu_practice = nullptr;   // "색띠 연습(&P)": the practice dialog
     QAction *Menu_exit = nullptr;       // "E&xit", Ctrl+X: ends the program
+    QAction *Menu_worksheet = nullptr;  // "연습지 만들기(&K)...", above Exit
     QMenu *Menu_view = nullptr;         // "보기(&W)"
     QAction *Menu_bandLabels = nullptr; // "색띠에 숫자 표시(&N)", checkable, remembered
     QMenu *Menu_help = nullptr;         // "&Help"
@@ -65,6 +66,7 @@ public:
     void Menu_r_Click();
     void Menu_practice_Click();
     void Menu_exit_Click();
+    void Menu_worksheet_Click();
     void Menu_about_Click();
     void Menu_bandLabels_Click();
 

@@ -7,10 +7,13 @@ set -euo pipefail
 # dpkg-shlibdeps for the package's Depends. qt6-translations-l10n: Qt's own
 # Korean texts (a message box's buttons), which the program loads at start.
 # libqt6sql6-sqlite: the SQLite driver Qt Sql loads for the learner's record.
+# qt6-base-dev holds Qt Print Support's headers too. poppler-utils: the
+# worksheet test reads the PDF's text and renders its page.
 packages=(
     cmake make g++ pkg-config dpkg-dev file
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libqt6sql6-sqlite
     fonts-nanum qt6-translations-l10n
+    poppler-utils
     "$@"
 )
 

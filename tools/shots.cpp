@@ -1,5 +1,5 @@
 // Saves a PNG of each page of the main window and of every dialog, under the
-// offscreen platform, so it needs no display:
+// offscreen platform, so it needs no display, and a sample worksheet PDF:
 //   pallado_shots <folder> [scale]     (scale 1, 1.5 or 2; default 1)
 // With DARK=1 in the environment (make shots DARK=1) the window is shown in a
 // dark scheme, as a dark desktop theme gives it, and the files are named
@@ -7,6 +7,8 @@
 
 #include "pages/practice/practicedialog.h"
 #include "pages/practice/record.h"
+#include "pages/practice/worksheet.h"
+#include "pages/practice/worksheetdialog.h"
 #include "pages/smd/smdpage.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
@@ -150,5 +152,17 @@ int main(int argc, char *argv[])
     ok &= save(practice, QStringLiteral("%1/practice%2.png").arg(folder, suffix));
     practice.optWrite->click();
     ok &= save(practice, QStringLiteral("%1/practice-write%2.png").arg(folder, suffix));
+    practice.hide();
+
+    frmWorksheet worksheet(&window);
+    worksheet.show();
+    ok &= save(worksheet, QStringLiteral("%1/worksheet%2.png").arg(folder, suffix));
+    // The longest sheet, the same every time, so two runs compare.
+    std::mt19937 random(1);
+    const std::vector<practice::WorksheetQuestion> sheet =
+        practice::worksheetQuestions(practice::kWorksheetMost, {}, random);
+    const QString pdf = QStringLiteral("%1/worksheet.pdf").arg(folder);
+    ok &= practice::writeWorksheetPdf(pdf, sheet);
+    std::printf("%s\n", qPrintable(pdf));
     return ok ? 0 : 1;
 }

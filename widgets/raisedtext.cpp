@@ -8,10 +8,7 @@
 
 namespace ui {
 
-namespace {
-
-// The ordinary character of a raised one, or a null character.
-QChar lowered(QChar c)
+QChar loweredDigit(QChar c)
 {
     if (c == colorcode::kRaisedMinus)
         return u'-';
@@ -22,14 +19,12 @@ QChar lowered(QChar c)
     return {};
 }
 
-} // namespace
-
 QString raisedDigitsHtml(const QString &text)
 {
     QString out;
     bool raised = false;
     for (const QChar c : text) {
-        const QChar plain = lowered(c);
+        const QChar plain = loweredDigit(c);
         if (!plain.isNull() != raised) {
             raised = !raised;
             out += raised ? QStringLiteral("<sup>") : QStringLiteral("</sup>");

@@ -8,7 +8,6 @@ namespace ui {
 
 namespace {
 
-constexpr QStringView kArt = u":/art/page0_resistor.svg";
 // The artwork's own frame lies outside the resistor part; the same line
 // closes the part when it is shown alone.
 constexpr QRgb kArtFrame = 0xB8B2A4;
@@ -17,14 +16,15 @@ constexpr QRgb kArtFrame = 0xB8B2A4;
 
 ResistorDrawing::ResistorDrawing(QWidget *parent, QStringView name, const QRect &geometry,
                                  const std::array<QStringView, 5> &bandNames)
-    : SvgPicture(parent, name, kArt, geometry)
+    : SvgPicture(parent, name, kResistorArt, geometry)
 {
     makeBands(bandNames, {}, 1);
 }
 
 ResistorDrawing::ResistorDrawing(QWidget *parent, QStringView name, QPoint topLeft, int scale,
                                  const std::array<QStringView, 5> &bandNames)
-    : SvgPicture(parent, name, kArt, QRect(topLeft, kResistorPart.size() * scale)), m_framed(true)
+    : SvgPicture(parent, name, kResistorArt, QRect(topLeft, kResistorPart.size() * scale)),
+      m_framed(true)
 {
     setShownPart(kResistorPart);
     makeBands(bandNames, kResistorPart.topLeft(), scale);

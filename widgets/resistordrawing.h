@@ -29,6 +29,9 @@ inline constexpr std::array<QRect, 5> kResistorBands{
 // The part of the artwork that holds the resistor itself, leads and all.
 inline constexpr QRect kResistorPart{176, 4, 180, 58};
 
+// The artwork the bands stand on; the worksheet paints it on paper too.
+inline constexpr QStringView kResistorArt = u":/art/page0_resistor.svg";
+
 class ResistorDrawing : public SvgPicture {
     Q_OBJECT
 

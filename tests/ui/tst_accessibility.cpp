@@ -338,6 +338,7 @@ void tst_Accessibility::focusBackAfterDialog_data()
             << u"fmAbout"_s << closeBy << 2 << u"Text30"_s;
     }
     QTest::newRow("practice, escape") << u"frmPractice"_s << u"escape"_s << 0 << u"Combo8"_s;
+    QTest::newRow("worksheet, escape") << u"frmWorksheet"_s << u"escape"_s << 1 << u"Text25"_s;
 }
 
 void tst_Accessibility::focusBackAfterDialog()
@@ -362,9 +363,10 @@ void tst_Accessibility::focusBackAfterDialog()
         else
             d->close();
     });
-    (dialog == u"frmTip"    ? w->Menu_r
-     : dialog == u"fmAbout" ? w->Menu_about
-                            : w->Menu_practice)
+    (dialog == u"frmTip"         ? w->Menu_r
+     : dialog == u"fmAbout"      ? w->Menu_about
+     : dialog == u"frmWorksheet" ? w->Menu_worksheet
+                                 : w->Menu_practice)
         ->trigger();
     QVERIFY(*ran);
     // The window manager hands the window back its activation; the offscreen
