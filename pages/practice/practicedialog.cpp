@@ -2,6 +2,7 @@
 
 #include "colorcode/colortables.h"
 #include "pages/practice/record.h"
+#include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/colourlist.h"
 #include "widgets/fonts.h"
@@ -240,6 +241,7 @@ void frmPractice::showNotice(const QString &notice)
         return;
     const QString shown = lblFeedback->text();
     lblFeedback->setText(shown.isEmpty() ? notice : shown + u'\n' + notice);
+    ui::announce(this, notice);
 }
 
 void frmPractice::showEvent(QShowEvent *event)
@@ -310,6 +312,8 @@ void frmPractice::showQuestion()
     cmdCheck->setEnabled(true);
     cmdCheck->setDefault(true);
     firstAnswerControl()->setFocus();
+    // A learner who cannot see the drawing hears the question.
+    ui::announce(this, practice::questionInWords(q, m_kind));
 }
 
 void frmPractice::paint(const practice::Resistor &resistor)
@@ -385,6 +389,7 @@ void frmPractice::cmdCheck_Click()
         practice::learn(m_skills, practice::skillAnswer(*answer));
     }
     lblFeedback->setText(practice::feedback(question(), m_kind, judgement));
+    ui::announce(this, lblFeedback->text());
     showNotice(notice);
     if (!judgement) {
         firstAnswerControl()->setFocus();
@@ -392,6 +397,7 @@ void frmPractice::cmdCheck_Click()
     }
     practice::record(m_session, *judgement);
     lblScore->setText(practice::scoreText(m_session.score));
+    ui::announce(this, lblScore->text());
     // The question is done: Enter now moves on.
     cmdNext->setDefault(true);
     cmdNext->setFocus();

@@ -5,6 +5,8 @@
 
 #include "colorcode/speech.h"
 #include "pages/guide/guidetexts.h"
+#include "pages/practice/practicedialog.h"
+#include "pages/practice/record.h"
 #include "shell/tipdialog.h"
 
 #include <QAccessible>
@@ -173,6 +175,7 @@ private slots:
     void tipSpoken();
     void refusalGivesHint();
     void textQueriesAnswer();
+    void practiceSpoken();
 
 private:
     // Lets what was announced so far be spoken, then forgets it.
@@ -534,6 +537,33 @@ void tst_Accessibility::textQueriesAnswer()
         iface(entry)->textInterface()->textAtOffset(3, QAccessible::WordBoundary, &start, &end),
         u"4.7"_s);
     QCOMPARE(std::pair(start, end), std::pair(0, 3));
+}
+
+// The practice is heard: each question as it appears, the feedback and the
+// score after each check.
+void tst_Accessibility::practiceSpoken()
+{
+    auto w = uitest::openWindow();
+    QTemporaryDir folder;
+    practice::Record record(folder.filePath(u"record.sqlite"_s));
+    practice::Session session;
+    settle();
+    frmPractice d(w.get(), session, record);
+    d.show();
+    QTRY_COMPARE(m_announcements.spoken,
+                 QStringList{colorcode::spokenText(
+                     practice::questionInWords(d.question(), practice::Kind::Read))});
+    m_announcements.spoken.clear();
+    uitest::type(d.txtAnswer, u"0.5"_s);
+    d.cmdCheck->click();
+    QTRY_COMPARE(m_announcements.spoken,
+                 QStringList{colorcode::spokenText(d.lblFeedback->text()) + u". "_s +
+                             colorcode::spokenText(d.lblScore->text())});
+    m_announcements.spoken.clear();
+    d.optWrite->click();
+    QTRY_VERIFY(!m_announcements.spoken.isEmpty());
+    QVERIFY(m_announcements.spoken.last().endsWith(
+        colorcode::spokenText(practice::questionInWords(d.question(), practice::Kind::Write))));
 }
 
 QTEST_MAIN(tst_Accessibility)
