@@ -7,6 +7,7 @@
 #include "pages/practice/practicedialog.h"
 #include "pages/practice/record.h"
 #include "pages/practice/worksheetdialog.h"
+#include "pages/practice/worksheetquestions.h"
 #include "pages/smd/smdpage.h"
 #include "pages/value_to_color/valuetocolorpage.h"
 #include "shell/aboutdialog.h"
@@ -306,6 +307,9 @@ void Form1::Menu_worksheet_Click()
 {
     const PagesAside aside(SSTab1);
     frmWorksheet dialog(this);
+    // The colours the learner often misses, for a sheet that asks mostly
+    // those; the record is opened only now.
+    dialog.setWeakDigits(practice::weakDigits(record().skills()));
     showDialog(dialog, kWorksheetOffsetTop, kWorksheetOffsetLeft);
 }
 

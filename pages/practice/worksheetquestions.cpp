@@ -3,6 +3,7 @@
 #include "pages/color_to_value/working.h"
 
 #include <algorithm>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -75,6 +76,39 @@ QString worksheetWorking(const WorksheetQuestion &question)
 {
     const Resistor &r = question.resistor;
     return colortovalue::readingWorking(r.value, r.tolerance->text);
+}
+
+std::vector<int> weakDigits(const SkillStates &states)
+{
+    // Each colour's weakest value skill: the lower box, then the smaller
+    // share right.
+    struct Weak {
+        int digit;
+        int box;
+        double shareRight;
+    };
+    std::vector<Weak> weak;
+    for (SkillId id = 0; id < kSkillCount; ++id) {
+        const Skill &skill = kSkills[std::size_t(id)];
+        const SkillState &state = states[std::size_t(id)];
+        if ((skill.kind != SkillKind::Digit && skill.kind != SkillKind::Multiplier) ||
+            state.right >= state.asked || state.box > 1)
+            continue;
+        const Weak w{skill.index, state.box, double(state.right) / state.asked};
+        const auto same = std::find_if(weak.begin(), weak.end(),
+                                       [&](const Weak &o) { return o.digit == w.digit; });
+        if (same == weak.end())
+            weak.push_back(w);
+        else if (std::tie(w.box, w.shareRight) < std::tie(same->box, same->shareRight))
+            *same = w;
+    }
+    std::stable_sort(weak.begin(), weak.end(), [](const Weak &a, const Weak &b) {
+        return std::tie(a.box, a.shareRight) < std::tie(b.box, b.shareRight);
+    });
+    std::vector<int> digits;
+    for (const Weak &w : weak)
+        digits.push_back(w.digit);
+    return digits;
 }
 
 } // namespace practice

@@ -6,6 +6,7 @@
 // miss.
 
 #include "pages/practice/question.h"
+#include "pages/practice/schedule.h"
 
 #include <QString>
 
@@ -42,6 +43,12 @@ struct WorksheetKinds {
 std::vector<WorksheetQuestion> worksheetQuestions(int count, WorksheetKinds kinds,
                                                   std::mt19937 &random,
                                                   std::span<const int> weakDigits = {});
+
+// The digits whose colours the learner often misses, from the skills: a
+// colour asked as a digit or a multiplier and missed at least once, whose
+// skill has not yet climbed past the first box, the weakest first. None for
+// a learner with no misses.
+std::vector<int> weakDigits(const SkillStates &states);
 
 // Whether a value band of the resistor (digit or multiplier) shows one of
 // the colours of `digits`.

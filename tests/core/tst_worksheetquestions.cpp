@@ -1,3 +1,4 @@
+#include "pages/practice/skills.h"
 #include "pages/practice/worksheetquestions.h"
 
 #include <QTest>
@@ -38,6 +39,7 @@ private slots:
     void weakFirst();
     void answers_data();
     void answers();
+    void weakDigitsFromSkills();
 };
 
 void tst_WorksheetQuestions::kinds_data()
@@ -122,6 +124,26 @@ void tst_WorksheetQuestions::answers()
     QFETCH(WorksheetQuestion, question);
     QFETCH(QString, answer);
     QCOMPARE(worksheetAnswer(question), answer);
+}
+
+// The colours to favour: missed and still in the lowest boxes, the weakest
+// first; a colour known again, or never missed, is not among them.
+void tst_WorksheetQuestions::weakDigitsFromSkills()
+{
+    practice::SkillStates states{};
+    const auto set = [&](QStringView key, int box, int asked, int right) {
+        practice::SkillState &s = states[std::size_t(*practice::skillOfKey(key))];
+        s.box = box;
+        s.asked = asked;
+        s.right = right;
+    };
+    set(u"digit-2", 0, 3, 1);      // red missed
+    set(u"multiplier-6", 0, 2, 0); // blue missed every time: weakest
+    set(u"digit-6", 1, 4, 3);      // blue as a digit does better
+    set(u"digit-4", 2, 2, 2);      // yellow never missed
+    set(u"digit-9", 2, 5, 3);      // white missed, but known again
+    QCOMPARE(practice::weakDigits(states), (std::vector<int>{6, 2}));
+    QVERIFY(practice::weakDigits(practice::SkillStates{}).empty());
 }
 
 QTEST_GUILESS_MAIN(tst_WorksheetQuestions)
