@@ -264,11 +264,17 @@ Run simulate(bool scheduled, double growth, unsigned seed)
             }
         }
         const double next = day + 1 + kSittingStart;
+        // The band skills: the markings' are asked by marking questions only.
         int atGoal = 0;
-        for (SkillId s = 0; s < kSkillCount; ++s)
+        int bandSkills = 0;
+        for (SkillId s = 0; s < kSkillCount; ++s) {
+            if (!isBandSkill(s))
+                continue;
+            ++bandSkills;
             atGoal += learner.recall(s, next) >= kGoal ? 1 : 0;
-        run.shareByDay.push_back(double(atGoal) / kSkillCount);
-        if (atGoal == kSkillCount && run.firstDay == 0)
+        }
+        run.shareByDay.push_back(double(atGoal) / bandSkills);
+        if (atGoal == bandSkills && run.firstDay == 0)
             run.firstDay = day + 1;
     }
     return run;

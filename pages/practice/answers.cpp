@@ -19,13 +19,14 @@ struct MistakeNames {
     QStringView name; // in the exported file
 };
 
-constexpr std::array<MistakeNames, 6> kMistakes{{
+constexpr std::array<MistakeNames, 7> kMistakes{{
     {Mistake::None, u"", u""},
     {Mistake::Reversed, u"reversed", u"순서 거꾸로"},
     {Mistake::FiveAsFour, u"five-as-four", u"5색을 4색처럼"},
     {Mistake::NeighbourColour, u"neighbour-colour", u"비슷한 색"},
     {Mistake::PowerOfTen, u"power-of-ten", u"승수나 단위"},
     {Mistake::ToleranceOnly, u"tolerance-only", u"허용오차만"},
+    {Mistake::LastDigitAsDigit, u"last-digit-as-digit", u"마지막 숫자를 숫자로"},
 }};
 
 // After the ten digit colours, the colours only tolerance bands have.
@@ -62,18 +63,50 @@ Answer readingAnswer(const Resistor &question, QStringView number, QStringView u
             number.trimmed().toString() + unit.toString() + u' ' + tolerance.toString(),
             readResistor(question, number, unit, tolerance),
             judgement,
-            seconds};
+            seconds,
+            {},
+            0};
 }
 
 Answer pickingAnswer(const Resistor &question, const Resistor &picked, const Judgement &judgement,
                      double seconds, const QDateTime &when)
 {
-    return {when, Kind::Write, question, bandsText(picked), picked, judgement, seconds};
+    return {when, Kind::Write, question, bandsText(picked), picked, judgement, seconds, {}, 0};
+}
+
+Answer markingAnswer(const colorcode::Resistance &value, QStringView marking, int form,
+                     QStringView number, QStringView unit, bool right, Mistake mistake,
+                     double seconds, const QDateTime &when)
+{
+    Judgement judgement;
+    judgement.right = right;
+    judgement.mistake = mistake;
+    return {when,
+            Kind::Marking,
+            Resistor{value, &colorcode::kTolerances[0]},
+            number.trimmed().toString() + unit.toString(),
+            {},
+            judgement,
+            seconds,
+            marking.toString(),
+            form};
+}
+
+QString questionText(const Answer &answer)
+{
+    return answer.kind == Kind::Marking ? answer.marking : bandsText(answer.question);
 }
 
 SkillAnswer skillAnswer(const Answer &answer)
 {
-    return {answer.when.toLocalTime().date(), exercisedSkills(answer.question),
+    const QDate day = answer.when.toLocalTime().date();
+    if (answer.kind == Kind::Marking) {
+        const std::optional<SkillId> form = markingSkill(answer.markingForm);
+        if (!form)
+            return {day, {}, {}};
+        return {day, {*form}, answer.judgement.right ? std::vector<SkillId>{} : std::vector{*form}};
+    }
+    return {day, exercisedSkills(answer.question),
             failedSkills(answer.question, answer.judgement, answer.spelt)};
 }
 
@@ -85,7 +118,15 @@ QString bandsText(const Resistor &resistor)
 
 QStringView kindKey(Kind kind)
 {
-    return kind == Kind::Read ? u"read" : u"write";
+    switch (kind) {
+    case Kind::Read:
+        return u"read";
+    case Kind::Write:
+        return u"write";
+    case Kind::Marking:
+        return u"marking";
+    }
+    return {};
 }
 
 QStringView mistakeKey(Mistake mistake)
@@ -131,6 +172,8 @@ std::vector<Mixup> mixups(const Answer &answer)
     std::vector<Mixup> found;
     const Judgement &j = answer.judgement;
     const Resistor &q = answer.question;
+    if (answer.kind == Kind::Marking)
+        return found; // no colours
     if (answer.kind == Kind::Read) {
         if (j.mistake == Mistake::NeighbourColour)
             add(found, colourOfDigit(j.rightDigit), colourOfDigit(j.takenDigit));
@@ -166,6 +209,8 @@ QStringList csvFields(const QDateTime &when, QStringView kind, QStringView quest
         kindName = u"색띠 읽기"_s;
     else if (kind == kindKey(Kind::Write))
         kindName = u"색띠 고르기"_s;
+    else if (kind == kindKey(Kind::Marking))
+        kindName = u"SMD 표시 읽기"_s;
     QString mistakeName = mistake.toString();
     for (const MistakeNames &m : kMistakes) {
         if (m.key == mistake)

@@ -26,6 +26,10 @@ struct Answer {
     std::optional<Resistor> spelt; // the bands it spells, compared band by band
     Judgement judgement;
     double seconds = 0; // from the question shown to the answer judged
+    // A marking question: the marking on the chip ("472") and its form
+    // (smd::Form as a number); the value is the question's.
+    QString marking;
+    int markingForm = 0;
 };
 
 // A reading of a drawn question (number as typed, trimmed; unit; tolerance
@@ -37,6 +41,15 @@ Answer readingAnswer(const Resistor &question, QStringView number, QStringView u
 // The bands picked for a stated question as the record keeps them.
 Answer pickingAnswer(const Resistor &question, const Resistor &picked, const Judgement &judgement,
                      double seconds, const QDateTime &when);
+
+// A marking read off a chip (number as typed, trimmed; unit) as the record
+// keeps it; `right` and the slip as the marking's rules judged them.
+Answer markingAnswer(const colorcode::Resistance &value, QStringView marking, int form,
+                     QStringView number, QStringView unit, bool right, Mistake mistake,
+                     double seconds, const QDateTime &when);
+
+// The question as the record keeps it: its bands' colours, or the marking.
+QString questionText(const Answer &answer);
 
 // The answer as the skills see it: the learner's local day it was given on,
 // the skills its question exercised and those it failed. The practice keeps

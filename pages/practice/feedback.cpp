@@ -54,6 +54,8 @@ QString mistakeSentence(Kind kind, const Judgement &j)
                     : u"숫자 띠는 맞지만 승수 띠가 틀렸습니다."_s;
     case Mistake::ToleranceOnly:
         return u"저항값은 맞지만 허용오차가 틀렸습니다."_s;
+    case Mistake::LastDigitAsDigit: // worded by the marking's own feedback
+        return {};
     }
     return {};
 }
@@ -82,8 +84,15 @@ QString scoreText(const Score &score)
 
 QStringView instruction(Kind kind)
 {
-    return kind == Kind::Read ? u"색띠를 읽고 저항값과 허용오차를 답하십시오."
-                              : u"이 저항이 되도록 색띠를 고르십시오:";
+    switch (kind) {
+    case Kind::Read:
+        return u"색띠를 읽고 저항값과 허용오차를 답하십시오.";
+    case Kind::Write:
+        return u"이 저항이 되도록 색띠를 고르십시오:";
+    case Kind::Marking:
+        return u"칩의 표시를 읽고 저항값을 답하십시오.";
+    }
+    return {};
 }
 
 QString questionInWords(const Resistor &question, Kind kind)

@@ -15,10 +15,11 @@ enum class Mistake {
     None,       // right, or wrong in no way named here
     Reversed,   // read from the wrong end: the multiplier band taken as the first digit
     FiveAsFour, // a 5-band resistor read as a 4-band one: the third digit taken as the multiplier
-    NeighbourColour, // one digit band taken for a colour beside it: brown/red/orange, blue/violet,
-                     // grey/white
-    PowerOfTen,      // the digits right, the power of ten wrong: a multiplier or unit slip
-    ToleranceOnly,   // the value right, only the tolerance wrong
+    NeighbourColour,  // one digit band taken for a colour beside it: brown/red/orange, blue/violet,
+                      // grey/white
+    PowerOfTen,       // the digits right, the power of ten wrong: a multiplier or unit slip
+    ToleranceOnly,    // the value right, only the tolerance wrong
+    LastDigitAsDigit, // an SMD marking's last digit read as a digit, not as the count of zeros
 };
 
 struct Judgement {

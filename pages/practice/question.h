@@ -16,8 +16,9 @@
 namespace practice {
 
 // How a question is put: read the drawn bands and give the value and the
-// tolerance, or pick the bands of a stated value and tolerance.
-enum class Kind { Read, Write };
+// tolerance, pick the bands of a stated value and tolerance, or read the
+// marking printed on an SMD chip (pages/smd/markingpractice.h).
+enum class Kind { Read, Write, Marking };
 
 // A resistor as its bands spell it: the value bands (two digits on a 4-band
 // resistor, three on a 5-band one, then the multiplier) and the tolerance

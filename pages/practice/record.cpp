@@ -449,7 +449,7 @@ bool Record::add(std::span<const Answer> answers)
             insert.addBindValue(a.when.toUTC().toString(Qt::ISODateWithMs));
             insert.addBindValue(dayText(learnt.day));
             insert.addBindValue(kindKey(a.kind).toString());
-            insert.addBindValue(bandsText(a.question));
+            insert.addBindValue(questionText(a));
             insert.addBindValue(a.given);
             insert.addBindValue(a.judgement.right ? 1 : 0);
             insert.addBindValue(mistakeKey(a.judgement.mistake).toString());

@@ -32,6 +32,8 @@ bool exercises(const Resistor &question, SkillId skill)
         return true;
     case SkillKind::FiveBand:
         return question.bands() == colorcode::BandCount::Five;
+    case SkillKind::Marking:
+        return false;
     }
     return false;
 }
@@ -60,7 +62,7 @@ std::optional<SkillId> mostPressing(const SkillStates &states, QDate today)
     std::optional<SkillId> best;
     for (SkillId skill = 0; skill < kSkillCount; ++skill) {
         const SkillState &s = states[std::size_t(skill)];
-        if (!isDue(s, today))
+        if (!isBandSkill(skill) || !isDue(s, today))
             continue;
         if (!best) {
             best = skill;

@@ -1,6 +1,7 @@
 #include "pages/practice/skills.h"
 
 #include "colorcode/numbertext.h"
+#include "pages/smd/marking.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,6 +79,8 @@ QString skillName(SkillId skill)
         return u"읽는 방향"_s;
     case SkillKind::FiveBand:
         return u"5색 저항"_s;
+    case SkillKind::Marking:
+        return u"SMD 표시 "_s + smd::formName(smd::Form(s.index));
     }
     return {};
 }
@@ -97,6 +100,7 @@ std::optional<colorcode::ColorCode> skillColour(SkillId skill)
     }
     case SkillKind::ReadingEnd:
     case SkillKind::FiveBand:
+    case SkillKind::Marking:
         return std::nullopt;
     }
     return std::nullopt;
@@ -137,6 +141,7 @@ std::vector<SkillId> failedSkills(const Resistor &question, const Judgement &jud
     case Mistake::None:
     case Mistake::NeighbourColour:
     case Mistake::PowerOfTen:
+    case Mistake::LastDigitAsDigit: // marking answers have their own skills
         break;
     }
     // A wrong value: the bands it got wrong. A value spelt with other bands
@@ -167,6 +172,16 @@ std::optional<Resistor> readResistor(const Resistor &question, QStringView numbe
     if (!value)
         return std::nullopt;
     return Resistor{*value, t};
+}
+
+std::optional<SkillId> markingSkill(int form)
+{
+    for (SkillId id = 0; id < kSkillCount; ++id) {
+        if (kSkills[std::size_t(id)].kind == SkillKind::Marking &&
+            kSkills[std::size_t(id)].index == form)
+            return id;
+    }
+    return std::nullopt;
 }
 
 } // namespace practice

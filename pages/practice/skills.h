@@ -23,6 +23,7 @@ enum class SkillKind {
     Tolerance,  // a tolerance band: `index` is its entry in colorcode::kTolerances
     ReadingEnd, // which end the bands are read from
     FiveBand,   // a 5-band resistor: three digit bands, the fourth the multiplier
+    Marking,    // an SMD marking of one form: `index` is its smd::Form
 };
 
 struct Skill {
@@ -36,7 +37,7 @@ struct Skill {
 // does not know by their keys, so an older program reads a newer record's
 // skills it has. The digits and multipliers are keyed by digit, the
 // tolerances by their text, so a reordered colour table keeps every key.
-inline constexpr std::array<Skill, 28> kSkills{{
+inline constexpr std::array<Skill, 32> kSkills{{
     {SkillKind::Digit, 0, u"digit-0"},
     {SkillKind::Digit, 1, u"digit-1"},
     {SkillKind::Digit, 2, u"digit-2"},
@@ -65,11 +66,26 @@ inline constexpr std::array<Skill, 28> kSkills{{
     {SkillKind::Tolerance, 8, u"tolerance-0.1%"},
     {SkillKind::ReadingEnd, 0, u"reading-end"},
     {SkillKind::FiveBand, 0, u"five-band"},
+    {SkillKind::Marking, 0, u"marking-3-digit"},
+    {SkillKind::Marking, 1, u"marking-4-digit"},
+    {SkillKind::Marking, 2, u"marking-r"},
+    {SkillKind::Marking, 3, u"marking-eia-96"},
 }};
 
 // A skill by its place in kSkills.
 using SkillId = int;
 inline constexpr int kSkillCount = int(kSkills.size());
+
+// Whether a band question can exercise the skill: every skill but the
+// markings', which only a marking question asks.
+constexpr bool isBandSkill(SkillId skill)
+{
+    return kSkills[std::size_t(skill)].kind != SkillKind::Marking;
+}
+
+// The skill of a marking form (smd::Form as a number); nullopt for the
+// zero-ohm jumper, which no question asks.
+std::optional<SkillId> markingSkill(int form);
 
 // The skill of a record key; nullopt for a key this program does not know.
 std::optional<SkillId> skillOfKey(QStringView key);

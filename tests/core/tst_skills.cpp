@@ -1,4 +1,6 @@
+#include "pages/practice/answers.h"
 #include "pages/practice/skills.h"
+#include "pages/smd/marking.h"
 
 #include <QTest>
 
@@ -41,6 +43,7 @@ private slots:
     void failedByReading_data();
     void failedByReading();
     void failedByPicking();
+    void markingAnswers();
 };
 
 void tst_Skills::table()
@@ -135,6 +138,31 @@ void tst_Skills::failedByPicking()
     const Resistor swapped = resistor(74, 2, 2, u"±10%");
     QCOMPARE(keys(failedSkills(k47, judgeWriting(k47, swapped), swapped)),
              (QStringList{u"digit-4"_s, u"digit-7"_s, u"tolerance-5%"_s}));
+}
+
+// A marking answer trains its form's skill alone, kept under its marking;
+// the band schedule never builds a question around it.
+void tst_Skills::markingAnswers()
+{
+    const QDateTime when(QDate(2026, 12, 8), QTime(12, 0));
+    const SkillId fourDigit = *markingSkill(int(smd::Form::FourDigit));
+    QCOMPARE(kSkills[std::size_t(fourDigit)].key, u"marking-4-digit");
+    QCOMPARE(skillName(fourDigit), u"SMD 표시 4자리"_s);
+    QVERIFY(!isBandSkill(fourDigit));
+    QVERIFY(!markingSkill(int(smd::Form::Jumper)));
+
+    const Answer wrong = markingAnswer({470, 3, 1}, u"4701", int(smd::Form::FourDigit), u" 4701 ",
+                                       u"\u2126", false, Mistake::LastDigitAsDigit, 3, when);
+    QCOMPARE(questionText(wrong), u"4701"_s);
+    QCOMPARE(wrong.given, u"4701\u2126"_s);
+    QCOMPARE(mistakeKey(wrong.judgement.mistake), u"last-digit-as-digit");
+    const SkillAnswer learnt = skillAnswer(wrong);
+    QCOMPARE(learnt.exercised, std::vector<SkillId>{fourDigit});
+    QCOMPARE(learnt.failed, std::vector<SkillId>{fourDigit});
+    QVERIFY(mixups(wrong).empty());
+    const Answer right = markingAnswer({470, 3, 1}, u"4701", int(smd::Form::FourDigit), u"4.7",
+                                       u"K\u2126", true, Mistake::None, 3, when);
+    QVERIFY(skillAnswer(right).failed.empty());
 }
 
 QTEST_GUILESS_MAIN(tst_Skills)
