@@ -2,8 +2,10 @@
 
 #include "colorcode/colortables.h"
 #include "pages/practice/record.h"
+#include "pages/smd/markingpractice.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
+#include "widgets/chippicture.h"
 #include "widgets/colourlist.h"
 #include "widgets/fonts.h"
 #include "widgets/raisedtext.h"
@@ -27,22 +29,25 @@ using practice::Kind;
 
 namespace {
 
-constexpr QSize kClientSize{480, 384};
+constexpr QSize kClientSize{480, 408};
 
-constexpr QRect kKindFrame{8, 4, 236, 46};
+constexpr QRect kKindFrame{8, 4, 464, 46};
 constexpr QRect kOptRead{10, 18, 106, 22};
-constexpr QRect kOptWrite{118, 18, 114, 22};
-constexpr QRect kScore{248, 22, 224, 20};
-constexpr QRect kInstruction{8, 58, 290, 20};
-constexpr QRect kQuestion{300, 56, 172, 24}; // 12-point bold
-constexpr QPoint kPictureTopLeft{60, 84};
+constexpr QRect kOptWrite{120, 18, 114, 22};
+constexpr QRect kOptSmd{238, 18, 150, 22};
+constexpr QRect kScore{8, 54, 464, 20};
+constexpr QRect kInstruction{8, 78, 290, 20};
+constexpr QRect kQuestion{300, 76, 172, 24}; // 12-point bold
+constexpr QPoint kPictureTopLeft{60, 104};
+// A marking question's chip, where the resistor is drawn otherwise.
+constexpr QRect kChip{165, 116, 150, 92};
 
 // The drawing shows the resistor of page 0's artwork twice as large, so
 // the bands are easy to tell apart.
 constexpr int kArtScale = 2;
 
 // The answers of a read question, on one row under the drawing.
-constexpr int kAnswerTop = 208;
+constexpr int kAnswerTop = 228;
 constexpr QRect kAnswerCaption{8, kAnswerTop + 2, 62, 20};
 constexpr QRect kAnswer{72, kAnswerTop, 104, 24};
 constexpr QRect kUnit{180, kAnswerTop, 62, 24};
@@ -55,10 +60,11 @@ constexpr int kBandListWidth = 76;
 constexpr int kBandListGap = 10;
 constexpr int kBandListHeight = 24;
 
-constexpr QRect kCheck{8, 258, 100, 28};
-constexpr QRect kNext{114, 258, 110, 28};
-constexpr QRect kClose{392, 258, 80, 28};
-constexpr QRect kFeedback{8, 294, 464, 82};
+constexpr QRect kCheck{8, 278, 100, 28};
+constexpr QRect kNext{114, 278, 110, 28};
+constexpr QRect kProgress{230, 278, 110, 28};
+constexpr QRect kClose{392, 278, 80, 28};
+constexpr QRect kFeedback{8, 314, 464, 86};
 constexpr QMargins kFeedbackMargins{6, 4, 6, 4};
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &rect)
@@ -137,6 +143,10 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
     optWrite->setObjectName(u"optWrite"_s);
     optWrite->setAccessibleName(u"색띠 고르기"_s);
     optWrite->setGeometry(kOptWrite);
+    optSmd = new QRadioButton(u"SMD 표시 읽기(&D)"_s, fraKind);
+    optSmd->setObjectName(u"optSmd"_s);
+    optSmd->setAccessibleName(u"SMD 표시 읽기"_s);
+    optSmd->setGeometry(kOptSmd);
 
     lblScore = makeLabel(this, u"lblScore"_s, QString(), kScore);
     lblScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -148,6 +158,11 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
     picQuestion = new ui::ResistorDrawing(this, u"picQuestion", kPictureTopLeft, kArtScale,
                                           {u"Band1", u"Band2", u"Band3", u"Band4", u"Band5"});
     picQuestion->setAccessibleName(u"문제의 저항 그림"_s);
+    // The chip carries its marking in its name ("표시 472"), and Tab reaches
+    // it, so a screen reader reads the question.
+    picQuestionChip = new ui::ChipPicture(this, u"picQuestionChip", kChip);
+    picQuestionChip->setFocusPolicy(Qt::TabFocus);
+    picQuestionChip->hide();
     Band1 = picQuestion->band(0);
     Band2 = picQuestion->band(1);
     Band3 = picQuestion->band(2);
@@ -194,6 +209,7 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
 
     cmdCheck = makeButton(this, u"cmdCheck"_s, u"채점(&G)"_s, u"채점"_s, kCheck);
     cmdNext = makeButton(this, u"cmdNext"_s, u"다음 문제(&N)"_s, u"다음 문제"_s, kNext);
+    cmdProgress = makeButton(this, u"cmdProgress"_s, u"기록 보기(&S)"_s, u"기록 보기"_s, kProgress);
     cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s, kClose);
 
     // A panel frames the feedback.
@@ -215,6 +231,11 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
         if (on)
             optWrite_Click();
     });
+    connect(optSmd, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optSmd_Click();
+    });
+    connect(cmdProgress, &QPushButton::clicked, this, &frmPractice::cmdProgress_Click);
     // A pick is `activated`; the lists reset from code paint nothing.
     for (QComboBox *list : {cboDigit1, cboDigit2, cboDigit3, cboMultiplier, cboToleranceBand})
         connect(list, &QComboBox::activated, this, &frmPractice::paintPicks);
@@ -254,7 +275,7 @@ void frmPractice::showEvent(QShowEvent *event)
 
 QWidget *frmPractice::firstAnswerControl() const
 {
-    return m_kind == Kind::Read ? static_cast<QWidget *>(txtAnswer) : cboDigit1;
+    return m_kind == Kind::Write ? static_cast<QWidget *>(cboDigit1) : txtAnswer;
 }
 
 void frmPractice::placeBandLists(bool fiveBand)
@@ -281,30 +302,37 @@ void frmPractice::showQuestion()
 {
     const practice::Resistor &q = question();
     const bool read = m_kind == Kind::Read;
+    const bool write = m_kind == Kind::Write;
+    const bool marking = m_kind == Kind::Marking;
     const bool five = q.bands() == colorcode::BandCount::Five;
     for (QWidget *w : {static_cast<QWidget *>(lblAnswer), static_cast<QWidget *>(txtAnswer),
-                       static_cast<QWidget *>(cboUnit), static_cast<QWidget *>(lblTolerance),
-                       static_cast<QWidget *>(cboTolerance)})
-        w->setVisible(read);
+                       static_cast<QWidget *>(cboUnit)})
+        w->setVisible(!write);
+    // A marking tells no tolerance.
+    lblTolerance->setVisible(read);
+    cboTolerance->setVisible(read);
     for (QWidget *w :
          {static_cast<QWidget *>(cboDigit1), static_cast<QWidget *>(cboDigit2),
           static_cast<QWidget *>(cboMultiplier), static_cast<QWidget *>(cboToleranceBand),
           static_cast<QWidget *>(lblDigit1), static_cast<QWidget *>(lblDigit2),
           static_cast<QWidget *>(lblMultiplier), static_cast<QWidget *>(lblToleranceBand)})
-        w->setVisible(!read);
-    cboDigit3->setVisible(!read && five);
-    lblDigit3->setVisible(!read && five);
+        w->setVisible(write);
+    cboDigit3->setVisible(write && five);
+    lblDigit3->setVisible(write && five);
     placeBandLists(five);
+    picQuestion->setVisible(!marking);
+    picQuestionChip->setVisible(marking);
+    picQuestionChip->setMarking(marking ? m_marking.marking : QString());
 
     lblInstruction->setText(practice::instruction(m_kind).toString());
-    lblQuestion->setText(read ? QString() : practice::statedValue(q));
-    lblQuestion->setVisible(!read);
+    lblQuestion->setText(write ? practice::statedValue(q) : QString());
+    lblQuestion->setVisible(write);
     txtAnswer->clear();
     for (QComboBox *list : {cboDigit1, cboDigit2, cboDigit3, cboMultiplier, cboToleranceBand})
         list->setCurrentIndex(0);
     if (read)
         paint(q);
-    else
+    else if (write)
         paintPicks();
     lblFeedback->clear();
     lblScore->setText(practice::scoreText(m_session.score));
@@ -313,7 +341,9 @@ void frmPractice::showQuestion()
     cmdCheck->setDefault(true);
     firstAnswerControl()->setFocus();
     // A learner who cannot see the drawing hears the question.
-    ui::announce(this, practice::questionInWords(q, m_kind));
+    ui::announce(this, marking ? practice::instruction(m_kind).toString() + u' ' +
+                                     picQuestionChip->accessibleName()
+                               : practice::questionInWords(q, m_kind));
 }
 
 void frmPractice::paint(const practice::Resistor &resistor)
@@ -362,14 +392,28 @@ void frmPractice::optWrite_Click()
     setKind(Kind::Write);
 }
 
+void frmPractice::optSmd_Click()
+{
+    setKind(Kind::Marking);
+}
+
+void frmPractice::cmdProgress_Click()
+{
+    emit progressRequested();
+}
+
 void frmPractice::cmdCheck_Click()
 {
     if (m_session.judged)
         return;
-    std::optional<practice::Judgement> judgement;
-    std::optional<practice::Answer> answer;
     const double seconds = m_shown.elapsed() / 1000.0;
     const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (m_kind == Kind::Marking) {
+        checkMarking(seconds, now);
+        return;
+    }
+    std::optional<practice::Judgement> judgement;
+    std::optional<practice::Answer> answer;
     if (m_kind == Kind::Read) {
         judgement = practice::judgeReading(question(), txtAnswer->text(), cboUnit->currentText(),
                                            cboTolerance->currentText());
@@ -404,8 +448,51 @@ void frmPractice::cmdCheck_Click()
     cmdCheck->setEnabled(false);
 }
 
+void frmPractice::checkMarking(double seconds, const QDateTime &now)
+{
+    const std::optional<smd::MarkingJudgement> judgement =
+        smd::judgeMarkingAnswer(m_marking, txtAnswer->text(), cboUnit->currentText());
+    // The answer is kept before the learner sees the verdict.
+    QString notice;
+    if (judgement) {
+        const practice::Answer answer =
+            practice::markingAnswer(m_marking.value, m_marking.marking, int(m_marking.form),
+                                    txtAnswer->text(), cboUnit->currentText(), judgement->right,
+                                    judgement->slip == smd::MarkingSlip::LastDigitAsDigit
+                                        ? practice::Mistake::LastDigitAsDigit
+                                        : practice::Mistake::None,
+                                    seconds, now);
+        if (!m_record.add(answer))
+            notice = m_record.takeNotice();
+        practice::learn(m_skills, practice::skillAnswer(answer));
+    }
+    lblFeedback->setText(smd::markingFeedback(m_marking, judgement));
+    ui::announce(this, lblFeedback->text());
+    showNotice(notice);
+    if (!judgement) {
+        txtAnswer->setFocus();
+        return;
+    }
+    practice::score(m_session.score, judgement->right);
+    m_markingJudged = true;
+    lblScore->setText(practice::scoreText(m_session.score));
+    ui::announce(this, lblScore->text());
+    cmdNext->setDefault(true);
+    cmdNext->setFocus();
+    cmdCheck->setEnabled(false);
+}
+
 void frmPractice::cmdNext_Click()
 {
+    if (m_kind == Kind::Marking) {
+        // A marking left unanswered counts as asked, as a band question does.
+        if (!m_markingJudged && !m_marking.marking.isEmpty())
+            practice::score(m_session.score, std::nullopt);
+        m_marking = smd::randomMarkingQuestion(m_random);
+        m_markingJudged = false;
+        showQuestion();
+        return;
+    }
     practice::nextQuestion(m_session, m_skills, QDate::currentDate(), m_random);
     showQuestion();
 }

@@ -15,6 +15,7 @@
 
 #include "pages/practice/practice.h"
 #include "pages/practice/schedule.h"
+#include "pages/smd/markingpractice.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -35,6 +36,7 @@ class Record;
 
 namespace ui {
 class BandShape;
+class ChipPicture;
 class ResistorDrawing;
 } // namespace ui
 
@@ -52,6 +54,8 @@ public:
 
     void optRead_Click();
     void optWrite_Click();
+    void optSmd_Click();
+    void cmdProgress_Click();
     void cmdCheck_Click();
     void cmdNext_Click();
     void cmdClose_Click();
@@ -59,10 +63,12 @@ public:
     QGroupBox *fraKind = nullptr;    // "문제 종류": how the question is put
     QRadioButton *optRead = nullptr; // "색띠 읽기(&R)": read the drawn bands; selected at first
     QRadioButton *optWrite = nullptr; // "색띠 고르기(&W)": pick the bands of a stated value
+    QRadioButton *optSmd = nullptr;   // "SMD 표시 읽기(&D)": read the marking on a chip
     QLabel *lblScore = nullptr;       // "맞힌 문제 3 / 5 · 연속 정답 2"
     QLabel *lblInstruction = nullptr; // what to do for the kind of question
     QLabel *lblQuestion = nullptr;    // the stated value and tolerance, "4.7KΩ ±5%"; write only
     ui::ResistorDrawing *picQuestion = nullptr; // the resistor; holds the bands
+    ui::ChipPicture *picQuestionChip = nullptr; // a marking question's chip, "표시 472"
     ui::BandShape *Band1 = nullptr;             // first digit
     ui::BandShape *Band2 = nullptr;             // second digit
     ui::BandShape *Band3 = nullptr;             // third digit (5-band) or the multiplier (4-band)
@@ -86,10 +92,15 @@ public:
     QLabel *lblMultiplier = nullptr;
     QLabel *lblToleranceBand = nullptr;
 
-    QPushButton *cmdCheck = nullptr; // "채점(&G)": judges; the default until judged
-    QPushButton *cmdNext = nullptr;  // "다음 문제(&N)": moves on, judged or not
-    QPushButton *cmdClose = nullptr; // "닫기(&C)"
-    QLabel *lblFeedback = nullptr;   // "정답…" or "오답…", the slip, and the working
+    QPushButton *cmdCheck = nullptr;    // "채점(&G)": judges; the default until judged
+    QPushButton *cmdNext = nullptr;     // "다음 문제(&N)": moves on, judged or not
+    QPushButton *cmdProgress = nullptr; // "기록 보기(&S)": the progress view
+    QPushButton *cmdClose = nullptr;    // "닫기(&C)"
+    QLabel *lblFeedback = nullptr;      // "정답…" or "오답…", the slip, and the working
+
+signals:
+    // The learner asks for the progress view.
+    void progressRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -104,11 +115,14 @@ private:
     QWidget *firstAnswerControl() const;
 
     void showNotice(const QString &notice);
+    void checkMarking(double seconds, const QDateTime &now);
 
     practice::Session &m_session;
     practice::Record &m_record;
     practice::SkillStates m_skills;
-    QElapsedTimer m_shown; // since the question appeared
+    QElapsedTimer m_shown;          // since the question appeared
+    smd::MarkingQuestion m_marking; // the chip of a marking question
+    bool m_markingJudged = false;
     practice::Kind m_kind = practice::Kind::Read;
     std::mt19937 m_random;
 };

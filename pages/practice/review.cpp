@@ -38,7 +38,7 @@ void remember(Review &review, const Resistor &question, bool right)
 const Resistor &nextQuestion(Session &session, std::mt19937 &random)
 {
     if (session.current && !session.judged)
-        ++session.score.asked;
+        score(session.score, std::nullopt);
     session.current = pickNext(session.review, random);
     session.judged = false;
     return *session.current;
@@ -49,14 +49,21 @@ void record(Session &session, const Judgement &judgement)
     if (!session.current || session.judged)
         return;
     session.judged = true;
-    ++session.score.asked;
-    if (judgement.right) {
-        ++session.score.right;
-        ++session.score.streak;
-    } else {
-        session.score.streak = 0;
-    }
+    score(session.score, judgement.right);
     remember(session.review, *session.current, judgement.right);
+}
+
+void score(Score &score, std::optional<bool> right)
+{
+    ++score.asked;
+    if (!right)
+        return;
+    if (*right) {
+        ++score.right;
+        ++score.streak;
+    } else {
+        score.streak = 0;
+    }
 }
 
 } // namespace practice

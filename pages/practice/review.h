@@ -57,6 +57,10 @@ struct Session {
 // asked, not as missed.
 const Resistor &nextQuestion(Session &session, std::mt19937 &random);
 
+// Counts an answer in the score: right or wrong, or (nullopt) a question
+// left unanswered, which counts as asked and leaves the streak as it is.
+void score(Score &score, std::optional<bool> right);
+
 // Scores the judgement of the current question, once.
 void record(Session &session, const Judgement &judgement);
 

@@ -4,7 +4,10 @@
 #include "pages/color_to_value/working.h"
 #include "pages/practice/practicedialog.h"
 #include "pages/practice/record.h"
+#include "pages/practice/skills.h"
+#include "pages/smd/marking.h"
 #include "widgets/bandshape.h"
+#include "widgets/chippicture.h"
 #include "widgets/resistordrawing.h"
 #include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
@@ -14,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -94,6 +98,7 @@ private slots:
     void initTestCase() { uitest::setUp(); }
     void recordKept();
     void recordNotKept();
+    void markingQuestions();
     void contract_data();
     void contract();
     void controls();
@@ -191,7 +196,7 @@ void tst_PracticeDialog::controls()
         chain << at->objectName();
     }
     QCOMPARE(chain, (QStringList{u"cboUnit"_s, u"cboTolerance"_s, u"cmdCheck"_s, u"cmdNext"_s,
-                                 u"cmdClose"_s}));
+                                 u"cmdProgress"_s}));
 
     // The longest feedback: the longest slip, the tolerance wrong too, and
     // the longest working.
@@ -372,6 +377,49 @@ void tst_PracticeDialog::recordNotKept()
     }
     frmPractice again(w.get(), session, record);
     QVERIFY(!again.lblFeedback->text().contains(notice));
+}
+
+// A chip's marking read into its value: no tolerance asked, the slip of the
+// last digit named, the answer kept under its marking and form.
+void tst_PracticeDialog::markingQuestions()
+{
+    auto w = uitest::openWindow();
+    QTemporaryDir folder;
+    practice::Record record(folder.filePath(u"record.sqlite"_s));
+    practice::Session session;
+    frmPractice d(w.get(), session, record);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QTest::mouseClick(d.optSmd, Qt::LeftButton);
+    // Until a three-digit marking, whose slip is the classic one.
+    for (int i = 0; i < 200 && !QRegularExpression(u"^[1-9][0-9][1-9]$"_s)
+                                    .match(d.picQuestionChip->property("marking").toString())
+                                    .hasMatch();
+         ++i)
+        d.cmdNext->click();
+    const QString marking = d.picQuestionChip->property("marking").toString();
+    QVERIFY(d.picQuestionChip->isVisible() && !d.picQuestion->isVisible());
+    QCOMPARE(d.picQuestionChip->accessibleName(), u"표시 "_s + marking);
+    QVERIFY(!d.cboTolerance->isVisible() && d.txtAnswer->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
+    uitest::type(d.txtAnswer, marking);
+    QVERIFY(uitest::pickFromList(d.cboUnit, u"\u2126"_s));
+    // The questions moved past count as asked.
+    const int asked = session.score.asked;
+    d.cmdCheck->click();
+    QVERIFY2(d.lblFeedback->text().startsWith(u"오답"), qPrintable(d.lblFeedback->text()));
+    QCOMPARE(d.lblScore->text(), u"맞힌 문제 0 / %1 · 연속 정답 0"_s.arg(asked + 1));
+    QCOMPARE(record.totals(QDate::currentDate()).answers, 1);
+    const practice::SkillStates skills = record.skills();
+    const practice::SkillState &threeDigit =
+        skills[std::size_t(*practice::markingSkill(int(smd::Form::ThreeDigit)))];
+    QCOMPARE(threeDigit.asked, 1);
+    QCOMPARE(threeDigit.right, 0);
+
+    bool progressAsked = false;
+    connect(&d, &frmPractice::progressRequested, this, [&] { progressAsked = true; });
+    d.cmdProgress->click();
+    QVERIFY(progressAsked);
 }
 
 QTEST_MAIN(tst_PracticeDialog)
