@@ -11,7 +11,9 @@
 #include "colorcode/numbertext.h"
 #include "pages/color_to_value/working.h"
 #include "pages/practice/practicedialog.h"
+#include "pages/smd/marking.h"
 #include "widgets/bandshape.h"
+#include "widgets/chippicture.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -225,7 +227,11 @@ void tst_Monkey::practise(frmPractice *dialog)
         }
         const QString feedback = dialog->lblFeedback->text();
         const practice::Resistor &q = dialog->question();
-        const QString working = colortovalue::readingWorking(q.value, q.tolerance->text);
+        // A marking's working comes from the chip's marking.
+        const QString marking = dialog->picQuestionChip->property("marking").toString();
+        const QString working = dialog->optSmd->isChecked()
+                                    ? smd::markingWorking(marking, smd::readMarking(marking))
+                                    : colortovalue::readingWorking(q.value, q.tolerance->text);
         const bool judged = (feedback.startsWith(u"정답") || feedback.startsWith(u"오답")) &&
                             feedback.endsWith(u'\n' + working);
         if (!feedback.isEmpty() && !judged &&
@@ -302,10 +308,12 @@ void tst_Monkey::act()
             QTest::keyClick(focus, Qt::Key_Return);
     } else if (roll < 97) {
         QTabBar *bar = m_window->SSTab1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(int(m_rng.bounded(4))).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->tabRect(int(m_rng.bounded(bar->count()))).center());
     } else {
-        QAction *const menus[] = {m_window->Menu_r, m_window->Menu_about, m_window->Menu_practice};
-        menus[m_rng.bounded(3)]->trigger();
+        QAction *const menus[] = {m_window->Menu_r, m_window->Menu_about, m_window->Menu_practice,
+                                  m_window->Menu_worksheet};
+        menus[m_rng.bounded(quint32(std::size(menus)))]->trigger();
     }
     QCoreApplication::processEvents();
 }
