@@ -8,6 +8,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/colourlist.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/leaderline.h"
 #include "widgets/resistordrawing.h"
@@ -186,26 +187,16 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     Label19 = ui::makeCaption(this, u"Label19"_s, kMultiplier, Combo10);
     Label22 = ui::makeCaption(this, u"Label22"_s, kTolerance, Combo11);
 
-    Frame6 = new QGroupBox(u"저항선택"_s, this);
-    Frame6->setObjectName(u"Frame6"_s);
-    Frame6->setGeometry(kModeFrameRect);
-    Option1 = new QRadioButton(u"&4색저항"_s, Frame6);
-    Option1->setObjectName(u"Option1"_s);
+    Frame6 = ui::makeFrame(this, u"Frame6"_s, u"저항선택"_s, kModeFrameRect);
+    Option1 = ui::makeOption(Frame6, u"Option1"_s, u"&4색저항"_s, kOption1Rect);
     Option1->setToolTip(u"4색저항에 관해 알고 싶으세요?"_s);
-    Option1->setGeometry(kOption1Rect);
     Option1->setChecked(true);
-    Option2 = new QRadioButton(u"&5색저항"_s, Frame6);
-    Option2->setObjectName(u"Option2"_s);
+    Option2 = ui::makeOption(Frame6, u"Option2"_s, u"&5색저항"_s, kOption2Rect);
     Option2->setToolTip(u"5색 저항에 관해 알고 싶으세요?"_s);
-    Option2->setGeometry(kOption2Rect);
-    optSixBand = new QRadioButton(u"&6색저항"_s, Frame6);
-    optSixBand->setObjectName(u"optSixBand"_s);
+    optSixBand = ui::makeOption(Frame6, u"optSixBand"_s, u"&6색저항"_s, kSixBandOptionRect);
     optSixBand->setToolTip(u"6색 저항에 관해 알고 싶으세요?"_s);
-    optSixBand->setGeometry(kSixBandOptionRect);
 
-    Frame8 = new QGroupBox(u"저항값"_s, this);
-    Frame8->setObjectName(u"Frame8"_s);
-    Frame8->setGeometry(kReadoutFrameRect);
+    Frame8 = ui::makeFrame(this, u"Frame8"_s, u"저항값"_s, kReadoutFrameRect);
     Text17 = new QLineEdit(Frame8);
     Text17->setObjectName(u"Text17"_s);
     Text17->setGeometry(kResistanceRect);

@@ -7,6 +7,7 @@
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"
 #include "widgets/colourlist.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/raisedtext.h"
 #include "widgets/resistordrawing.h"
@@ -131,22 +132,14 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
     setFixedSize(kClientSize);
 
     // Made in tab order: the kind, the answer controls, the buttons.
-    fraKind = new QGroupBox(u"문제 종류"_s, this);
-    fraKind->setObjectName(u"fraKind"_s);
-    fraKind->setGeometry(kKindFrame);
-    optRead = new QRadioButton(u"색띠 읽기(&R)"_s, fraKind);
-    optRead->setObjectName(u"optRead"_s);
+    fraKind = ui::makeFrame(this, u"fraKind"_s, u"문제 종류"_s, kKindFrame);
+    optRead = ui::makeOption(fraKind, u"optRead"_s, u"색띠 읽기(&R)"_s, kOptRead);
     optRead->setAccessibleName(u"색띠 읽기"_s);
-    optRead->setGeometry(kOptRead);
     optRead->setChecked(true);
-    optWrite = new QRadioButton(u"색띠 고르기(&W)"_s, fraKind);
-    optWrite->setObjectName(u"optWrite"_s);
+    optWrite = ui::makeOption(fraKind, u"optWrite"_s, u"색띠 고르기(&W)"_s, kOptWrite);
     optWrite->setAccessibleName(u"색띠 고르기"_s);
-    optWrite->setGeometry(kOptWrite);
-    optSmd = new QRadioButton(u"SMD 표시 읽기(&D)"_s, fraKind);
-    optSmd->setObjectName(u"optSmd"_s);
+    optSmd = ui::makeOption(fraKind, u"optSmd"_s, u"SMD 표시 읽기(&D)"_s, kOptSmd);
     optSmd->setAccessibleName(u"SMD 표시 읽기"_s);
-    optSmd->setGeometry(kOptSmd);
 
     lblScore = makeLabel(this, u"lblScore"_s, QString(), kScore);
     lblScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
