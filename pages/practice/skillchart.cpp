@@ -1,0 +1,194 @@
+#include "pages/practice/skillchart.h"
+
+#include "pages/practice/progressdata.h"
+#include "widgets/bandshape.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+using practice::SkillId;
+
+namespace {
+
+constexpr int kMargin = 6;
+constexpr int kSwatchSide = 12;
+constexpr int kGap = 6;
+// A bar never shorter than this, so 20% and 40% stay apart.
+constexpr int kBarLeast = 100;
+constexpr int kBarPreferred = 130;
+// Rows in view at the least.
+constexpr int kLeastRows = 6;
+// The bars' one colour, the same in a light and a dark scheme; the swatch
+// beside each says which colour the skill is.
+constexpr QColor kBarColour{0x3C, 0x7F, 0xC8};
+// A dark grey outline shows light swatches (white, silver) on a light chart
+// and dark ones on a dark chart, as the colour lists' swatches do.
+constexpr QColor kSwatchOutline{0x60, 0x60, 0x60};
+
+const QString kWidestPercent = u"100%"_s;
+
+} // namespace
+
+QColor faintColour(const QPalette &palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    return QColor((3 * base.red() + text.red()) / 4, (3 * base.green() + text.green()) / 4,
+                  (3 * base.blue() + text.blue()) / 4);
+}
+
+SkillChart::SkillChart(QWidget *parent) : QAbstractScrollArea(parent)
+{
+    setObjectName(u"skillChart"_s);
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    viewport()->setBackgroundRole(QPalette::Base);
+    setStates({});
+}
+
+void SkillChart::setStates(const practice::SkillStates &states)
+{
+    for (SkillId skill = 0; skill < practice::kSkillCount; ++skill)
+        m_percents[std::size_t(skill)] = practice::strengthPercent(states[std::size_t(skill)]);
+    setAccessibleDescription(practice::skillsText(states));
+    viewport()->update();
+}
+
+int SkillChart::rowHeight() const
+{
+    return qMax(fontMetrics().height() + 6, kSwatchSide + 6);
+}
+
+int SkillChart::nameWidth() const
+{
+    int widest = 0;
+    for (SkillId skill = 0; skill < practice::kSkillCount; ++skill)
+        widest = qMax(widest, fontMetrics().horizontalAdvance(practice::skillName(skill)));
+    return widest;
+}
+
+int SkillChart::contentWidth(int barWidth) const
+{
+    return kMargin + kSwatchSide + kGap + nameWidth() + 2 * kGap + barWidth + kGap +
+           fontMetrics().horizontalAdvance(kWidestPercent) + kMargin;
+}
+
+QSize SkillChart::sizeHint() const
+{
+    const int frame = 2 * frameWidth();
+    return {contentWidth(kBarPreferred) + frame + verticalScrollBar()->sizeHint().width(),
+            practice::kSkillCount * rowHeight() + frame};
+}
+
+QSize SkillChart::minimumSizeHint() const
+{
+    // Never narrower than a whole row with its scroll bar: no name is cut.
+    const int frame = 2 * frameWidth();
+    return {contentWidth(kBarLeast) + frame + verticalScrollBar()->sizeHint().width(),
+            kLeastRows * rowHeight() + frame};
+}
+
+void SkillChart::updateScrollRange()
+{
+    const int rows = rowHeight();
+    verticalScrollBar()->setSingleStep(rows);
+    verticalScrollBar()->setPageStep(viewport()->height());
+    verticalScrollBar()->setRange(0, qMax(0, practice::kSkillCount * rows - viewport()->height()));
+}
+
+void SkillChart::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRange();
+}
+
+void SkillChart::changeEvent(QEvent *event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+        updateScrollRange();
+    }
+}
+
+// The frame drawn while the chart has the focus is the only sign of it, as
+// the chart has no current row.
+void SkillChart::focusInEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void SkillChart::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+void SkillChart::paintEvent(QPaintEvent *)
+{
+    QPainter p(viewport());
+    const QPalette &pal = palette();
+    const QFontMetrics metrics = fontMetrics();
+    const int rows = rowHeight();
+    const int width = viewport()->width();
+    const int nameLeft = kMargin + kSwatchSide + kGap;
+    const int barLeft = nameLeft + nameWidth() + 2 * kGap;
+    const int percentWidth = metrics.horizontalAdvance(kWidestPercent);
+    const int barWidth = qMax(kBarLeast, width - barLeft - kGap - percentWidth - kMargin);
+    const int top = -verticalScrollBar()->value();
+
+    for (SkillId skill = 0; skill < practice::kSkillCount; ++skill) {
+        const QRect row(0, top + skill * rows, width, rows);
+        if (!row.intersects(viewport()->rect()))
+            continue;
+        if (skill % 2 == 1)
+            p.fillRect(row, pal.color(QPalette::AlternateBase));
+        // A line between the digits, the multipliers, the tolerances and the
+        // rest.
+        if (skill > 0 && practice::kSkills[std::size_t(skill)].kind !=
+                             practice::kSkills[std::size_t(skill - 1)].kind) {
+            p.setPen(faintColour(pal));
+            p.drawLine(row.topLeft(), row.topRight());
+        }
+
+        const QRect swatch(kMargin, row.center().y() - kSwatchSide / 2 + 1, kSwatchSide,
+                           kSwatchSide);
+        const std::optional<colorcode::ColorCode> colour = practice::skillColour(skill);
+        // The tolerance band that is not there has an empty swatch; the skills
+        // that are no colour have none.
+        const practice::Skill &s = practice::kSkills[std::size_t(skill)];
+        if (colour || s.kind == practice::SkillKind::Tolerance) {
+            p.setPen(kSwatchOutline);
+            p.setBrush(colour ? QBrush(ui::resolveColor(*colour, pal)) : QBrush(Qt::NoBrush));
+            p.drawRect(swatch.adjusted(0, 0, -1, -1));
+        }
+
+        p.setPen(pal.color(QPalette::Text));
+        p.drawText(QRect(nameLeft, row.top(), barLeft - nameLeft, rows),
+                   Qt::AlignLeft | Qt::AlignVCenter, practice::skillName(skill));
+
+        const int percent = m_percents[std::size_t(skill)];
+        const QRect track(barLeft, row.top() + 4, barWidth, rows - 8);
+        p.setPen(faintColour(pal));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(track.adjusted(0, 0, -1, -1));
+        if (percent > 0)
+            p.fillRect(QRect(track.topLeft(), QSize(track.width() * percent / 100, track.height())),
+                       kBarColour);
+
+        p.setPen(pal.color(QPalette::Text));
+        p.drawText(QRect(track.right() + kGap, row.top(), percentWidth, rows),
+                   Qt::AlignRight | Qt::AlignVCenter, u"%1%"_s.arg(percent));
+    }
+
+    if (hasFocus()) {
+        p.setPen(QPen(pal.color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+    }
+}
