@@ -92,6 +92,31 @@ QIcon swatchIcon(int colour, qreal ratio)
     return QIcon(pixmap);
 }
 
+// A view framed while it has the focus: the daily chart has no item to
+// show it, and the table's current cell shows it too faintly.
+template <typename View> class FramedOnFocus : public View {
+public:
+    using View::View;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        View::paintEvent(event);
+        if (this->hasFocus())
+            paintFocusFrame(this->viewport());
+    }
+    void focusInEvent(QFocusEvent *event) override
+    {
+        View::focusInEvent(event);
+        this->viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        View::focusOutEvent(event);
+        this->viewport()->update();
+    }
+};
+
 QString shortDate(QDate day)
 {
     return u"%1/%2"_s.arg(day.month()).arg(day.day());
@@ -123,7 +148,7 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     m_dailyChart->setMargins(QMargins(2, 2, 2, 2));
     m_dailyChart->legend()->setAlignment(Qt::AlignBottom);
     m_dailyChart->legend()->setFont(font());
-    dailyChart = new QChartView(m_dailyChart, this);
+    dailyChart = new FramedOnFocus<QChartView>(m_dailyChart, this);
     dailyChart->setObjectName(u"dailyChart"_s);
     dailyChart->setAccessibleName(u"최근 30일 푼 문제와 정답률"_s);
     dailyChart->setRenderHint(QPainter::Antialiasing);
@@ -131,7 +156,7 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     dailyChart->setMinimumSize(kLeastDailyChart);
     lblDailyChart = makeCaption(this, u"lblDailyChart"_s, u"최근 30일(&A)"_s, dailyChart);
 
-    tblConfusion = new QTableWidget(kConfusionColours, kConfusionColours, this);
+    tblConfusion = new FramedOnFocus<QTableWidget>(kConfusionColours, kConfusionColours, this);
     tblConfusion->setObjectName(u"tblConfusion"_s);
     tblConfusion->setAccessibleName(u"헷갈린 색"_s);
     tblConfusion->setAccessibleDescription(u"행은 물은 색, 열은 답한 색"_s);

@@ -39,6 +39,14 @@ QColor faintColour(const QPalette &palette)
                   (3 * base.blue() + text.blue()) / 4);
 }
 
+void paintFocusFrame(QWidget *viewport)
+{
+    QPainter p(viewport);
+    p.setPen(QPen(viewport->palette().color(QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(viewport->rect().adjusted(1, 1, -1, -1));
+}
+
 SkillChart::SkillChart(QWidget *parent) : QAbstractScrollArea(parent)
 {
     setObjectName(u"skillChart"_s);
@@ -115,8 +123,6 @@ void SkillChart::changeEvent(QEvent *event)
     }
 }
 
-// The frame drawn while the chart has the focus is the only sign of it, as
-// the chart has no current row.
 void SkillChart::focusInEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusInEvent(event);
@@ -186,9 +192,7 @@ void SkillChart::paintEvent(QPaintEvent *)
                    Qt::AlignRight | Qt::AlignVCenter, u"%1%"_s.arg(percent));
     }
 
-    if (hasFocus()) {
-        p.setPen(QPen(pal.color(QPalette::Highlight), 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
-    }
+    p.end();
+    if (hasFocus())
+        paintFocusFrame(viewport());
 }

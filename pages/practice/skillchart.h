@@ -18,6 +18,10 @@
 // confusion table's diagonal, with text readable on it.
 QColor faintColour(const QPalette &palette);
 
+// The frame that shows a chart has the keyboard's focus, painted over its
+// viewport: a chart has no current item whose frame would show it.
+void paintFocusFrame(QWidget *viewport);
+
 class SkillChart : public QAbstractScrollArea {
     Q_OBJECT
 
