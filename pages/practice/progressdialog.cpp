@@ -1,11 +1,12 @@
 #include "pages/practice/progressdialog.h"
 
+#include "colorcode/speech.h"
 #include "pages/practice/progressdata.h"
 #include "pages/practice/record.h"
 #include "pages/practice/skillchart.h"
 #include "widgets/accessibility.h"
-#include "widgets/bandshape.h"
 #include "widgets/fonts.h"
+#include "widgets/swatchdelegate.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -50,7 +51,6 @@ constexpr QColor kAnswersColour{0x3C, 0x7F, 0xC8};
 constexpr QColor kShareColour{0xE0, 0x7B, 0x00};
 
 constexpr int kSwatchSide = 12;
-constexpr QColor kSwatchOutline{0x60, 0x60, 0x60};
 
 constexpr QSize kLeastDailyChart{300, 160};
 // Room the window manager's frame and a panel take off the screen.
@@ -78,17 +78,12 @@ QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, Q
 // outline.
 QIcon swatchIcon(int colour, qreal ratio)
 {
-    const int side = qRound(kSwatchSide * ratio);
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter p(&pixmap);
-        p.setPen(QPen(kSwatchOutline, ratio));
-        const std::optional<colorcode::ColorCode> code = practice::confusionColour(colour);
-        p.setBrush(code ? QBrush(ui::resolveColor(*code, {})) : QBrush(Qt::NoBrush));
-        p.drawRect(QRectF(ratio / 2, ratio / 2, side - ratio, side - ratio));
-    }
+    QPixmap pixmap(QSize(kSwatchSide, kSwatchSide) * ratio);
     pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    ui::paintSwatch(&p, QRect(0, 0, kSwatchSide, kSwatchSide), practice::confusionColour(colour));
+    p.end();
     return QIcon(pixmap);
 }
 
@@ -261,7 +256,8 @@ void frmProgress::refresh()
 void frmProgress::showDays()
 {
     const std::vector<practice::DayCount> days = m_record.lastDays(QDate::currentDate(), kDays);
-    dailyChart->setAccessibleDescription(practice::daysText(days));
+    // Heard as words: "정답률 91퍼센트".
+    dailyChart->setAccessibleDescription(colorcode::spokenText(practice::daysText(days)));
 
     // Made anew each time: a chart's series and axes are few and cheap.
     m_dailyChart->removeAllSeries();

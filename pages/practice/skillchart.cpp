@@ -1,11 +1,14 @@
 #include "pages/practice/skillchart.h"
 
+#include "colorcode/speech.h"
 #include "pages/practice/progressdata.h"
-#include "widgets/bandshape.h"
+#include "widgets/raisedtext.h"
+#include "widgets/swatchdelegate.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QtMath>
 
 using namespace Qt::StringLiterals;
 using practice::SkillId;
@@ -23,9 +26,6 @@ constexpr int kLeastRows = 6;
 // The bars' one colour, the same in a light and a dark scheme; the swatch
 // beside each says which colour the skill is.
 constexpr QColor kBarColour{0x3C, 0x7F, 0xC8};
-// A dark grey outline shows light swatches (white, silver) on a light chart
-// and dark ones on a dark chart, as the colour lists' swatches do.
-constexpr QColor kSwatchOutline{0x60, 0x60, 0x60};
 
 const QString kWidestPercent = u"100%"_s;
 
@@ -55,14 +55,33 @@ SkillChart::SkillChart(QWidget *parent) : QAbstractScrollArea(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     viewport()->setBackgroundRole(QPalette::Base);
+    layOutNames();
     setStates({});
+}
+
+// The Korean face draws Unicode's raised digits as specks: "×10²" is shown
+// with an ordinary 2, raised and smaller.
+void SkillChart::layOutNames()
+{
+    m_nameWidth = 0;
+    for (SkillId skill = 0; skill < practice::kSkillCount; ++skill) {
+        QStaticText &name = m_names[std::size_t(skill)];
+        name.setTextFormat(Qt::RichText);
+        // One line, however the document would break a long name.
+        QTextOption oneLine;
+        oneLine.setWrapMode(QTextOption::NoWrap);
+        name.setTextOption(oneLine);
+        name.setText(ui::raisedDigitsHtml(practice::skillName(skill)));
+        name.prepare(QTransform(), font());
+        m_nameWidth = qMax(m_nameWidth, qCeil(name.size().width()));
+    }
 }
 
 void SkillChart::setStates(const practice::SkillStates &states)
 {
     for (SkillId skill = 0; skill < practice::kSkillCount; ++skill)
         m_percents[std::size_t(skill)] = practice::strengthPercent(states[std::size_t(skill)]);
-    setAccessibleDescription(practice::skillsText(states));
+    setAccessibleDescription(colorcode::spokenText(practice::skillsText(states)));
     viewport()->update();
 }
 
@@ -71,17 +90,9 @@ int SkillChart::rowHeight() const
     return qMax(fontMetrics().height() + 6, kSwatchSide + 6);
 }
 
-int SkillChart::nameWidth() const
-{
-    int widest = 0;
-    for (SkillId skill = 0; skill < practice::kSkillCount; ++skill)
-        widest = qMax(widest, fontMetrics().horizontalAdvance(practice::skillName(skill)));
-    return widest;
-}
-
 int SkillChart::contentWidth(int barWidth) const
 {
-    return kMargin + kSwatchSide + kGap + nameWidth() + 2 * kGap + barWidth + kGap +
+    return kMargin + kSwatchSide + kGap + m_nameWidth + 2 * kGap + barWidth + kGap +
            fontMetrics().horizontalAdvance(kWidestPercent) + kMargin;
 }
 
@@ -118,6 +129,7 @@ void SkillChart::changeEvent(QEvent *event)
 {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        layOutNames();
         updateGeometry();
         updateScrollRange();
     }
@@ -143,7 +155,7 @@ void SkillChart::paintEvent(QPaintEvent *)
     const int rows = rowHeight();
     const int width = viewport()->width();
     const int nameLeft = kMargin + kSwatchSide + kGap;
-    const int barLeft = nameLeft + nameWidth() + 2 * kGap;
+    const int barLeft = nameLeft + m_nameWidth + 2 * kGap;
     const int percentWidth = metrics.horizontalAdvance(kWidestPercent);
     const int barWidth = qMax(kBarLeast, width - barLeft - kGap - percentWidth - kMargin);
     const int top = -verticalScrollBar()->value();
@@ -167,16 +179,12 @@ void SkillChart::paintEvent(QPaintEvent *)
         const std::optional<colorcode::ColorCode> colour = practice::skillColour(skill);
         // The tolerance band that is not there has an empty swatch; the skills
         // that are no colour have none.
-        const practice::Skill &s = practice::kSkills[std::size_t(skill)];
-        if (colour || s.kind == practice::SkillKind::Tolerance) {
-            p.setPen(kSwatchOutline);
-            p.setBrush(colour ? QBrush(ui::resolveColor(*colour, pal)) : QBrush(Qt::NoBrush));
-            p.drawRect(swatch.adjusted(0, 0, -1, -1));
-        }
+        if (colour || practice::kSkills[std::size_t(skill)].kind == practice::SkillKind::Tolerance)
+            ui::paintSwatch(&p, swatch, colour);
 
         p.setPen(pal.color(QPalette::Text));
-        p.drawText(QRect(nameLeft, row.top(), barLeft - nameLeft, rows),
-                   Qt::AlignLeft | Qt::AlignVCenter, practice::skillName(skill));
+        const QStaticText &name = m_names[std::size_t(skill)];
+        p.drawStaticText(QPointF(nameLeft, row.top() + (rows - name.size().height()) / 2), name);
 
         const int percent = m_percents[std::size_t(skill)];
         const QRect track(barLeft, row.top() + 4, barWidth, rows - 8);

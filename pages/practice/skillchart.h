@@ -5,11 +5,13 @@
 // strength and the strength in percent. Every skill has its row, practised or
 // not. Painted rather than a chart of Qt Charts, whose axis labels cannot
 // carry a swatch; it scrolls when the dialog is short, by the arrow and page
-// keys too, and its accessible description holds every row's text.
+// keys too, and its accessible description holds every row's text in
+// spoken words.
 
 #include "pages/practice/schedule.h"
 
 #include <QAbstractScrollArea>
+#include <QStaticText>
 
 #include <array>
 
@@ -45,10 +47,13 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void layOutNames();
     int rowHeight() const;
-    int nameWidth() const;
     int contentWidth(int barWidth) const;
     void updateScrollRange();
 
     std::array<int, practice::kSkillCount> m_percents{};
+    // The skills' names, their powers of ten raised.
+    std::array<QStaticText, practice::kSkillCount> m_names;
+    int m_nameWidth = 0;
 };

@@ -168,13 +168,14 @@ void tst_Progress::openedFromMenu()
     QCOMPARE(placed, ui::twipsPoint(240, 300));
     QVERIFY(pagesDisabled);
     QCOMPARE(totals, u"푼 문제 3 · 정답률 33% · 연속 1일"_s);
-    // Every skill is listed; yellow climbed its first box, violet was missed.
+    // Every skill is listed, heard in words; yellow climbed its first box,
+    // violet was missed.
     QCOMPARE(skills.count(u", "_s) + 1, kSkillCount);
-    QVERIFY2(skills.contains(u"숫자 노랑 (4) 20%, "_s), qPrintable(skills));
+    QVERIFY2(skills.contains(u"숫자 노랑 (4) 20퍼센트, "_s), qPrintable(skills));
     QCOMPARE(yellowPercent, 20);
     QCOMPARE(violetPercent, 0);
     const QDate today = QDate::currentDate();
-    QCOMPARE(days, u"%1월 %2일 3문제 정답률 33%"_s.arg(today.month()).arg(today.day()));
+    QCOMPARE(days, u"%1월 %2일 3문제 정답률 33퍼센트"_s.arg(today.month()).arg(today.day()));
     QCOMPARE(bars.size(), 30);
     QCOMPARE(bars.back(), 3.0);
     QCOMPARE(bars.front(), 0.0);
