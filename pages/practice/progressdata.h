@@ -46,16 +46,16 @@ struct DayCount {
 // (none on a day without practice), from the days that had any.
 std::vector<DayCount> lastDays(std::span<const DayCount> practised, QDate today, int count);
 
-// The days as a screen reader hears the daily chart: each day with answers,
-// oldest first, "3월 14일 12문제 정답률 91%", joined by commas; "푼 문제 없음"
-// when there are none.
+// The days as the daily chart's description lists them: each day with
+// answers, oldest first, "3월 14일 12문제 정답률 91%", joined by commas;
+// "푼 문제 없음" when there are none.
 QString daysText(std::span<const DayCount> days);
 
 // A skill's strength as the progress view shows it, in whole percent.
 int strengthPercent(const SkillState &state);
 
-// Every skill and its strength, in table order, as a screen reader hears
-// the skill chart: "숫자 검정 (0) 0%, 숫자 갈색 (1) 20%, …".
+// Every skill and its strength, in table order, as the skill chart's
+// description lists them: "숫자 검정 (0) 0%, 숫자 갈색 (1) 20%, …".
 QString skillsText(const SkillStates &states);
 
 // How often each colour was answered for each, by the confusion colours'
