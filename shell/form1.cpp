@@ -5,6 +5,7 @@
 #include "pages/guide/guidepage.h"
 #include "pages/led/ledpage.h"
 #include "pages/practice/practicedialog.h"
+#include "pages/practice/progressdialog.h"
 #include "pages/practice/record.h"
 #include "pages/practice/worksheetdialog.h"
 #include "pages/practice/worksheetquestions.h"
@@ -48,7 +49,8 @@ constexpr int kAboutOffsetLeft = 830;
 // The worksheet dialog, small, over the middle of the pages.
 constexpr int kWorksheetOffsetTop = 1500;
 constexpr int kWorksheetOffsetLeft = 1800;
-// The practice goes over the main window, a little inside its corner.
+// The practice and the progress view go over the main window, a little
+// inside its corner.
 constexpr int kPracticeOffsetTop = 300;
 constexpr int kPracticeOffsetLeft = 240;
 
@@ -112,6 +114,8 @@ Form1::Form1(QWidget *parent)
     Menu_r->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     Menu_practice = Menu_file->addAction(u"색띠 연습(&P)"_s);
     Menu_practice->setObjectName(u"Menu_practice"_s);
+    Menu_progress = Menu_file->addAction(u"학습 기록(&S)"_s);
+    Menu_progress->setObjectName(u"Menu_progress"_s);
     Menu_exit = Menu_file->addAction(u"E&xit"_s);
     Menu_exit->setObjectName(u"Menu_exit"_s);
     Menu_exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -187,6 +191,7 @@ Form1::Form1(QWidget *parent)
     connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
     connect(Menu_r, &QAction::triggered, this, &Form1::Menu_r_Click);
     connect(Menu_practice, &QAction::triggered, this, &Form1::Menu_practice_Click);
+    connect(Menu_progress, &QAction::triggered, this, &Form1::Menu_progress_Click);
     connect(Menu_exit, &QAction::triggered, this, &Form1::Menu_exit_Click);
     connect(Menu_about, &QAction::triggered, this, &Form1::Menu_about_Click);
     connect(Menu_worksheet, &QAction::triggered, this, &Form1::Menu_worksheet_Click);
@@ -286,6 +291,19 @@ void Form1::Menu_practice_Click()
 {
     const PagesAside aside(SSTab1);
     frmPractice dialog(this, *m_practice, record());
+    // The progress view opens over the practice; a record emptied there
+    // leaves the practice's skills new again.
+    connect(&dialog, &frmPractice::progressRequested, this, [this, &dialog] {
+        Menu_progress_Click();
+        dialog.reloadSkills();
+    });
+    showDialog(dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
+}
+
+void Form1::Menu_progress_Click()
+{
+    const PagesAside aside(SSTab1);
+    frmProgress dialog(this, record());
     showDialog(dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
 }
 

@@ -47,6 +47,7 @@ public:
     QMenu *Menu_file = nullptr;         // "&File"
     QAction *Menu_r = nullptr;          // "저항에 관한 상식", Ctrl+R: the tip dialog
     QAction *Menu_practice = nullptr;   // "색띠 연습(&P)": the practice dialog
+    QAction *Menu_progress = nullptr;   // "학습 기록(&S)": the progress view
     QAction *Menu_exit = nullptr;       // "E&xit", Ctrl+X: ends the program
     QAction *Menu_worksheet = nullptr;  // "연습지 만들기(&K)...", above Exit
     QMenu *Menu_view = nullptr;         // "보기(&W)"
@@ -65,6 +66,7 @@ public:
     void SSTab1_Click();
     void Menu_r_Click();
     void Menu_practice_Click();
+    void Menu_progress_Click();
     void Menu_exit_Click();
     void Menu_worksheet_Click();
     void Menu_about_Click();
@@ -87,6 +89,7 @@ private:
     SmdPage *m_smd = nullptr;
     // The practice's score and missed questions, kept while the program runs.
     std::unique_ptr<practice::Session> m_practice;
-    // The learner's record, made when the practice first needs it.
+    // The learner's record, made when the practice or the progress view
+    // first needs it.
     std::unique_ptr<practice::Record> m_record;
 };

@@ -8,10 +8,13 @@ set -euo pipefail
 # Korean texts (a message box's buttons), which the program loads at start.
 # libqt6sql6-sqlite: the SQLite driver Qt Sql loads for the learner's record.
 # qt6-base-dev holds Qt Print Support's headers too. poppler-utils: the
-# worksheet test reads the PDF's text and renders its page.
+# worksheet test reads the PDF's text and renders its page. qt6-charts-dev:
+# the progress view's daily chart; on Debian 12 its CMake files look for Qt
+# OpenGL, whose own come with libqt6opengl6-dev.
 packages=(
     cmake make g++ pkg-config dpkg-dev file
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libqt6sql6-sqlite
+    qt6-charts-dev libqt6opengl6-dev
     fonts-nanum qt6-translations-l10n
     poppler-utils
     "$@"

@@ -5,7 +5,9 @@
 // dark scheme, as a dark desktop theme gives it, and the files are named
 // page2-dark.png and so on.
 
+#include "colorcode/numbertext.h"
 #include "pages/practice/practicedialog.h"
+#include "pages/practice/progressdialog.h"
 #include "pages/practice/record.h"
 #include "pages/practice/worksheet.h"
 #include "pages/practice/worksheetdialog.h"
@@ -65,6 +67,41 @@ QPalette darkPalette()
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
     return p;
+}
+
+// Three weeks of a learner: a sitting of 20 on most days, read and picked
+// questions in turn, fewer slips as the days go by; a slip takes a digit's
+// neighbour colour. The same every run, so two runs compare.
+void practise(practice::Record &record)
+{
+    using namespace practice;
+    std::mt19937 random(7);
+    Review review;
+    std::vector<Answer> answers;
+    constexpr int kDays = 21;
+    for (int back = kDays - 1; back >= 0; --back) {
+        if (back % 6 == 4)
+            continue;
+        const QDateTime evening(QDate::currentDate().addDays(-back), QTime(18, 0));
+        for (int i = 0; i < 20; ++i) {
+            const QDateTime when = evening.addSecs(30 * i);
+            const Resistor q = pickNext(review, random);
+            Resistor given = q;
+            if (int(random() % 100) < 10 + 2 * back)
+                given.value.significand += given.value.significand % 10 == 9 ? -1 : 1;
+            if (i % 2 == 0) {
+                const colorcode::Unit &unit = given.value.unit(colorcode::kListUnits);
+                const QString number = colorcode::numberText(given.value.inUnit(unit));
+                const Judgement j = *judgeReading(q, number, unit.suffix, q.tolerance->text);
+                answers.push_back(
+                    readingAnswer(q, number, unit.suffix, q.tolerance->text, j, 6.0, when));
+            } else {
+                answers.push_back(pickingAnswer(q, given, judgeWriting(q, given), 9.0, when));
+            }
+            remember(review, q, answers.back().judgement.right);
+        }
+    }
+    record.add(answers);
 }
 
 } // namespace
@@ -153,6 +190,15 @@ int main(int argc, char *argv[])
     practice.optWrite->click();
     ok &= save(practice, QStringLiteral("%1/practice-write%2.png").arg(folder, suffix));
     practice.hide();
+
+    practise(record);
+    frmProgress progress(&window, record);
+    // Its own size: the offscreen screen is smaller than a desktop's, and
+    // would have the table scroll.
+    progress.resize(progress.sizeHint());
+    progress.show();
+    ok &= save(progress, QStringLiteral("%1/progress%2.png").arg(folder, suffix));
+    progress.hide();
 
     frmWorksheet worksheet(&window);
     worksheet.show();

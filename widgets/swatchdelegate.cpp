@@ -16,6 +16,16 @@ constexpr int kSwatchGap = 4;
 
 } // namespace
 
+void paintSwatch(QPainter *painter, const QRect &box, std::optional<colorcode::ColorCode> colour)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(QColor(0x60, 0x60, 0x60));
+    painter->setBrush(colour ? QBrush(resolveColor(*colour, QPalette())) : QBrush(Qt::NoBrush));
+    painter->drawRect(box.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
 SwatchDelegate::SwatchDelegate(QObject *parent, int rowHeight)
     : QStyledItemDelegate(parent), m_rowHeight(rowHeight)
 {
@@ -51,17 +61,9 @@ void SwatchDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
 
     const QRect box(option.rect.left() + kSwatchGap, option.rect.center().y() - kSwatchSide / 2 + 1,
                     kSwatchSide, kSwatchSide);
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    // A dark grey outline shows light swatches (white, silver) on a light
-    // list and dark ones on a dark list.
-    painter->setPen(QColor(0x60, 0x60, 0x60));
     const qint64 code = swatch.toLongLong();
-    painter->setBrush(code == kNoBandSwatch
-                          ? QBrush(Qt::NoBrush)
-                          : QBrush(resolveColor(colorcode::ColorCode(code), option.palette)));
-    painter->drawRect(box.adjusted(0, 0, -1, -1));
-    painter->restore();
+    paintSwatch(painter, box,
+                code == kNoBandSwatch ? std::nullopt : std::optional(colorcode::ColorCode(code)));
 }
 
 void setSwatches(QComboBox *list, std::span<const std::optional<colorcode::ColorCode>> colors)

@@ -21,6 +21,12 @@ namespace ui {
 inline constexpr int kSwatchRole = Qt::UserRole + 1;
 inline constexpr qint64 kNoBandSwatch = -1;
 
+// Paints a colour's swatch into `box`: the colour in a dark grey outline,
+// which shows light swatches (white, silver) on a light background and dark
+// ones on a dark background; the outline alone for nullopt, the band that is
+// not there.
+void paintSwatch(QPainter *painter, const QRect &box, std::optional<colorcode::ColorCode> colour);
+
 class SwatchDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

@@ -395,6 +395,11 @@ void frmPractice::cmdProgress_Click()
     emit progressRequested();
 }
 
+void frmPractice::reloadSkills()
+{
+    m_skills = m_record.skills();
+}
+
 void frmPractice::cmdCheck_Click()
 {
     if (m_session.judged)

@@ -56,6 +56,9 @@ public:
     void optWrite_Click();
     void optSmd_Click();
     void cmdProgress_Click();
+
+    // Reads the skills from the record again, after it changed elsewhere.
+    void reloadSkills();
     void cmdCheck_Click();
     void cmdNext_Click();
     void cmdClose_Click();

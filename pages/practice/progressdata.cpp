@@ -1,5 +1,7 @@
 #include "pages/practice/progressdata.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <set>
 
@@ -9,10 +11,14 @@ namespace practice {
 
 QString totalsText(const Totals &totals)
 {
-    const int percent = totals.answers > 0 ? int(qint64(totals.right) * 100 / totals.answers) : 0;
     return u"푼 문제 %1 · 정답률 %2% · 연속 %3일"_s.arg(totals.answers)
-        .arg(percent)
+        .arg(percentRight(totals.right, totals.answers))
         .arg(totals.daysInARow);
+}
+
+int percentRight(int right, int answers)
+{
+    return answers > 0 ? int(qint64(right) * 100 / answers) : 0;
 }
 
 int daysInARow(std::span<const QDate> practised, QDate today)
@@ -41,6 +47,32 @@ std::vector<DayCount> lastDays(std::span<const DayCount> practised, QDate today,
         }
     }
     return days;
+}
+
+QString daysText(std::span<const DayCount> days)
+{
+    QStringList said;
+    for (const DayCount &d : days) {
+        if (d.answers > 0)
+            said << u"%1월 %2일 %3문제 정답률 %4%"_s.arg(d.day.month())
+                        .arg(d.day.day())
+                        .arg(d.answers)
+                        .arg(percentRight(d.right, d.answers));
+    }
+    return said.isEmpty() ? u"푼 문제 없음"_s : said.join(u", "_s);
+}
+
+int strengthPercent(const SkillState &state)
+{
+    return qRound(strength(state) * 100);
+}
+
+QString skillsText(const SkillStates &states)
+{
+    QStringList said;
+    for (SkillId skill = 0; skill < kSkillCount; ++skill)
+        said << u"%1 %2%"_s.arg(skillName(skill)).arg(strengthPercent(states[std::size_t(skill)]));
+    return said.join(u", "_s);
 }
 
 } // namespace practice

@@ -49,6 +49,7 @@ private slots:
     void totals();
     void streak();
     void days();
+    void spokenCharts();
     void mixupsOfAnswers_data();
     void mixupsOfAnswers();
     void answerTexts();
@@ -94,6 +95,25 @@ void tst_ProgressData::days()
     QCOMPARE(last.front(), (DayCount{kToday.addDays(-29), 0, 0}));
     QCOMPARE(last[27], (DayCount{kToday.addDays(-2), 20, 17}));
     QCOMPARE(last.back(), (DayCount{kToday, 5, 5}));
+}
+
+void tst_ProgressData::spokenCharts()
+{
+    // Days without answers are left out; a share is cut as the totals cut it.
+    const std::vector<DayCount> days{
+        {QDate(2027, 2, 28), 3, 2}, {QDate(2027, 3, 1), 0, 0}, {kToday, 12, 11}};
+    QCOMPARE(daysText(days), u"2월 28일 3문제 정답률 66%, 3월 10일 12문제 정답률 91%"_s);
+    QCOMPARE(daysText(lastDays({}, kToday, 30)), u"푼 문제 없음"_s);
+
+    // Every skill is heard, the ones never asked at 0%.
+    SkillStates states{};
+    states[4].box = 3;
+    states[kSkillCount - 1].box = kTopBox;
+    const QStringList said = skillsText(states).split(u", "_s);
+    QCOMPARE(said.size(), kSkillCount);
+    QCOMPARE(said.front(), u"숫자 검정 (0) 0%"_s);
+    QCOMPARE(said[4], u"숫자 노랑 (4) 60%"_s);
+    QCOMPARE(said.back(), u"5색 저항 100%"_s);
 }
 
 void tst_ProgressData::mixupsOfAnswers_data()

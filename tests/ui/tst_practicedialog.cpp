@@ -99,6 +99,7 @@ private slots:
     void recordKept();
     void recordNotKept();
     void markingQuestions();
+    void progressFromPractice();
     void contract_data();
     void contract();
     void controls();
@@ -420,6 +421,28 @@ void tst_PracticeDialog::markingQuestions()
     connect(&d, &frmPractice::progressRequested, this, [&] { progressAsked = true; });
     d.cmdProgress->click();
     QVERIFY(progressAsked);
+}
+
+// "기록 보기" opens the progress view over the practice; the pages stay
+// disabled until the practice closes too.
+void tst_PracticeDialog::progressFromPractice()
+{
+    auto w = uitest::openWindow();
+    bool progressOpened = false, pagesStillDisabled = false;
+    auto practiceWatch = uitest::onNextDialog(u"frmPractice"_s, [&](QWidget *d) {
+        auto progressWatch = uitest::onNextDialog(u"frmProgress"_s, [&](QWidget *p) {
+            progressOpened = !w->SSTab1->isEnabled();
+            QTest::keyClick(p, Qt::Key_Escape);
+        });
+        QTest::mouseClick(d->findChild<QWidget *>(u"cmdProgress"_s), Qt::LeftButton);
+        pagesStillDisabled = !w->SSTab1->isEnabled();
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    w->Menu_practice->trigger();
+    QVERIFY(*practiceWatch);
+    QVERIFY(progressOpened);
+    QVERIFY(pagesStillDisabled);
+    QVERIFY(w->SSTab1->isEnabled());
 }
 
 QTEST_MAIN(tst_PracticeDialog)

@@ -92,17 +92,19 @@ struct SeenBox {
     int buttons = 0;
 };
 
-// Answers the next modal message box from a timer, pressing its only button,
-// and records what it showed. Arm it before the action that opens the box;
-// assert on seen() after the action returns.
+// Answers the next modal message box from a timer, pressing its only button
+// (or `press` of a box that asks, such as QMessageBox::Yes), and records
+// what it showed. Arm it before the action that opens the box; assert on
+// seen() after the action returns.
 class BoxAnswerer {
 public:
-    BoxAnswerer() : m_seen(std::make_shared<SeenBox>())
+    explicit BoxAnswerer(QMessageBox::StandardButton press = QMessageBox::NoButton)
+        : m_seen(std::make_shared<SeenBox>())
     {
         auto seen = m_seen;
         m_timer = std::make_unique<QTimer>();
         m_timer->setInterval(10);
-        QObject::connect(m_timer.get(), &QTimer::timeout, [seen, timer = m_timer.get()] {
+        QObject::connect(m_timer.get(), &QTimer::timeout, [seen, press, timer = m_timer.get()] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
                 return;
@@ -113,7 +115,8 @@ public:
             seen->icon = box->icon();
             seen->buttons = int(box->buttons().size());
             timer->stop();
-            if (QAbstractButton *button = box->buttons().value(0))
+            if (QAbstractButton *button =
+                    press != QMessageBox::NoButton ? box->button(press) : box->buttons().value(0))
                 button->click();
             else
                 box->reject();
