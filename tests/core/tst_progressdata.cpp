@@ -113,7 +113,7 @@ void tst_ProgressData::spokenCharts()
     QCOMPARE(said.size(), kSkillCount);
     QCOMPARE(said.front(), u"숫자 검정 (0) 0%"_s);
     QCOMPARE(said[4], u"숫자 노랑 (4) 60%"_s);
-    QCOMPARE(said.back(), u"5색 저항 100%"_s);
+    QCOMPARE(said.back(), u"SMD 표시 EIA-96 100%"_s);
 }
 
 void tst_ProgressData::mixupsOfAnswers_data()
