@@ -1,5 +1,7 @@
 #include "colorcode/speech.h"
 
+#include "colorcode/korean.h"
+
 #include <QStringList>
 
 #include <array>
@@ -88,23 +90,10 @@ int raisedDigit(QChar c)
     }
 }
 
-// Whether the word read for the end of `spoken` ends in a consonant, which
-// decides between the particles 은 and 는. A number ends as its last digit is
-// read (일, 삼, 육, 칠, 팔 and 영 do); one that ends in 0 is read with 영, 십,
-// 백, 천 or 만, all closed.
-bool endsClosed(QStringView spoken)
+// "=" is read as the topic particle that fits the words before it.
+QStringView particleAfterSpoken(QStringView spoken)
 {
-    while (!spoken.isEmpty() && spoken.back() == u' ')
-        spoken.chop(1);
-    if (spoken.isEmpty())
-        return false;
-    const QChar last = spoken.back();
-    if (isDigit(last))
-        return QStringView(u"013678").contains(last);
-    const char16_t u = last.unicode();
-    if (u >= 0xAC00 && u <= 0xD7A3)
-        return (u - 0xAC00) % 28 != 0;
-    return false;
+    return spokenEnding(spoken) == Ending::Vowel ? u"는" : u"은";
 }
 
 class Reader {
@@ -216,7 +205,9 @@ private:
     {
         const QChar c = m_in[m_pos];
         if (c == u'=') {
-            m_out = tidy(m_out) + (endsClosed(m_out) ? u"은 "_s : u"는 "_s);
+            m_out = tidy(m_out);
+            m_out += particleAfterSpoken(m_out);
+            m_out += u' ';
             ++m_pos;
             return true;
         }

@@ -1,5 +1,6 @@
 #include "pages/practice/feedback.h"
 
+#include "colorcode/korean.h"
 #include "pages/color_to_value/working.h"
 
 #include <algorithm>
@@ -9,16 +10,6 @@ using namespace Qt::StringLiterals;
 namespace practice {
 
 namespace {
-
-// 이 after a final consonant, 가 after a vowel: "갈색이", "보라가".
-QStringView subjectParticle(QStringView word)
-{
-    constexpr char16_t kFirstSyllable = 0xAC00, kLastSyllable = 0xD7A3, kFinals = 28;
-    const char16_t last = word.isEmpty() ? 0 : word.back().unicode();
-    if (last >= kFirstSyllable && last <= kLastSyllable && (last - kFirstSyllable) % kFinals == 0)
-        return u"가";
-    return u"이";
-}
 
 QStringView colourWord(int digit)
 {
@@ -46,8 +37,8 @@ QString mistakeSentence(Kind kind, const Judgement &j)
     case Mistake::NeighbourColour: {
         const QStringView taken = colourWord(j.takenDigit);
         return u"%1는 %2%3 아니라 %4입니다. 비슷한 색을 잘 구별하십시오."_s.arg(
-            kDigitRoles[std::size_t(std::clamp(j.band, 0, 2))], taken, subjectParticle(taken),
-            colourWord(j.rightDigit));
+            kDigitRoles[std::size_t(std::clamp(j.band, 0, 2))], taken,
+            colorcode::particle(taken, colorcode::Particle::Subject), colourWord(j.rightDigit));
     }
     case Mistake::PowerOfTen:
         return read ? u"숫자는 맞지만 승수나 단위가 틀렸습니다."_s

@@ -1,5 +1,7 @@
 #include "pages/practice/record.h"
 
+#include "colorcode/korean.h"
+
 #include "pages/practice/skills.h"
 
 #include <QDir>
@@ -227,7 +229,8 @@ QString statusMessage(RecordStatus status, QStringView movedTo)
         return {};
     case RecordStatus::MovedAside:
         return u"학습 기록 파일이 손상되었거나 이 프로그램의 기록이 아니어서, 파일을 그대로 "
-               "%1(으)로 옮겨 두고 새 기록을 시작했습니다."_s.arg(movedTo);
+               "%1 옮겨 두고 새 기록을 시작했습니다."_s.arg(
+                   colorcode::withParticle(movedTo, colorcode::Particle::Direction));
     case RecordStatus::Newer:
         return u"학습 기록이 이 프로그램보다 새 버전에서 만들어졌습니다. 기록은 그대로 두며, "
                "이번 연습은 기록하지 않습니다."_s;

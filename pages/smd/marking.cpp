@@ -1,5 +1,7 @@
 #include "pages/smd/marking.h"
 
+#include "colorcode/korean.h"
+
 #include "colorcode/colortables.h"
 #include "colorcode/numbertext.h"
 #include "colorcode/series.h"
@@ -16,6 +18,12 @@ using colorcode::Resistance;
 namespace smd {
 
 namespace {
+
+// A character shown in quotes, with the particle for how it is read: "'R'은".
+QString quotedTopic(const QString &character)
+{
+    return u"'%1'%2"_s.arg(character, colorcode::particle(character, colorcode::Particle::Topic));
+}
 
 // A chip is too small for more.
 constexpr qsizetype kLongest = 4;
@@ -308,19 +316,20 @@ QString refusalExplanation(const QList<char32_t> &c, Refusal refusal)
         return u"표시를 입력하세요. 예: 472, 4701, 4R7, 01C"_s;
     case Refusal::TooLong: {
         const bool digits = std::all_of(c.begin(), c.end(), isDigit);
-        return u"%1은(는) %2글자입니다. 칩 저항의 표시는 네 글자까지입니다.%3"_s.arg(
-            text, QString::number(c.size()), digits ? markingsOfDigits(text) : QString());
+        return u"%1 %2글자입니다. 칩 저항의 표시는 네 글자까지입니다.%3"_s.arg(
+            colorcode::withParticle(text, colorcode::Particle::Topic), QString::number(c.size()),
+            digits ? markingsOfDigits(text) : QString());
     }
     case Refusal::ForeignCharacter:
-        return u"'%1'은(는) 표시에 쓰지 않습니다. 소수점은 R로 씁니다: 4.7Ω은 4R7."_s.arg(
-            firstNot(c, [](char32_t u) { return isDigit(u) || isCapital(u); }));
+        return u"%1 표시에 쓰지 않습니다. 소수점은 R로 씁니다: 4.7Ω은 4R7."_s.arg(
+            quotedTopic(firstNot(c, [](char32_t u) { return isDigit(u) || isCapital(u); })));
     case Refusal::TooFewDigits:
         return u"숫자로만 된 표시의 마지막 숫자는 붙일 0의 개수입니다: 470 = 47 × 10⁰ = 47Ω."_s +
                markingsOfDigits(text);
     case Refusal::UnknownLetter:
-        return u"'%1'은(는) 표시에 쓰지 않는 글자입니다. R은 소수점이고, EIA-96의 끝 글자는 "
-               "Z Y R X S A B H C D E F 가운데 하나입니다."_s.arg(
-                   firstNot(c, [](char32_t u) { return !isCapital(u) || multiplierOf(u); }));
+        return u"%1 표시에 쓰지 않는 글자입니다. R은 소수점이고, EIA-96의 끝 글자는 "
+               "Z Y R X S A B H C D E F 가운데 하나입니다."_s.arg(quotedTopic(
+                   firstNot(c, [](char32_t u) { return !isCapital(u) || multiplierOf(u); })));
     case Refusal::MoreThanOneR:
         return u"%1에는 R이 %2개 있습니다. R은 소수점이라 하나만 씁니다: 4R7 = 4.7Ω."_s.arg(
             text, QString::number(std::count(c.begin(), c.end(), kPoint)));
@@ -328,7 +337,8 @@ QString refusalExplanation(const QList<char32_t> &c, Refusal refusal)
         return u"R은 소수점이라 숫자 사이나 앞뒤에 씁니다: R47 = 0.47Ω, 4R7 = 4.7Ω, 47R = 47Ω."_s;
     case Refusal::MisplacedLetter:
         return u"EIA-96 표시는 두 숫자(E96 값의 번호) 뒤에 승수 글자 하나입니다: 01C = 10KΩ. "
-               "%1은(는) 그 꼴이 아닙니다."_s.arg(text);
+               "%1 그 꼴이 아닙니다."_s.arg(
+                   colorcode::withParticle(text, colorcode::Particle::Topic));
     case Refusal::NoEia96Code:
         return u"E96 값은 96개라 EIA-96 번호는 01부터 96까지입니다. %1번은 없습니다."_s.arg(
             text.left(2));
@@ -567,18 +577,20 @@ QString markingsWorking(QStringView entry, QStringView unit,
     if (!colorcode::resistanceOf(ohms, 3)) {
         const auto below = colorcode::seriesAtOrBelow(colorcode::Series::E96, ohms);
         const auto above = colorcode::seriesAtOrAbove(colorcode::Series::E96, ohms);
-        QString out = u"%1은(는) 유효숫자가 네 자리 이상이라 표시로 쓸 수 없습니다. 표시는 "
-                      "유효숫자 세 자리까지입니다."_s.arg(typed);
+        QString out = u"%1 유효숫자가 네 자리 이상이라 표시로 쓸 수 없습니다. 표시는 "
+                      "유효숫자 세 자리까지입니다."_s.arg(
+                          colorcode::withParticle(typed, colorcode::Particle::Topic));
         if (below && above)
             out += u" 가까운 E96 값: %1, %2"_s.arg(below->text(colorcode::kUnits),
                                                    above->text(colorcode::kUnits));
         return out;
     }
     if (ohms < 1)
-        return u"%1은(는) 너무 작아 표시로 쓸 수 없습니다. R 뒤에는 숫자가 세 개까지라 가장 작은 "
-               "표시는 R001 = 0.001Ω입니다."_s.arg(typed);
-    return u"%1은(는) 너무 커서 표시로 쓸 수 없습니다. 가장 큰 표시는 9999 = 999GΩ입니다."_s.arg(
-        typed);
+        return u"%1 너무 작아 표시로 쓸 수 없습니다. R 뒤에는 숫자가 세 개까지라 가장 작은 "
+               "표시는 R001 = 0.001Ω입니다."_s.arg(
+                   colorcode::withParticle(typed, colorcode::Particle::Topic));
+    return u"%1 너무 커서 표시로 쓸 수 없습니다. 가장 큰 표시는 9999 = 999GΩ입니다."_s.arg(
+        colorcode::withParticle(typed, colorcode::Particle::Topic));
 }
 
 QString valueRefusalMessage(ValueRefusal refusal)

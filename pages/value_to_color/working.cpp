@@ -1,5 +1,7 @@
 #include "pages/value_to_color/working.h"
 
+#include "colorcode/korean.h"
+
 #include "colorcode/numbertext.h"
 #include "colorcode/resistance.h"
 
@@ -37,11 +39,13 @@ QString fiveBandRefusalWorking(QStringView entry, QStringView unit, FiveBandRefu
     case FiveBandRefusal::NoUnit:
         return kPickUnit.toString();
     case FiveBandRefusal::OutOfRange:
-        return u"5색 코드로 나타낼 수 있는 값은 %1부터 %2까지입니다. %3은(는) 그 범위 밖입니다."_s
-            .arg(kFiveBandLowest.text(colorcode::kListUnits),
-                 kFiveBandHighest.text(colorcode::kListUnits), typed);
+        return u"5색 코드로 나타낼 수 있는 값은 %1부터 %2까지입니다. %3 그 범위 밖입니다."_s.arg(
+            kFiveBandLowest.text(colorcode::kListUnits),
+            kFiveBandHighest.text(colorcode::kListUnits),
+            colorcode::withParticle(typed, colorcode::Particle::Topic));
     case FiveBandRefusal::TooManyDigits: {
-        QString out = u"%1은(는) 유효숫자가 네 자리 이상이라 5색 코드가 없습니다."_s.arg(typed);
+        QString out = u"%1 유효숫자가 네 자리 이상이라 5색 코드가 없습니다."_s.arg(
+            colorcode::withParticle(typed, colorcode::Particle::Topic));
         const std::optional<double> ohms = enteredOhms(entry, unit);
         if (const std::optional<colorcode::Resistance> e96 =
                 ohms ? nearestFiveBandE96(*ohms) : std::nullopt) {
@@ -91,23 +95,29 @@ QString refusalWorking(QStringView entry, QStringView unit, QStringView toleranc
         if (two && two->exponent < 0)
             return u"%1처럼 10Ω 미만의 소수는 금색·은색 승수가 필요해 여기서는 나타낼 수 "
                    "없습니다. 4색 코드로는: %2"_s.arg(typed, colorcode::bandWords(*two));
-        return u"%1은(는) 유효숫자가 세 자리라 4색 코드가 없습니다.%2"_s.arg(
-            typed, ohms ? fiveBandHint(*ohms) : QString());
+        return u"%1 유효숫자가 세 자리라 4색 코드가 없습니다.%2"_s.arg(
+            colorcode::withParticle(typed, colorcode::Particle::Topic),
+            ohms ? fiveBandHint(*ohms) : QString());
     }
     case Refusal::TooManyCharacters: {
         const QString shorter = ohms ? shortEntry(*ohms, tolerance) : QString();
         if (!shorter.isEmpty())
-            return u"네 글자 이상은 읽지 않습니다. 같은 값을 %1(으)로 입력하세요."_s.arg(shorter);
+            return u"네 글자 이상은 읽지 않습니다. 같은 값을 %1 입력하세요."_s.arg(
+                colorcode::withParticle(shorter, colorcode::Particle::Direction));
         const QString five = ohms ? fiveBandHint(*ohms) : QString();
         if (!five.isEmpty())
             return u"네 글자 이상은 읽지 않습니다. 유효숫자가 세 자리라 4색 코드가 없습니다.%1"_s
                 .arg(five);
         return u"네 글자 이상은 읽지 않습니다. 4.7처럼 세 글자 이하로 입력하세요."_s;
     }
-    case Refusal::SilentlyCleared:
-        return u"%1은(는) %2%3와(과) 같습니다. \"%2\"를 입력하세요."_s.arg(
-            typed, ohms ? colorcode::numberText(*colorcode::parseNumber(entry)) : QString(),
-            unit.toString());
+    case Refusal::SilentlyCleared: {
+        const QString number =
+            ohms ? colorcode::numberText(*colorcode::parseNumber(entry)) : QString();
+        return u"%1 %2 같습니다. \"%3\"%4 입력하세요."_s.arg(
+            colorcode::withParticle(typed, colorcode::Particle::Topic),
+            colorcode::withParticle(number + unit.toString(), colorcode::Particle::With), number,
+            colorcode::particle(number, colorcode::Particle::Object));
+    }
     case Refusal::NotADigit:
         return u"색띠는 0부터 9까지의 숫자만 나타냅니다. 4.7처럼 숫자와 소수점 하나로 "
                "입력하세요."_s;

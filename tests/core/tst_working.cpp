@@ -65,7 +65,7 @@ void tst_Working::encoding_data()
         << u"4.7K\u2126 = 4700\u2126 = 47 × 10² → 노랑, 보라, 적색, 금색(±5%)"_s;
     QTest::newRow("R1: three significant digits")
         << u"471"_s << ohm
-        << u"471\u2126은(는) 유효숫자가 세 자리라 4색 코드가 없습니다. 5색 저항이라면: 노랑, "
+        << u"471\u2126은 유효숫자가 세 자리라 4색 코드가 없습니다. 5색 저항이라면: 노랑, "
            "보라, 갈색, 검정"_s;
     QTest::newRow("R1: a fraction of ten ohms")
         << u"4.7"_s << ohm
@@ -73,9 +73,9 @@ void tst_Working::encoding_data()
            "없습니다. 4색 코드로는: 노랑, 보라, 금색"_s;
     QTest::newRow("R2: a whole value typed long")
         << u"1000"_s << ohm
-        << u"네 글자 이상은 읽지 않습니다. 같은 값을 1K\u2126(으)로 입력하세요."_s;
+        << u"네 글자 이상은 읽지 않습니다. 같은 값을 1K\u2126으로 입력하세요."_s;
     QTest::newRow("R2: 4700 \u2126") << u"4700"_s << ohm
-                                     << u"네 글자 이상은 읽지 않습니다. 같은 값을 4.7K\u2126(으)로 "
+                                     << u"네 글자 이상은 읽지 않습니다. 같은 값을 4.7K\u2126으로 "
                                         "입력하세요."_s;
     QTest::newRow("R2: three digits typed long")
         << u"4710"_s << u"K\u2126"_s
@@ -84,8 +84,8 @@ void tst_Working::encoding_data()
     QTest::newRow("R2: no code at all")
         << u"12345"_s << ohm
         << u"네 글자 이상은 읽지 않습니다. 4.7처럼 세 글자 이하로 입력하세요."_s;
-    QTest::newRow("silent clear")
-        << u"4.0"_s << ohm << u"4.0\u2126은(는) 4\u2126와(과) 같습니다. \"4\"를 입력하세요."_s;
+    QTest::newRow("silent clear") << u"4.0"_s << ohm
+                                  << u"4.0\u2126은 4\u2126과 같습니다. \"4\"를 입력하세요."_s;
     QTest::newRow("not a digit") << u"4x"_s << ohm
                                  << u"색띠는 0부터 9까지의 숫자만 나타냅니다. 4.7처럼 숫자와 "
                                     "소수점 하나로 입력하세요."_s;

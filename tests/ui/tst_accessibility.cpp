@@ -503,10 +503,10 @@ void tst_Accessibility::refusalGivesHint()
     QTRY_VERIFY(answerer.seen().seen);
     QCOMPARE(answerer.seen().text, u"칼라코드로 표현할 수 없는 값입니다. 다시 입력하세요!"_s);
     QCOMPARE(answerer.seen().informativeText,
-             u"네 글자 이상은 읽지 않습니다. 같은 값을 4.7K\u2126(으)로 입력하세요."_s);
+             u"네 글자 이상은 읽지 않습니다. 같은 값을 4.7K\u2126으로 입력하세요."_s);
     // The working line keeps its symbols and is read in words.
     QCOMPARE(iface(w->lblWorking)->text(QAccessible::Name),
-             u"네 글자 이상은 읽지 않습니다. 같은 값을 4점7킬로옴(으)로 입력하세요."_s);
+             u"네 글자 이상은 읽지 않습니다. 같은 값을 4점7킬로옴으로 입력하세요."_s);
 }
 
 void tst_Accessibility::textQueriesAnswer()
