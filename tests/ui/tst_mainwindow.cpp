@@ -6,6 +6,7 @@
 #include "pages/value_to_color/valuetocolorpage.h"
 #include "shell/placement.h"
 #include "widgets/bandshape.h"
+#include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
 #include <QClipboard>
@@ -167,6 +168,9 @@ void tst_MainWindow::digitListsPlaced()
     const QModelIndex last = view->model()->index(view->model()->rowCount() - 1, 0);
     QCOMPARE(view->model()->rowCount(), 10);
     QVERIFY(view->viewport()->rect().contains(view->visualRect(last)));
+    // The open list paints each colour's swatch (its painter is made on
+    // the first opening).
+    QVERIFY(qobject_cast<ui::SwatchDelegate *>(combo->itemDelegate()));
     combo->hidePopup();
 }
 
