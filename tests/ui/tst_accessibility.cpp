@@ -6,17 +6,23 @@
 #include "colorcode/speech.h"
 #include "pages/guide/guidetexts.h"
 #include "pages/practice/practicedialog.h"
+#include "pages/practice/progressdialog.h"
 #include "pages/practice/record.h"
+#include "pages/practice/skillchart.h"
 #include "shell/tipdialog.h"
+#include "widgets/chippicture.h"
 
 #include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStyleOption>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -116,6 +122,24 @@ QStringList textQueryFaults(QWidget *root, int *inputs)
         }
         const int length = text->characterCount();
         const QString all = text->text(0, length);
+        // The attribute runs, read one after the other from the start as a
+        // screen reader reads a field, each holding the offset it was asked
+        // for, end at the end of the text: no character is lost.
+        int covered = 0;
+        for (int offset = 0; offset <= length; offset = qMax(offset + 1, covered)) {
+            int start = 0;
+            int end = 0;
+            text->attributes(offset, &start, &end);
+            if (start > offset || end < offset || (end == offset && offset < length) ||
+                end > length)
+                faults << u"%1 \"%2\" attributes at %3: %4..%5"_s.arg(
+                    control->objectName(), all, QString::number(offset), QString::number(start),
+                    QString::number(end));
+            covered = qMax(covered, end);
+        }
+        if (covered != length)
+            faults << u"%1 \"%2\" attribute runs end at %3"_s.arg(control->objectName(), all,
+                                                                  QString::number(covered));
         for (const Query query : queries) {
             for (const auto kind : kinds) {
                 for (int offset = -2; offset <= length + 1; ++offset) {
@@ -172,6 +196,16 @@ private slots:
     void pageNameSpoken_data();
     void pageNameSpoken();
     void optionHeardSelected();
+    void optionGroupTabStop_data();
+    void optionGroupTabStop();
+    void resultFieldsInWords_data();
+    void resultFieldsInWords();
+    void markingsSpelled();
+    void pageTurnedByCtrlTab_data();
+    void pageTurnedByCtrlTab();
+    void helpMenuByAccessKey_data();
+    void helpMenuByAccessKey();
+    void progressSteppedThrough();
     void tipSpoken();
     void refusalGivesHint();
     void textQueriesAnswer();
@@ -222,12 +256,11 @@ void tst_Accessibility::namedByCaption()
     w->SSTab1->setCurrentIndex(page);
     auto *widget = uitest::find<QWidget>(w.get(), control);
     QCOMPARE(iface(widget)->text(QAccessible::Name), name);
-    // A list still tells its chosen entry, as value and as text: in words,
-    // but as typed in an editable list, whose caret counts in it.
+    // A list still tells its chosen entry, as value and as text, in words,
+    // an editable one too.
     if (auto *list = qobject_cast<QComboBox *>(widget)) {
         list->setCurrentIndex(list->count() - 1);
-        const QString value =
-            list->isEditable() ? list->currentText() : colorcode::spokenText(list->currentText());
+        const QString value = colorcode::spokenText(list->currentText());
         QCOMPARE(iface(list)->text(QAccessible::Value), value);
         QCOMPARE(iface(list)->textInterface()->text(0, -1), value);
     }
@@ -245,7 +278,7 @@ void tst_Accessibility::resultsSpokenAndReached_data()
         << u"저항값 0옴, 허용오차 플러스마이너스 5퍼센트. 검정 0, 검정 0, 검정 곱하기 "
            u"10의 0제곱, 00 곱하기 10의 0제곱은 0옴, 허용오차 플러스마이너스 "
            u"5퍼센트"_s
-        << QStringList{u"Command19"_s, u"Text17"_s, u"Text18"_s};
+        << QStringList{u"Command19"_s, u"Text17"_s, u"Text18"_s, u"Label5"_s};
     QTest::newRow("page 1, with the band colours")
         << 1 << QStringList{u"47"_s}
         << u"결과 47옴 플러스마이너스 5퍼센트, 제1색띠 노랑, 제2색띠 보라, 승수 검정, 허용오차 "
@@ -261,8 +294,12 @@ void tst_Accessibility::resultsSpokenAndReached_data()
            u"구입할 표준값(E24): 910옴 (LED전류 9점5 6밀리암페어). (12볼트 빼기 3점3볼트) 나누기 "
            u"10밀리암페어는 870옴, 유효숫자 두 자리: 870옴, 회색, 보라, 갈색, 표준값이 아닙니다: "
            u"가까운 E24 값 820옴, 910옴"_s
-        << QStringList{u"Command4"_s, u"Combo3"_s,        u"Text32"_s,      u"Text41"_s,
-                       u"Text42"_s,   u"adviceCurrent"_s, u"advicePower"_s, u"adviceBuy"_s};
+        << QStringList{u"Command4"_s,    u"Combo3"_s,    u"Text32"_s,
+                       u"Text41"_s,      u"Text42"_s,    u"adviceCurrent"_s,
+                       u"advicePower"_s, u"adviceBuy"_s, u"Label12"_s};
+    QTest::newRow("SMD page, a marking spelled")
+        << 4 << QStringList{u"4R7"_s} << u"저항값 4점7옴. 4, 알, 7: R이 소수점, 4점7옴"_s
+        << QStringList{u"cmdMakeMarking"_s, u"lblMarkingValue"_s, u"lblMarkings"_s, u"lblGuide"_s};
 }
 
 void tst_Accessibility::resultsSpokenAndReached()
@@ -283,7 +320,7 @@ void tst_Accessibility::resultsSpokenAndReached()
     // Heard at once, by whatever the result button was pressed with, the
     // working in the same breath.
     settle();
-    const Qt::Key accessKeys[] = {Qt::Key_Z, Qt::Key_V, Qt::Key_A};
+    const Qt::Key accessKeys[] = {Qt::Key_Z, Qt::Key_V, Qt::Key_A, Qt::Key_unknown, Qt::Key_G};
     QTest::keyClick(w.get(), accessKeys[page], Qt::AltModifier);
     QTRY_COMPARE(m_announcements.spoken, QStringList{spoken});
     // Reached after the page's own order.
@@ -298,14 +335,18 @@ void tst_Accessibility::guideInWords_data()
 {
     QTest::addColumn<bool>("five");
     QTest::addColumn<QString>("digitSentence");
-    QTest::newRow("4-band") << false << u"제1, 2색을 읽어 숫자로 환산한다."_s;
-    QTest::newRow("5-band") << true << u"제1, 2색 및 제3색을 읽어 숫자로 환산한다."_s;
+    QTest::addColumn<QString>("exampleHeard");
+    QTest::newRow("4-band") << false << u"제1, 2색을 읽어 숫자로 환산한다."_s
+                            << u"2700옴, 2점7킬로옴 플러스마이너스 5퍼센트"_s;
+    QTest::newRow("5-band") << true << u"제1, 2색 및 제3색을 읽어 숫자로 환산한다."_s
+                            << u"(예:등색은 10의 3제곱)"_s;
 }
 
 void tst_Accessibility::guideInWords()
 {
     QFETCH(bool, five);
     QFETCH(QString, digitSentence);
+    QFETCH(QString, exampleHeard);
     auto w = uitest::openWindow();
     w->SSTab1->setCurrentIndex(3);
     auto *option = uitest::find<QRadioButton>(w.get(), five ? u"Option4"_s : u"Option3"_s);
@@ -315,8 +356,11 @@ void tst_Accessibility::guideInWords()
     const QString description = iface(QApplication::focusWidget())->text(QAccessible::Description);
     const QStringList sentences =
         guide::guideSentences(five ? colorcode::BandCount::Five : colorcode::BandCount::Four);
-    QCOMPARE(description, sentences.join(u'\n'));
+    // The sentences in the words a voice reads, no sign left.
     QCOMPARE(sentences.value(1), digitSentence);
+    QCOMPARE(description.count(u'\n'), sentences.size() - 1);
+    QVERIFY2(description.contains(exampleHeard), qPrintable(description));
+    QVERIFY(!description.contains(QRegularExpression(u"[±²³\u2126]|->"_s)));
     // Every word the drawing paints is said.
     QFile drawing(u":/art/guide_drawing.svg"_s);
     QVERIFY(drawing.open(QIODevice::ReadOnly));
@@ -324,7 +368,7 @@ void tst_Accessibility::guideInWords()
     while (!svg.atEnd()) {
         if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text") {
             const QString words = svg.readElementText();
-            QVERIFY2(description.contains(words), qPrintable(words));
+            QVERIFY2(description.contains(colorcode::spokenText(words)), qPrintable(words));
         }
     }
 }
@@ -465,6 +509,190 @@ void tst_Accessibility::optionHeardSelected()
     QCOMPARE(focusName(), u"Option2"_s);
     // The page took the choice as from a click.
     QVERIFY(uitest::find<QComboBox>(w.get(), u"Combo9"_s)->isVisible());
+}
+
+// Tab into a group of options lands on its checked option, from either
+// side, and the next Tab leaves the group.
+void tst_Accessibility::optionGroupTabStop_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("group");
+    const QStringList codes{u"optEncodeFour"_s, u"optEncodeFive"_s};
+    QTest::newRow("page 1, the first option checked") << 1 << u"optEncodeFour"_s << codes;
+    QTest::newRow("page 1, the second option chosen") << 1 << u"optEncodeFive"_s << codes;
+    QTest::newRow("page 0, the middle of three chosen")
+        << 0 << u"Option2"_s << QStringList{u"Option1"_s, u"Option2"_s, u"optSixBand"_s};
+}
+
+void tst_Accessibility::optionGroupTabStop()
+{
+    QFETCH(int, page);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, group);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(page);
+    auto *option = uitest::find<QRadioButton>(w.get(), chosen);
+    QTest::mouseClick(option, Qt::LeftButton);
+    for (const Qt::Key away : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        option->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(option, away);
+        QVERIFY2(!group.contains(focusName()), qPrintable(focusName()));
+        QTest::keyClick(QApplication::focusWidget(),
+                        away == Qt::Key_Tab ? Qt::Key_Backtab : Qt::Key_Tab);
+        QCOMPARE(focusName(), chosen);
+    }
+}
+
+// What a screen reader reads in a result box or a unit list is in words,
+// whole; the screen keeps the symbols.
+void tst_Accessibility::resultFieldsInWords_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("page 0, the tolerance box")
+        << 0 << u"Text18"_s << u"±5%"_s << u"플러스마이너스 5퍼센트"_s;
+    QTest::newRow("page 1, the typed unit list") << 1 << u"Combo1"_s << u"\u2126"_s << u"옴"_s;
+}
+
+void tst_Accessibility::resultFieldsInWords()
+{
+    QFETCH(int, page);
+    QFETCH(QString, field);
+    QFETCH(QString, shown);
+    QFETCH(QString, heard);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(page);
+    if (page == 0)
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::AltModifier);
+    auto *widget = uitest::find<QWidget>(w.get(), field);
+    auto *edit = qobject_cast<QLineEdit *>(widget);
+    QCOMPARE(edit ? edit->text() : qobject_cast<QComboBox *>(widget)->currentText(), shown);
+    QAccessibleTextInterface *text = iface(widget)->textInterface();
+    QCOMPARE(iface(widget)->text(QAccessible::Value), heard);
+    QCOMPARE(text->text(0, text->characterCount()), heard);
+    // The caret at the end of the box is at the end of the words.
+    QCOMPARE(text->cursorPosition(), heard.size());
+}
+
+// A marking is spelled, never read as a number, on the chip of a practice
+// question and in the markings the SMD page writes.
+void tst_Accessibility::markingsSpelled()
+{
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(4);
+    auto *value = uitest::find<QLineEdit>(w.get(), u"txtChipValue"_s);
+    uitest::type(value, u"10"_s);
+    auto *unit = uitest::find<QComboBox>(w.get(), u"cboChipUnit"_s);
+    QVERIFY(uitest::pickFromList(unit, u"K\u2126"_s));
+    QTest::mouseClick(uitest::find<QPushButton>(w.get(), u"cmdMakeMarking"_s), Qt::LeftButton);
+    auto *markings = uitest::find<QLabel>(w.get(), u"lblMarkings"_s);
+    QCOMPARE(markings->text(), u"3자리 103 · 4자리 1002 · EIA-96 01C"_s);
+    QCOMPARE(iface(markings)->text(QAccessible::Name),
+             u"3자리 1, 0, 3. 4자리 1, 0, 0, 2. EIA-96 0, 1, 씨"_s);
+
+    QTemporaryDir folder;
+    practice::Record record(folder.filePath(u"record.sqlite"_s));
+    practice::Session session;
+    frmPractice d(w.get(), session, record);
+    d.show();
+    d.optSmd->click();
+    // A marking of digits alone, which the voice would read as a number.
+    const auto marking = [&] { return d.picQuestionChip->property("marking").toString(); };
+    for (int i = 0; i == 0 || (i < 100 && marking().contains(QRegularExpression(u"\\D"_s))); ++i) {
+        settle();
+        d.cmdNext->click();
+    }
+    QStringList digits;
+    for (const QChar c : marking())
+        digits << QString(c);
+    QVERIFY(digits.size() >= 3);
+    const QString spelled = digits.join(u", "_s);
+    QCOMPARE(iface(d.picQuestionChip)->text(QAccessible::Name), u"표시 "_s + spelled);
+    QTRY_VERIFY(!m_announcements.spoken.isEmpty());
+    QVERIFY2(m_announcements.spoken.last().endsWith(u"표시 "_s + spelled),
+             qPrintable(m_announcements.spoken.last()));
+}
+
+void tst_Accessibility::pageTurnedByCtrlTab_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("back");
+    QTest::addColumn<int>("turnedTo");
+    QTest::newRow("from a colour list") << 0 << u"Combo7"_s << false << 1;
+    QTest::newRow("back from the first page, to the last") << 0 << u"Combo8"_s << true << 4;
+    QTest::newRow("from a value box") << 1 << u"Text25"_s << false << 2;
+}
+
+void tst_Accessibility::pageTurnedByCtrlTab()
+{
+    QFETCH(int, page);
+    QFETCH(QString, from);
+    QFETCH(bool, back);
+    QFETCH(int, turnedTo);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(page);
+    auto *control = uitest::find<QWidget>(w.get(), from);
+    control->setFocus(Qt::TabFocusReason);
+    const int before = qobject_cast<QComboBox *>(control)
+                           ? qobject_cast<QComboBox *>(control)->currentIndex()
+                           : -1;
+    if (back)
+        QTest::keyClick(control, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    else
+        QTest::keyClick(control, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(w->SSTab1->currentIndex(), turnedTo);
+    // The key went to the page, not into the list.
+    if (auto *list = qobject_cast<QComboBox *>(control))
+        QCOMPARE(list->currentIndex(), before);
+}
+
+// The Help menu opens by its access key on every page: no page takes it.
+void tst_Accessibility::helpMenuByAccessKey_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page = 0; page < 5; ++page)
+        QTest::addRow("page %d", page) << page;
+}
+
+void tst_Accessibility::helpMenuByAccessKey()
+{
+    QFETCH(int, page);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(page);
+    QTest::keyClick(w.get(), Qt::Key_U, Qt::AltModifier);
+    QTRY_VERIFY(w->Menu_help->isVisible());
+    QCOMPARE(w->SSTab1->currentIndex(), page);
+    QTest::keyClick(w->Menu_help, Qt::Key_Escape);
+}
+
+// The skill chart and the confusion table are stepped through with the
+// arrow keys, each row or cell heard as it is reached.
+void tst_Accessibility::progressSteppedThrough()
+{
+    auto w = uitest::openWindow();
+    QTemporaryDir folder;
+    practice::Record record(folder.filePath(u"record.sqlite"_s));
+    frmProgress d(w.get(), record);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    const auto heard = [](QWidget *view) {
+        QAccessibleInterface *reached = iface(view)->focusChild();
+        return reached ? reached->text(QAccessible::Name) : QString();
+    };
+    d.skillChart->setFocus(Qt::TabFocusReason);
+    QCOMPARE(heard(d.skillChart), u"숫자 검정 (0), 0퍼센트"_s);
+    QTest::keyClick(d.skillChart, Qt::Key_Down);
+    QCOMPARE(heard(d.skillChart), u"숫자 갈색 (1), 0퍼센트"_s);
+    QTest::keyClick(d.skillChart, Qt::Key_End);
+    QCOMPARE(heard(d.skillChart), u"SMD 표시 EIA-96, 0퍼센트"_s);
+    d.tblConfusion->setFocus(Qt::TabFocusReason);
+    d.tblConfusion->setCurrentCell(0, 0);
+    QTest::keyClick(d.tblConfusion, Qt::Key_Down);
+    QCOMPARE(heard(d.tblConfusion), u"물은 색 갈색, 답한 색 검정, 0번"_s);
 }
 
 void tst_Accessibility::tipSpoken()
