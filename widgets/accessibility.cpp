@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QShortcutEvent>
 #include <QStringList>
@@ -640,7 +641,11 @@ QString spokenResult(QWidget *result)
 // The program's notification, which a screen reader speaks whatever has the
 // focus as it appears. What is announced before the program is back in its
 // event loop is gathered and spoken as one: two notifications in a row can
-// replace each other before the screen reader has read the first.
+// replace each other before the screen reader has read the first. A
+// notification also cuts short what the screen reader was saying of a
+// control the focus has just reached ("다음 문제" moves on to an empty answer
+// box), so when the focus moved along with the announcement, the control it
+// reached is named at the end, with its text.
 class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget *window) : QWidget(window)
@@ -649,6 +654,20 @@ public:
         // Nothing to see or click: no size, no mouse.
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(0, 0, 0, 0);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            // A control the mouse gave the focus to was the learner's own
+            // choice, not news.
+            if (QGuiApplication::mouseButtons() != Qt::NoButton)
+                return;
+            if (!m_pending.isEmpty()) {
+                m_reached = now;
+                return;
+            }
+            // Moved in this pass of the event loop, until it ends.
+            m_movedTo = now;
+            QMetaObject::invokeMethod(
+                this, [this] { m_movedTo = nullptr; }, Qt::QueuedConnection);
+        });
     }
 
     // One for the program, in its main window, also while a dialog has the
@@ -668,9 +687,11 @@ public:
     {
         if (spoken.isEmpty())
             return;
-        if (m_pending.isEmpty())
+        if (m_pending.isEmpty()) {
+            m_reached = m_movedTo;
             QMetaObject::invokeMethod(
                 this, [this] { speak(); }, Qt::QueuedConnection);
+        }
         m_pending.append(spoken);
     }
 
@@ -685,13 +706,32 @@ private:
             all += phrase;
         }
         m_pending.clear();
+        if (m_reached && m_reached == QApplication::focusWidget())
+            all += u". "_s + reachedControl(m_reached);
+        m_reached = nullptr;
         // It appears again with the new text.
         hide();
         setAccessibleName(all);
         show();
     }
 
+    // A control's name and text, as the screen reader would have said them:
+    // "저항값", "저항값 47".
+    static QString reachedControl(QWidget *control)
+    {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+        if (!iface)
+            return {};
+        const QString value = iface->text(QAccessible::Value);
+        const QString name = iface->text(QAccessible::Name);
+        return value.isEmpty() || value == name ? name : name + u' ' + value;
+    }
+
     QStringList m_pending;
+    // The control the focus moved to in this pass of the event loop, and
+    // the one it reached while an announcement was being gathered.
+    QPointer<QWidget> m_movedTo;
+    QPointer<QWidget> m_reached;
 };
 
 // A frame's title or a tab's caption as a screen reader is to say it: "표시

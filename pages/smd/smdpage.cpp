@@ -170,8 +170,7 @@ SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
     lblGuide->setObjectName(u"lblGuide"_s);
     lblGuide->setGeometry(kGuideRect);
     lblGuide->setText(smd::readingGuide());
-    lblGuide->setAccessibleName(fraGuide->title());
-    lblGuide->setAccessibleDescription(lblGuide->text());
+    // Read whole where Tab lands on it; the frame's title names it.
     ui::makeTabReachable(lblGuide);
 
     // Keyboard order: each side's entry and button, then the results and

@@ -1,6 +1,7 @@
 #include "uitest.h"
 
 #include "colorcode/numbertext.h"
+#include "colorcode/speech.h"
 #include "pages/color_to_value/working.h"
 #include "pages/practice/practicedialog.h"
 #include "pages/practice/record.h"
@@ -400,7 +401,7 @@ void tst_PracticeDialog::markingQuestions()
         d.cmdNext->click();
     const QString marking = d.picQuestionChip->property("marking").toString();
     QVERIFY(d.picQuestionChip->isVisible() && !d.picQuestion->isVisible());
-    QCOMPARE(d.picQuestionChip->accessibleName(), u"표시 "_s + marking);
+    QCOMPARE(d.picQuestionChip->accessibleName(), u"표시 "_s + colorcode::spelledMarking(marking));
     QVERIFY(!d.cboTolerance->isVisible() && d.txtAnswer->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
     uitest::type(d.txtAnswer, marking);
