@@ -1,8 +1,8 @@
 #include "pages/smd/smdpage.h"
 
 #include "colorcode/colortables.h"
+#include "colorcode/marking.h"
 #include "colorcode/speech.h"
-#include "pages/smd/marking.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"

@@ -4,11 +4,11 @@
 #include "uitest.h"
 
 #include "colorcode/speech.h"
+#include "learner/record.h"
 #include "pages/guide/guidetexts.h"
 #include "pages/practice/practicedialog.h"
-#include "pages/practice/progressdialog.h"
-#include "pages/practice/record.h"
-#include "pages/practice/skillchart.h"
+#include "pages/progress/progressdialog.h"
+#include "pages/progress/skillchart.h"
 #include "shell/tipdialog.h"
 #include "widgets/chippicture.h"
 
