@@ -180,6 +180,14 @@ private:
     void number()
     {
         qsizetype end = digitsFrom(m_pos);
+        // A marking of digits alone follows the name of its form: "3자리 103".
+        const qsizetype length = end - m_pos;
+        if ((length == 3 || length == 4) && !isLatinOrDigit(at(end)) && at(end) != u'.' &&
+            at(end) != u'점' && m_out.endsWith(QString::number(length) + u"자리 "_s)) {
+            m_out += spelledMarking(m_in.sliced(m_pos, length));
+            m_pos = end;
+            return;
+        }
         QString whole = m_in.sliced(m_pos, end - m_pos).toString();
         while (at(end) == u',' && digitsFrom(end + 1) - (end + 1) == 3) {
             whole += m_in.sliced(end + 1, 3);

@@ -19,8 +19,9 @@ namespace colorcode {
 // "노랑 → 보라" → "노랑, 보라", "20mA" → "20밀리암페어".
 // Decimal digits after "점" are spaced so they are read one by one ("0점0 5"),
 // as a decimal fraction is read aloud; "=" becomes the particle that fits the
-// word before it (은 or 는). A marking with a letter in it ("4R7", "01C") is
-// spelled as spelledMarking spells it. Everything else is passed through,
+// word before it (은 or 는). A marking with a letter in it ("4R7", "01C"),
+// or of digits after the name of its form ("3자리 103"), is spelled as
+// spelledMarking spells it. Everything else is passed through,
 // with runs of blanks made one.
 QString spokenText(QStringView shown);
 

@@ -54,6 +54,9 @@ void tst_Speech::spoken_data()
         << u"4R7: R이 소수점 → 4.7\u2126"_s << u"4, 알, 7: R이 소수점, 4점7옴"_s;
     QTest::newRow("an EIA-96 marking spelled, a series name not")
         << u"01C: E96의 01번 값"_s << u"0, 1, 씨: E96의 01번 값"_s;
+    QTest::newRow("a digit marking after its form's name")
+        << u"10 × 10³ → 3자리 103, 4자리 1002, 3자리 472.5"_s
+        << u"10 곱하기 10의 3제곱, 3자리 1, 0, 3, 4자리 1, 0, 0, 2, 3자리 472점5"_s;
     QTest::newRow("a letter marking inside a word is none") << u"AB01C 10RX"_s << u"AB01C 10RX"_s;
     QTest::newRow("letters and digits in words stay")
         << u"E24 제1색띠 LED전류 4색저항 5Vx"_s << u"E24 제1색띠 LED전류 4색저항 5Vx"_s;
@@ -79,7 +82,6 @@ void tst_Speech::spelled_data()
     QTest::newRow("three digits, not a number") << u"223"_s << u"2, 2, 3"_s;
     QTest::newRow("R for the point, first") << u"R47"_s << u"알, 4, 7"_s;
     QTest::newRow("E, whose name alone is the digit 2") << u"68E"_s << u"6, 8, 영문자 이"_s;
-    QTest::newRow("a lower-case letter by its name") << u"4r7"_s << u"4, 알, 7"_s;
 }
 
 void tst_Speech::spelled()
