@@ -74,8 +74,7 @@ public:
         const SkillId skill = index.row();
         const QRect row = option.rect;
         const QPalette &pal = option.palette;
-        const bool selected = option.state & QStyle::State_Selected;
-        const QColor text = pal.color(selected ? QPalette::HighlightedText : QPalette::Text);
+        const QColor text = pal.color(QPalette::Text);
         const QFontMetrics metrics = option.fontMetrics;
         const int rows = row.height();
         const int nameLeft = row.left() + kMargin + kSwatchSide + kGap;
@@ -123,7 +122,7 @@ public:
         if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(option);
-            focus.backgroundColor = pal.color(selected ? QPalette::Highlight : QPalette::Base);
+            focus.backgroundColor = pal.color(QPalette::Base);
             style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, view);
         }
     }
@@ -140,7 +139,9 @@ SkillChart::SkillChart(QWidget *parent) : QListView(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The row the arrow keys are on is framed while the chart has the focus;
+    // a highlight would hide the blue of its bar.
+    setSelectionMode(QAbstractItemView::NoSelection);
     setUniformItemSizes(true);
     setAlternatingRowColors(true);
     setItemDelegate(new SkillRowPainter(this));
