@@ -1,5 +1,7 @@
 #include "widgets/chippicture.h"
 
+#include "colorcode/speech.h"
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -33,9 +35,11 @@ const QColor kCapDark(0x9C, 0x9C, 0x9C);
 const QColor kOutline(0x70, 0x70, 0x70);
 const QColor kPrint(Qt::white);
 
+// Spelled, so that the voice reads no number the learner is to read:
+// "표시 4, 알, 7".
 QString accessibleNameOf(const QString &marking)
 {
-    return marking.isEmpty() ? u"표시 없음"_s : u"표시 "_s + marking;
+    return marking.isEmpty() ? u"표시 없음"_s : u"표시 "_s + colorcode::spelledMarking(marking);
 }
 
 // The largest chip of the right proportions inside `area`, centred.

@@ -3,8 +3,8 @@
 // A surface-mount chip resistor seen from above: a black body between two
 // tinned end caps, its marking printed white in the middle. It is painted,
 // so it stays crisp at any scaling, and looks the same in every desktop
-// scheme, as a real chip does. The marking is also its accessible name
-// ("표시 472"), so a screen reader reads what the eye sees.
+// scheme, as a real chip does. The marking is also its accessible name,
+// spelled ("표시 4, 7, 2"), so a screen reader reads what the eye sees.
 
 #include <QString>
 #include <QWidget>

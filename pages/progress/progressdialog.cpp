@@ -336,9 +336,16 @@ void frmProgress::showConfusions()
     const practice::ConfusionTable table = m_record.confusions();
     for (int asked = 0; asked < kConfusionColours; ++asked) {
         for (int taken = 0; taken < kConfusionColours; ++taken) {
-            // A mix-up never made is left blank, so the ones made stand out.
+            // A mix-up never made is left blank, so the ones made stand out;
+            // a screen reader, which reads a cell without its headers, hears
+            // both colours and the count, none as 0.
             const int n = table.counts[std::size_t(asked)][std::size_t(taken)];
-            tblConfusion->item(asked, taken)->setText(n > 0 ? QString::number(n) : QString());
+            QTableWidgetItem *cell = tblConfusion->item(asked, taken);
+            cell->setText(n > 0 ? QString::number(n) : QString());
+            cell->setData(Qt::AccessibleTextRole,
+                          u"물은 색 %1, 답한 색 %2, %3번"_s.arg(
+                              practice::confusionColourWord(asked),
+                              practice::confusionColourWord(taken), QString::number(n)));
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "pages/worksheet/worksheetdialog.h"
 
+#include "colorcode/speech.h"
 #include "pages/worksheet/worksheet.h"
 
 #include <QCheckBox>
@@ -30,7 +31,7 @@ QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &text, 
 {
     auto *check = new QCheckBox(text, parent);
     check->setObjectName(name);
-    check->setAccessibleName(text);
+    check->setAccessibleName(colorcode::withoutAccessKey(text));
     check->setChecked(checked);
     return check;
 }
@@ -65,13 +66,13 @@ frmWorksheet::frmWorksheet(QWidget *owner) : QDialog(owner)
 
     fraKind = new QGroupBox(u"문제 종류(&T)"_s, this);
     fraKind->setObjectName(u"fraKind"_s);
-    chkRead = makeCheck(fraKind, u"chkRead"_s, u"색띠 읽기"_s, true);
-    chkWrite = makeCheck(fraKind, u"chkWrite"_s, u"색띠 고르기"_s, true);
-    chkWeakFirst = makeCheck(this, u"chkWeakFirst"_s, u"내가 자주 틀리는 색 위주로"_s, false);
+    chkRead = makeCheck(fraKind, u"chkRead"_s, u"색띠 읽기(&R)"_s, true);
+    chkWrite = makeCheck(fraKind, u"chkWrite"_s, u"색띠 고르기(&W)"_s, true);
+    chkWeakFirst = makeCheck(this, u"chkWeakFirst"_s, u"내가 자주 틀리는 색 위주로(&M)"_s, false);
 
     cmdSavePdf = makeButton(this, u"cmdSavePdf"_s, u"PDF로 저장(&S)"_s, u"PDF로 저장"_s);
     cmdPrint = makeButton(this, u"cmdPrint"_s, u"인쇄(&P)"_s, u"인쇄"_s);
-    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기"_s, u"닫기"_s);
+    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s);
     cmdSavePdf->setDefault(true);
 
     auto *count = new QHBoxLayout;

@@ -108,9 +108,9 @@ void tst_Worksheet::openedByKeyboard()
     QCOMPARE(placed, ui::twipsPoint(1800, 1500));
     QVERIFY(pagesDisabled);
     QCOMPARE(focusInDialog, u"spnQuestions"_s);
-    QCOMPARE(texts, (QStringList{u"10"_s, u"40"_s, u"20"_s, u"문제 수(&N)"_s, u"색띠 읽기 ✓"_s,
-                                 u"색띠 고르기 ✓"_s, u"내가 자주 틀리는 색 위주로"_s,
-                                 u"PDF로 저장(&S)"_s, u"인쇄(&P)"_s, u"닫기"_s}));
+    QCOMPARE(texts, (QStringList{u"10"_s, u"40"_s, u"20"_s, u"문제 수(&N)"_s, u"색띠 읽기(&R) ✓"_s,
+                                 u"색띠 고르기(&W) ✓"_s, u"내가 자주 틀리는 색 위주로(&M)"_s,
+                                 u"PDF로 저장(&S)"_s, u"인쇄(&P)"_s, u"닫기(&C)"_s}));
     QCOMPARE(int(std::set<QString>(accessKeys.begin(), accessKeys.end()).size()),
              int(accessKeys.size()));
     QVERIFY(w->SSTab1->isEnabled());
