@@ -6,6 +6,7 @@
 #include "pages/practice/skillchart.h"
 #include "widgets/accessibility.h"
 #include "widgets/fonts.h"
+#include "widgets/savedialog.h"
 #include "widgets/swatchdelegate.h"
 
 #include <QBarSeries>
@@ -14,7 +15,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -364,15 +363,10 @@ bool frmProgress::exportTo(const QString &path)
 
 void frmProgress::cmdExportRecord_Click()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(this, u"학습 기록을 CSV로 저장"_s,
-                                                QDir(folder).filePath(kFileName.toString()),
-                                                u"CSV 파일 (*.csv)"_s);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".csv"_s;
-    exportTo(path);
+    const QString path = ui::askSavePath(this, u"dlgSaveCsv"_s, u"학습 기록을 CSV로 저장"_s,
+                                         kFileName.toString(), u"CSV 파일 (*.csv)"_s, u"csv"_s);
+    if (!path.isEmpty())
+        exportTo(path);
 }
 
 void frmProgress::cmdResetRecord_Click()
