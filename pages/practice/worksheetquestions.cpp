@@ -279,7 +279,7 @@ QString codeRefusalMessage(CodeRefusal refusal)
         what = u"이 프로그램이 만든 연습지의 코드가 아닙니다."_s;
         break;
     }
-    return what + u"\n예: 7K2M9-XD3FQ"_s;
+    return what + u"\n예: 006M9-XD3FP"_s;
 }
 
 std::vector<int> questionsPerPage(std::span<const WorksheetQuestion> questions,

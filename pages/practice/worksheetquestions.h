@@ -79,14 +79,14 @@ std::uint16_t colourBits(std::span<const int> digits);
 std::vector<int> digitsOfBits(std::uint16_t bits);
 
 // The code printed on a sheet and its key: ten characters of digits and
-// capitals without I, L, O and U, in two groups of five ("7K2M9-XD3FQ"),
+// capitals without I, L, O and U, in two groups of five ("006M9-XD3FP"),
 // the last a check that catches one character mistyped and nearly every
 // pair of neighbours swapped.
 QString sheetCode(const WorksheetRecipe &recipe);
 
 enum class CodeRefusal {
     WrongLength,      // not ten characters, blanks and hyphens aside
-    ForeignCharacter, // a character no code uses: "7K2M9-XD3F!"
+    ForeignCharacter, // a character no code uses: "006M9-XD3F!"
     Mistyped,         // the check does not agree: a character copied wrong
     NotASheet,        // checks, but holds no count or kinds a sheet has
 };

@@ -94,7 +94,6 @@ void tst_WorksheetQuestions::kinds_data()
     QTest::newRow("write only, most") << kWorksheetMost << false << true << false << 0 << 40 << 0;
     QTest::newRow("all three, 20: the two extra to the first two")
         << 20 << true << true << true << 7 << 7 << 6;
-    QTest::newRow("write and marking, 11") << 11 << false << true << true << 0 << 6 << 5;
     QTest::newRow("marking only") << kWorksheetMost << false << false << true << 0 << 0 << 40;
     QTest::newRow("no kind: nothing") << 20 << false << false << false << 0 << 0 << 0;
 }
@@ -172,11 +171,12 @@ void tst_WorksheetQuestions::codeRoundTrip_data()
     // right; Luhn doubles it to 4, the check is 32 − 4 = 28, "W".
     QTest::newRow("read only, seed 0, fewest")
         << recipe(0, 10, {true, false, false}) << u"00200-0000W"_s;
+    // The example the refusals show, worked the same way.
+    QTest::newRow("the refusals' example: 20 read and pick")
+        << recipe(10400879, 20, {true, true, false}) << u"006M9-XD3FP"_s;
     QTest::newRow("every field at its largest")
         << recipe((1U << kSheetSeedBits) - 1, kWorksheetMost, {true, true, true}, true, 0x3FF)
         << QString();
-    QTest::newRow("markings, common values, violet weak")
-        << recipe(123456, 27, {false, false, true}, true, 1 << 7) << QString();
 }
 
 void tst_WorksheetQuestions::codeRoundTrip()
@@ -201,9 +201,7 @@ void tst_WorksheetQuestions::codeRefused_data()
     QTest::addColumn<CodeRefusal>("refusal");
     QTest::newRow("empty") << QString() << CodeRefusal::WrongLength;
     QTest::newRow("a character short") << u"00200-0000"_s << CodeRefusal::WrongLength;
-    QTest::newRow("a character too many") << u"00200-0000W0"_s << CodeRefusal::WrongLength;
     QTest::newRow("U is no code character") << u"00200-0000U"_s << CodeRefusal::ForeignCharacter;
-    QTest::newRow("Hangul") << u"00200-0000가"_s << CodeRefusal::ForeignCharacter;
     QTest::newRow("one character changed") << u"00300-0000W"_s << CodeRefusal::Mistyped;
     QTest::newRow("neighbours swapped") << u"02000-0000W"_s << CodeRefusal::Mistyped;
     QTest::newRow("checks, but no kind") << u"00000-00000"_s << CodeRefusal::NotASheet;
@@ -231,8 +229,6 @@ void tst_WorksheetQuestions::pages_data()
         << questionsOf({{Kind::Read, 40}}) << 61.0 << QList<int>{10, 10, 10, 10};
     QTest::newRow("42 read: 21 rows go 6, 5, 5, 5, not 6, 6, 6, 3")
         << questionsOf({{Kind::Read, 42}}) << 61.0 << QList<int>{12, 10, 10, 10};
-    QTest::newRow("13 read: seven rows, 4 and 3")
-        << questionsOf({{Kind::Read, 13}}) << 61.0 << QList<int>{8, 5};
     // Greedy, the pick heading and one row would still fit the first page,
     // leaving three rows for the second.
     QTest::newRow("7 read, 7 pick: a kind a page")
