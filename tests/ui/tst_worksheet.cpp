@@ -1,8 +1,8 @@
 #include "uitest.h"
 
-#include "pages/practice/progressdialog.h"
-#include "pages/practice/record.h"
-#include "pages/practice/worksheetdialog.h"
+#include "learner/record.h"
+#include "pages/progress/progressdialog.h"
+#include "pages/worksheet/worksheetdialog.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
