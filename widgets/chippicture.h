@@ -9,7 +9,15 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 namespace ui {
+
+// Paints the chip, the largest of its proportions centred in `area`, its
+// marking in a bold `font` sized to the chip; `line` is the outline's width
+// in the painter's units. The picture and the printed worksheet both paint
+// it so.
+void paintChip(QPainter &p, const QRectF &area, const QString &marking, QFont font, qreal line);
 
 class ChipPicture : public QWidget {
     Q_OBJECT
