@@ -392,4 +392,34 @@ std::optional<Error> removePerson(QSqlDatabase &db, QStringView name)
     return run(db, u"SELECT pallado_remove_person(?)"_s, {name.toString()});
 }
 
+AnswerSender::AnswerSender(QSqlDatabase db) : m_db(std::move(db)) {}
+
+std::optional<Error> AnswerSender::send(const ClassAnswer &a)
+{
+    if (!m_insert) {
+        m_insert.emplace(m_db);
+        if (!m_insert->prepare(uR"(INSERT INTO answer (id, at, day, kind, question, given, correct,
+                                                      slip, seconds, skills, missed, mixups)
+                                  VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)
+                                  ON CONFLICT (id) DO NOTHING)"_s)) {
+            const Error e = errorOf(m_insert->lastError());
+            m_insert.reset();
+            return e;
+        }
+    }
+    const QVariantList values{a.id,    a.at.toUTC(), a.day,       a.kind,   a.question,
+                              a.given, a.correct,    a.slip,      a.seconds, a.skills,
+                              a.missed, a.mixups};
+    for (int i = 0; i < values.size(); ++i)
+        m_insert->bindValue(i, values[i]);
+    if (!m_insert->exec()) {
+        const Error e = errorOf(m_insert->lastError());
+        // A dropped connection leaves the prepared statement behind; the
+        // next send prepares it again.
+        m_insert.reset();
+        return e;
+    }
+    return std::nullopt;
+}
+
 } // namespace classdb

@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringView>
 
@@ -85,6 +86,32 @@ std::variant<std::vector<PupilRow>, Error> pupils(QSqlDatabase &db);
 std::variant<qint64, Error> answersOf(QSqlDatabase &db, QStringView name);
 // Removes the person's login and their answers.
 std::optional<Error> removePerson(QSqlDatabase &db, QStringView name);
+
+// One judged answer as the class record keeps it. Its id is made where it
+// was judged, so an answer sent twice is kept once.
+struct ClassAnswer {
+    QString id; // a UUID
+    QDateTime at;
+    QDate day; // the pupil's local day
+    QString kind, question, given;
+    bool correct = false;
+    QString slip;
+    double seconds = 0;
+    QString skills, missed, mixups;
+};
+
+// Sends a pupil's answers over one connection, each under the login's own
+// name; an answer the server has already is passed over. The statement is
+// prepared once per sender.
+class AnswerSender {
+public:
+    explicit AnswerSender(QSqlDatabase db);
+    std::optional<Error> send(const ClassAnswer &answer);
+
+private:
+    QSqlDatabase m_db;
+    std::optional<QSqlQuery> m_insert;
+};
 
 // The schema version this program sets up.
 inline constexpr int kVersion = 1;

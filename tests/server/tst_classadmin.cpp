@@ -3,7 +3,7 @@
 // names a person may have, and the administrator's tool as a school's IT
 // would run it.
 
-#include "scratchserver.h"
+#include "server/scratchserver.h"
 
 #include <QProcess>
 #include <QSqlError>
@@ -122,8 +122,15 @@ void tst_ClassAdmin::eachLoginDoesOnlyItsJob()
         QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
         QSqlDatabase &other = std::get<QSqlDatabase>(opened);
         QVERIFY(sendAnswer(other, kOther));
+        // Sent twice after a dropped connection, an answer is kept once.
+        classdb::AnswerSender sender(other);
+        classdb::ClassAnswer a{QUuid::createUuid().toString(QUuid::WithoutBraces),
+                               QDateTime::currentDateTimeUtc(), QDate::currentDate(), u"read"_s,
+                               u"갈색, 검정, 적색, 금색"_s, u"1KΩ"_s, true, {}, 2, {}, {}, {}};
+        QVERIFY(!sender.send(a));
+        QVERIFY(!sender.send(a));
         QVERIFY2(!sendAnswer(other, kPupil), "a pupil added an answer under another's name");
-        QCOMPARE(count(other), 1); // its own, not 김민수's
+        QCOMPARE(count(other), 2); // its own, not 김민수's
         QVERIFY(!runs(other, u"UPDATE answer SET correct = true"_s));
         QVERIFY(!runs(other, u"DELETE FROM answer"_s));
         QVERIFY(!runs(other, u"TRUNCATE answer"_s));
@@ -134,7 +141,7 @@ void tst_ClassAdmin::eachLoginDoesOnlyItsJob()
         auto opened = classdb::connect(m_server->as(kTeacher, kPassword), u"teacher"_s);
         QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
         QSqlDatabase &teacher = std::get<QSqlDatabase>(opened);
-        QCOMPARE(count(teacher), 2); // every pupil's
+        QCOMPARE(count(teacher), 3); // every pupil's
         QVERIFY(!sendAnswer(teacher, kTeacher));
         QVERIFY(!runs(teacher, u"UPDATE answer SET correct = false"_s));
         QVERIFY(!runs(teacher, u"DELETE FROM answer"_s));
