@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
     window.menuBar()
         ->addMenu(QStringLiteral("보기(&W)"))
         ->addAction(QStringLiteral("색띠에 숫자 표시(&N)"));
-    window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
+    window.menuBar()->addMenu(QStringLiteral("Help(&U)"))->addAction(QStringLiteral("&About"));
     auto *client = new QWidget;
     client->setFixedSize(513, 345);
     auto *tabs = new QTabWidget(client);

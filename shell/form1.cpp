@@ -292,14 +292,6 @@ void Form1::buildHiddenPages()
     placePage(3, m_guide);
     placePage(4, m_smd);
     SSTab1->setCurrentIndex(current);
-    // Alt+H is both the guide's tab and the Help menu; of two shortcuts on
-    // one key the one taken first wins, and that has been the guide's tab.
-    // The tabs' keys were taken again just now, so the menus take theirs
-    // again after them.
-    const QList<QAction *> menus = menuBar()->actions();
-    for (QAction *menu : menus)
-        menuBar()->removeAction(menu);
-    menuBar()->addActions(menus);
     m_valueToColor->takeStartingState();
     m_led->takeStartingState();
     for (ui::LearnerPage *page :
