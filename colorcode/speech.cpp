@@ -23,7 +23,7 @@ struct Word {
 // Units read after a number, longest first, so "mA" is not "m" and "A".
 // Those spelt in Latin letters count only when no letter follows ("5V", not
 // "5Vx").
-constexpr std::array<Word, 17> kUnitWords{{
+constexpr std::array<Word, 18> kUnitWords{{
     {u"ppm/K", u"피피엠 퍼 켈빈"},
     {u"ppm", u"피피엠"},
     {u"K\u2126", u"킬로옴"},
@@ -41,6 +41,7 @@ constexpr std::array<Word, 17> kUnitWords{{
     {u"V", u"볼트"},
     {u"W", u"와트"},
     {u"%", u"퍼센트"},
+    {u"\u2103", u"도"}, // "1℃": one degree
 }};
 // Units that mean the same anywhere, with no number before them: an ohm
 // sign always stands for ohms, "ppm" for parts per million.
