@@ -1,7 +1,9 @@
 #include "uitest.h"
 
 #include "pages/guide/guidepage.h"
+#include "pages/led/ledpage.h"
 #include "shell/placement.h"
+#include "widgets/raisedtext.h"
 #include "widgets/twips.h"
 
 #include <QClipboard>
@@ -26,6 +28,7 @@ class tst_MainWindow : public QObject {
 private slots:
     void initTestCase();
     void windowAndTabs();
+    void workingLineKeepsItsHeight();
     void menus();
     void digitListsPlaced_data();
     void digitListsPlaced();
@@ -85,6 +88,35 @@ void tst_MainWindow::windowAndTabs()
         QVERIFY(bar->tabRect(i).width() >=
                 bar->fontMetrics().horizontalAdvance(shown) + picture->width());
     }
+}
+
+void tst_MainWindow::workingLineKeepsItsHeight()
+{
+    // The working is heard and seen whole in its tooltip; a working of three
+    // lines and more does not make the window taller: the line shows its
+    // beginning with "…".
+    auto w = uitest::openWindow();
+    const int height = w->height();
+    LedPage *page = w->ledPage();
+    w->SSTab1->setCurrentWidget(page);
+    page->Text26->setText(u"5"_s);
+    page->Text30->setText(u"2"_s);
+    page->Text31->setText(u"99999999"_s);
+    QTest::mouseClick(page->Command5, Qt::LeftButton);
+    const QString whole = page->working();
+    QCOMPARE(w->lblWorking->text(), whole);
+    QCOMPARE(w->lblWorking->toolTip(), whole);
+    QCOMPARE(w->lblWorking->accessibleName(), whole);
+    auto *line = static_cast<ui::RaisedTextLabel *>(w->lblWorking);
+    QCOMPARE(line->shownText(), whole);
+
+    const QString longer = QStringList(6, whole).join(u' ');
+    line->setText(longer);
+    QCoreApplication::processEvents();
+    QCOMPARE(w->height(), height);
+    const QString shown = line->shownText();
+    QVERIFY2(shown.endsWith(u'\u2026') && longer.startsWith(shown.chopped(1)), qPrintable(shown));
+    QVERIFY(shown.size() < longer.size());
 }
 
 void tst_MainWindow::menus()
