@@ -195,11 +195,9 @@ void tst_FiveBands::tolerances_data()
     QTest::addColumn<ToleranceFill>("fill");
     QTest::addColumn<quint32>("colour");
     QTest::newRow("±0.05%, the tightest") << u"±0.05%"_s << ToleranceFill::Filled << 0x0080FFu;
-    QTest::newRow("±2%") << u"±2%"_s << ToleranceFill::Filled << 0x0000FFu;
     // A 5-band code carries only the precision tolerances: ±20% has no band
-    // in it, and gold is not offered either.
+    // in it.
     QTest::newRow("±20%: not a 5-band tolerance") << u"±20%"_s << ToleranceFill::Unchanged << 0u;
-    QTest::newRow("±5%: not offered") << u"±5%"_s << ToleranceFill::Unchanged << 0u;
 }
 
 void tst_FiveBands::tolerances()

@@ -21,7 +21,6 @@ void tst_Sentences::realCodeBelowTen_data()
     QTest::addColumn<double>("ohms");
     QTest::addColumn<QString>("code"); // empty: none
     QTest::newRow("3 \u2126, gold") << 3.0 << u"실제 저항에는 주황, 검정, 금색"_s;
-    QTest::newRow("4.7 \u2126, gold") << 4.7 << u"실제 저항에는 노랑, 보라, 금색"_s;
     QTest::newRow("0.47 \u2126, silver") << 0.47 << u"실제 저항에는 노랑, 보라, 은색"_s;
     QTest::newRow("0.1 \u2126, the smallest") << 0.1 << u"실제 저항에는 갈색, 검정, 은색"_s;
     QTest::newRow("0.047 \u2126: below any multiplier") << 0.047 << QString();
