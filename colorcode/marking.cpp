@@ -377,18 +377,23 @@ QString writtenWithReadings(const FormMarkings &f)
 {
     QStringList texts;
     for (const QString &text : f.texts) {
-        const std::optional<Reading> other = otherReading(text, f.form);
-        texts << (other ? u"%1(%2는 %3)"_s.arg(
-                              text,
-                              colorcode::withParticle(formName(other->form),
-                                                      colorcode::Particle::Direction),
-                              valueText(*other))
-                        : text);
+        const QString other = otherReadingWords(text, f.form);
+        texts << (other.isEmpty() ? text : u"%1(%2)"_s.arg(text, other));
     }
     return texts.join(u", ");
 }
 
 } // namespace
+
+QString otherReadingWords(const QString &marking, Form form)
+{
+    const std::optional<Reading> other = otherReading(marking, form);
+    if (!other)
+        return {};
+    return u"%1는 %2"_s.arg(
+        colorcode::withParticle(formName(other->form), colorcode::Particle::Direction),
+        valueText(*other));
+}
 
 QString formName(Form form)
 {

@@ -126,6 +126,11 @@ struct Markings {
 // "KΩ", "MΩ", compared exactly.
 std::variant<Markings, ValueRefusal> markingsOf(QStringView entry, QStringView unit);
 
+// The words that say a marking reads two ways, seen from the form it was
+// written in: "EIA-96으로는 3.01Ω" for "47R" as an R form, "R 표기로는 10Ω"
+// for "10R" as an EIA-96 code; empty for a marking that reads one way.
+QString otherReadingWords(const QString &marking, Form form);
+
 // "3자리 103 · 4자리 1002 · EIA-96 01C"; the markings of one form joined by
 // ", ", each that reads two ways with the words that say so: "R 표기 10R0,
 // 10R(EIA-96으로는 1.24Ω)".
