@@ -85,6 +85,7 @@ private:
     void placePage(int index, QWidget *page);
     QList<ui::LearnerPage *> learnerPages() const;
     practice::Record &record();
+    void showAllTabs(QWidget *client);
     void showWorking();
     void showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips);
 
