@@ -315,6 +315,11 @@ void Form1::buildHiddenPages()
     placePage(3, m_guide);
     placePage(4, m_smd);
     SSTab1->setCurrentIndex(current);
+    // The bar is laid out again for the tabs as they are now, and a page
+    // may ask for more room than the stand-ins did.
+    QEvent relayout(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(SSTab1, &relayout);
+    showAllTabs(centralWidget());
     m_valueToColor->takeStartingState();
     m_led->takeStartingState();
     for (ui::LearnerPage *page :
