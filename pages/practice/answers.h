@@ -1,19 +1,23 @@
 #pragma once
 
 // A judged practice answer as the learner's record keeps it, and what is read
-// from it: its texts, the colours it mixed up, and the lines of the CSV file
-// a learner or teacher exports. Plain values over Qt Core; the record itself
-// (pages/practice/record.h) stores them.
+// from it: the row the record stores (made here, in one place), the colours
+// it mixed up, the line an answer waits in while the record cannot take it,
+// and the lines of the CSV file a learner or teacher exports. Plain values
+// over Qt Core; the record itself (pages/practice/record.h) writes the rows.
 
 #include "pages/practice/practice.h"
 #include "pages/practice/schedule.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace practice {
@@ -90,13 +94,45 @@ struct Mixup {
 // which colour was taken for which (a neighbour colour).
 std::vector<Mixup> mixups(const Answer &answer);
 
+// An answer as the record stores it: every field as it is written.
+struct Row {
+    // Names the answer while it waits to be written, so it is written once
+    // however often it is offered; the record gives it.
+    QString token;
+    QString at;  // when judged: UTC, ISO 8601 with milliseconds
+    QString day; // the learner's local day, ISO 8601
+    QString kind;
+    QString question;
+    QString given;
+    bool correct = false;
+    QString slip;
+    double seconds = 0;
+    QString skills;                                  // keys of the skills exercised, space between
+    QString missed;                                  // and of those failed
+    std::vector<std::pair<QString, QString>> mixups; // colour words asked, taken
+    friend bool operator==(const Row &, const Row &) = default;
+};
+
+Row rowOf(const Answer &answer);
+
+// The row as the skills see it, as skillAnswer(answer) of its answer.
+SkillAnswer skillAnswerOf(const Row &row);
+
+// A row as one line of the file answers wait in (JSON, no line break in it),
+// and back; nullopt for a line that is not one, such as the half line a
+// power cut leaves.
+QByteArray waitingLine(const Row &row);
+std::optional<Row> rowOfWaitingLine(QByteArrayView line);
+
 // The exported file: UTF-8 with a byte-order mark, so a spreadsheet shows the
 // Korean, a header row, then one line per answer; lines end in CR LF and a
 // field holding a comma, a quote or a line break is quoted.
 inline constexpr QStringView kCsvByteOrderMark = u"\uFEFF";
 QStringList csvHeader();
 // The fields of one answer as the record holds it: the kind and slip by
-// their keys, the time in UTC.
+// their keys. The time is written as given, with its offset from UTC (ISO
+// 8601, "2027-03-01T18:00:00+09:00"); the record gives the learner's local
+// time, and a teacher in another zone still reads the same instant.
 QStringList csvFields(const QDateTime &when, QStringView kind, QStringView question,
                       QStringView given, bool right, QStringView mistake, double seconds);
 QString csvLine(const QStringList &fields);

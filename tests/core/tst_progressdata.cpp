@@ -64,7 +64,7 @@ void tst_ProgressData::totals_data()
         << Totals{312, 272, 5} << u"푼 문제 312 · 정답률 87% · 연속 5일"_s;
     QTest::newRow("one wrong in many is not 100%")
         << Totals{1000, 999, 1} << u"푼 문제 1000 · 정답률 99% · 연속 1일"_s;
-    QTest::newRow("nothing yet") << Totals{} << u"푼 문제 0 · 정답률 0% · 연속 0일"_s;
+    QTest::newRow("nothing yet") << Totals{} << u"푼 문제 0 · 정답률 \u2013 · 연속 0일"_s;
 }
 
 void tst_ProgressData::totals()
@@ -154,11 +154,12 @@ void tst_ProgressData::answerTexts()
 
 void tst_ProgressData::csv()
 {
-    QCOMPARE(csvLine(csvHeader()), u"시각(UTC),문제 종류,문제,답,채점,실수,걸린 시간(초)\r\n"_s);
+    QCOMPARE(csvLine(csvHeader()),
+             u"시각(현지 시각 · UTC와의 차 포함),문제 종류,문제,답,채점,실수,걸린 시간(초)\r\n"_s);
     const QStringList fields =
         csvFields(kWhen.toTimeZone(QTimeZone(3600 * 9)), u"write", u"노랑, 보라, 적색, 금색",
                   u"say \"4.7\"", false, u"neighbour-colour", 12.345);
-    QCOMPARE(csvLine(fields), u"2027-03-10 09:15:02,색띠 고르기,\"노랑, 보라, 적색, 금색\","
+    QCOMPARE(csvLine(fields), u"2027-03-10T18:15:02+09:00,색띠 고르기,\"노랑, 보라, 적색, 금색\","
                               "\"say \"\"4.7\"\"\",오답,비슷한 색,12.3\r\n"_s);
 }
 

@@ -198,7 +198,7 @@ void tst_Progress::reset_data()
     QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("totals");
     QTest::newRow("no keeps it") << false << u"푼 문제 3 · 정답률 33% · 연속 1일"_s;
-    QTest::newRow("yes empties it") << true << u"푼 문제 0 · 정답률 0% · 연속 0일"_s;
+    QTest::newRow("yes empties it") << true << u"푼 문제 0 · 정답률 \u2013 · 연속 0일"_s;
 }
 
 void tst_Progress::reset()
