@@ -12,7 +12,7 @@ namespace {
 
 constexpr char16_t kFirstSyllable = 0xAC00;
 constexpr char16_t kLastSyllable = 0xD7A3;
-constexpr int kFinals = 28;  // final consonants a syllable may close on, none first
+constexpr int kFinals = 28; // final consonants a syllable may close on, none first
 constexpr int kFinalRieul = 8;
 
 struct Forms {
@@ -73,8 +73,8 @@ Ending digitEnding(char16_t c)
 bool isReadable(QChar c)
 {
     const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z')
-           || (u >= kFirstSyllable && u <= kLastSyllable);
+    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') ||
+           (u >= kFirstSyllable && u <= kLastSyllable);
 }
 
 } // namespace

@@ -426,8 +426,9 @@ void frmPractice::cmdCheck_Click()
     // The answer is kept before the learner sees the verdict.
     QString notice;
     if (answer) {
-        if (!m_record.add(*answer))
-            notice = m_record.takeNotice();
+        // Kept, or waiting to be: either way, a state not yet told is told.
+        m_record.add(*answer);
+        notice = m_record.takeNotice();
         practice::learn(m_skills, practice::skillAnswer(*answer));
     }
     lblFeedback->setText(practice::feedback(question(), m_kind, judgement));
@@ -460,8 +461,8 @@ void frmPractice::checkMarking(double seconds, const QDateTime &now)
                                         ? practice::Mistake::LastDigitAsDigit
                                         : practice::Mistake::None,
                                     seconds, now);
-        if (!m_record.add(answer))
-            notice = m_record.takeNotice();
+        m_record.add(answer);
+        notice = m_record.takeNotice();
         practice::learn(m_skills, practice::skillAnswer(answer));
     }
     lblFeedback->setText(smd::markingFeedback(m_marking, judgement));

@@ -245,10 +245,13 @@ void frmProgress::showEvent(QShowEvent *event)
 
 void frmProgress::refresh()
 {
-    // A record this program cannot keep says why, after its zeros.
-    QString totals = practice::totalsText(m_record.totals(QDate::currentDate()));
-    if (const QString why = practice::statusMessage(m_record.status()); !why.isEmpty())
-        totals += u'\n' + why;
+    // A record that cannot be read says why instead of showing zeros; one
+    // read while its answers wait says so after its totals.
+    QString totals = m_record.readable()
+                         ? practice::totalsText(m_record.totals(QDate::currentDate()))
+                         : QString();
+    if (const QString why = m_record.statusText(); !why.isEmpty())
+        totals += (totals.isEmpty() ? u""_s : u"\n"_s) + why;
     lblTotals->setText(totals);
     lblTotals->setAccessibleName(totals);
     skillChart->setStates(m_record.skills());
@@ -349,8 +352,19 @@ void frmProgress::showMessage(const QString &text)
     box.exec();
 }
 
+bool frmProgress::recordUnreadable()
+{
+    if (m_record.readable())
+        return false;
+    showMessage(u"학습 기록을 읽을 수 없어 CSV 파일을 만들지 않았습니다.\n\n"_s +
+                m_record.statusText());
+    return true;
+}
+
 bool frmProgress::exportTo(const QString &path)
 {
+    if (recordUnreadable())
+        return false;
     // Written beside the file and put in its place only when whole, so a
     // failure never leaves half a file or spoils the one that was there.
     QSaveFile file(path);
@@ -364,6 +378,9 @@ bool frmProgress::exportTo(const QString &path)
 
 void frmProgress::cmdExportRecord_Click()
 {
+    // Said before a file is asked for, as no file would be written.
+    if (recordUnreadable())
+        return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString path = QFileDialog::getSaveFileName(this, u"학습 기록을 CSV로 저장"_s,
                                                 QDir(folder).filePath(kFileName.toString()),
@@ -385,7 +402,7 @@ void frmProgress::cmdResetRecord_Click()
     if (box.exec() != QMessageBox::Yes)
         return;
     if (!m_record.reset()) {
-        const QString why = practice::statusMessage(m_record.status());
+        const QString why = m_record.statusText();
         showMessage(u"학습 기록을 지우지 못했습니다."_s +
                     (why.isEmpty() ? QString() : u"\n\n"_s + why));
     }

@@ -57,6 +57,8 @@ private:
     void showDays();
     void showConfusions();
     void showMessage(const QString &text);
+    // Says why when the record cannot be read, and is then true.
+    bool recordUnreadable();
 
     practice::Record &m_record;
     QChart *m_dailyChart = nullptr;

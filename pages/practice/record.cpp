@@ -296,22 +296,32 @@ int migrate(QSqlDatabase db, int from)
     return run(q, u"PRAGMA user_version = %1"_s.arg(Record::kVersion));
 }
 
-// The version and tables of an open file. Each reading is run to its end,
-// so no read is left open when a lock is asked for next.
+// The version and tables of an open file, read in one transaction: read
+// one after the other, a second copy making the record between them showed
+// version 0 with tables, which looked like another program's file. The
+// transaction ends here, so no read is left open when a lock is asked for.
 int readHead(QSqlDatabase db, int &version, QStringList &tables)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (const int code = run(q, u"PRAGMA user_version"_s))
+    const auto reading = [&] {
+        if (const int code = run(q, u"PRAGMA user_version"_s))
+            return code;
+        version = q.next() ? q.value(0).toInt() : 0;
+        q.finish();
+        if (const int code = run(q, u"SELECT name FROM sqlite_master WHERE type = 'table'"_s))
+            return code;
+        tables.clear();
+        while (q.next())
+            tables << q.value(0).toString();
+        return q.lastError().isValid() ? codeOf(q.lastError()) : kOk;
+    };
+    if (const int code = run(q, u"BEGIN"_s))
         return code;
-    version = q.next() ? q.value(0).toInt() : 0;
+    const int code = reading();
     q.finish();
-    if (const int code = run(q, u"SELECT name FROM sqlite_master WHERE type = 'table'"_s))
-        return code;
-    tables.clear();
-    while (q.next())
-        tables << q.value(0).toString();
-    return q.lastError().isValid() ? codeOf(q.lastError()) : kOk;
+    run(q, code == kOk ? u"COMMIT"_s : u"ROLLBACK"_s);
+    return code;
 }
 
 bool onNetworkFileSystem(const QString &folder)

@@ -28,10 +28,10 @@ void tst_Korean::withParticle_data()
     QTest::newRow("472, read 사백칠십이") << u"472"_s << Particle::Topic << u"472는"_s;
     QTest::newRow("470 ends in 십") << u"470"_s << Particle::Topic << u"470은"_s;
     QTest::newRow("a lone 0 is 영") << u"0"_s << Particle::Subject << u"0이"_s;
-    QTest::newRow("4.7 kilo-ohm ends in 옴") << u"4.7K\u2126"_s << Particle::Topic
-                                              << u"4.7K\u2126은"_s;
-    QTest::newRow("1 kilo-ohm, direction") << u"1K\u2126"_s << Particle::Direction
-                                           << u"1K\u2126으로"_s;
+    QTest::newRow("4.7 kilo-ohm ends in 옴")
+        << u"4.7K\u2126"_s << Particle::Topic << u"4.7K\u2126은"_s;
+    QTest::newRow("1 kilo-ohm, direction")
+        << u"1K\u2126"_s << Particle::Direction << u"1K\u2126으로"_s;
     QTest::newRow("4R7 ends in 칠: 로 after ㄹ") << u"4R7"_s << Particle::Direction << u"4R7로"_s;
     QTest::newRow("4.5 ends in 오") << u"4.5"_s << Particle::Direction << u"4.5로"_s;
     QTest::newRow("the letter R is 알") << u"'R'"_s << Particle::Topic << u"'R'은"_s;

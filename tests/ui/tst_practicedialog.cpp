@@ -367,7 +367,8 @@ void tst_PracticeDialog::recordNotKept()
     blocker.close();
     practice::Record record(folder.filePath(u"blocked/record.sqlite"_s));
     practice::Session session;
-    const QString notice = practice::statusMessage(practice::RecordStatus::NotKept);
+    const QString notice = record.statusText();
+    QVERIFY(notice.contains(u"쓸 수 없어"));
     {
         frmPractice d(w.get(), session, record);
         QVERIFY(d.lblFeedback->text().contains(notice));

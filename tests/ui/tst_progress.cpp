@@ -12,6 +12,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -82,6 +84,7 @@ private slots:
     void reset();
     void exportsCsv();
     void exportRefused();
+    void newerRecord();
 
 private:
     // The test folders, and in them the learner's record, live in a home
@@ -256,6 +259,29 @@ void tst_Progress::exportRefused()
     QCOMPARE(box.seen().icon, QMessageBox::Warning);
     QVERIFY2(box.seen().text.contains(u"저장하지 못했습니다"_s), qPrintable(box.seen().text));
     QVERIFY(!QFile::exists(path));
+}
+
+// A record a newer Pallado made: said so instead of zeros, and not exported.
+void tst_Progress::newerRecord()
+{
+    QDir().mkpath(QFileInfo(Record::defaultPath()).path());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"newer"_s);
+        db.setDatabaseName(Record::defaultPath());
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(u"PRAGMA user_version = %1"_s.arg(Record::kVersion + 1)));
+    }
+    QSqlDatabase::removeDatabase(u"newer"_s);
+    auto w = uitest::openWindow();
+    Record record;
+    frmProgress d(w.get(), record);
+    QVERIFY(d.lblTotals->text().contains(u"새 버전의 Pallado"_s));
+    QVERIFY(!d.lblTotals->text().contains(u"푼 문제"_s));
+    uitest::BoxAnswerer box;
+    QTest::mouseClick(d.cmdExportRecord, Qt::LeftButton);
+    QVERIFY(box.seen().seen);
+    QVERIFY2(box.seen().text.contains(u"CSV 파일을 만들지 않았습니다"_s),
+             qPrintable(box.seen().text));
 }
 
 QTEST_MAIN(tst_Progress)
