@@ -23,9 +23,9 @@
 // days; 200 seeds with each way of choosing questions. Recall is taken at
 // the next day's sitting, before its first question.
 
+#include "learner/schedule.h"
+#include "learner/skills.h"
 #include "pages/practice/practice.h"
-#include "pages/practice/schedule.h"
-#include "pages/practice/skills.h"
 
 #include "colorcode/numbertext.h"
 

@@ -7,8 +7,8 @@
 // platform; QtTest prints the time per iteration.
 
 #include "colorcode/numbertext.h"
-#include "pages/practice/progressdialog.h"
-#include "pages/practice/record.h"
+#include "learner/record.h"
+#include "pages/progress/progressdialog.h"
 #include "shell/application.h"
 
 #include <QApplication>

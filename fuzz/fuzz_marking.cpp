@@ -7,9 +7,9 @@
 #include "fuzzinput.h"
 
 #include "colorcode/colortables.h"
+#include "colorcode/marking.h"
 #include "colorcode/numbertext.h"
-#include "pages/smd/marking.h"
-#include "pages/smd/markingpractice.h"
+#include "pages/practice/markingpractice.h"
 
 #include <random>
 

@@ -8,7 +8,7 @@
 #include "fuzzinput.h"
 
 #include "colorcode/numbertext.h"
-#include "pages/color_to_value/working.h"
+#include "colorcode/readingworking.h"
 #include "pages/practice/practice.h"
 
 #include <random>
@@ -38,7 +38,7 @@ void requireFeedback(const practice::Resistor &q, Kind kind,
     if (!j)
         return;
     require(text.startsWith(j->right ? u"정답" : u"오답"));
-    require(text.endsWith(u'\n' + colortovalue::readingWorking(q.value, q.tolerance->text)));
+    require(text.endsWith(u'\n' + colorcode::readingWorking(q.value, q.tolerance->text)));
     require(!j->right || j->mistake == practice::Mistake::None);
 }
 

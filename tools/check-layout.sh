@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Includes run one way: colorcode <- widgets <- pages <- shell. Fails on any
-# include that points back.
+# Includes run one way, floor by floor: colorcode <- widgets <- learner <-
+# pages <- shell, and no page includes another page. Fails on any include
+# that points back or sideways. The learner's library holds no widget, so it
+# includes nothing from widgets/ either.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bad=$(git grep -n -E '#include "(widgets|pages|shell)/' -- 'colorcode/*' || true
-      git grep -n -E '#include "(pages|shell)/' -- 'widgets/*' || true
-      git grep -n -E '#include "shell/' -- 'pages/*' || true)
+bad=$(git grep -n -E '#include "(widgets|learner|pages|shell)/' -- 'colorcode/*' || true
+      git grep -n -E '#include "(learner|pages|shell)/' -- 'widgets/*' || true
+      git grep -n -E '#include "(widgets|pages|shell)/' -- 'learner/*' || true
+      git grep -n -E '#include "shell/' -- 'pages/*' || true
+      # A page's own folder is the only one under pages/ it may include.
+      git grep -n -E '#include "pages/' -- 'pages/*' |
+          awk -F: '{ split($1, from, "/"); if (index($3, "\"pages/" from[2] "/") == 0) print }' || true)
 if [[ -n "$bad" ]]; then
-    echo "includes that point back against colorcode <- widgets <- pages <- shell:"
+    echo "includes that point back or sideways against colorcode <- widgets <- learner <- pages <- shell:"
     echo "$bad"
     exit 1
 fi
-echo "layout: every include points one way"
+echo "layout: every include points one way, and no page includes another"

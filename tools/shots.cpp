@@ -6,12 +6,12 @@
 // page2-dark.png and so on.
 
 #include "colorcode/numbertext.h"
+#include "learner/record.h"
 #include "pages/practice/practicedialog.h"
-#include "pages/practice/progressdialog.h"
-#include "pages/practice/record.h"
-#include "pages/practice/worksheet.h"
-#include "pages/practice/worksheetdialog.h"
+#include "pages/progress/progressdialog.h"
 #include "pages/smd/smdpage.h"
+#include "pages/worksheet/worksheet.h"
+#include "pages/worksheet/worksheetdialog.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/form1.h"

@@ -1,10 +1,10 @@
 #include "pages/color_to_value/colortovaluepage.h"
 
 #include "colorcode/colortables.h"
+#include "colorcode/readingworking.h"
 #include "colorcode/tempco.h"
 #include "pages/color_to_value/bandpaint.h"
 #include "pages/color_to_value/readout.h"
-#include "pages/color_to_value/working.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/colourlist.h"
@@ -416,7 +416,7 @@ void ColorToValuePage::Command18_Click()
     const std::optional<colorcode::Resistance> value = colortovalue::heldResistance(
         *bands, Text19->text(), Text20->text(), Text33->text(), Text34->text());
     const colorcode::TempcoEntry *tempco = pickedTempco();
-    setWorking(value && readout ? colortovalue::resultWorking(*value, Text18->text(), tempco)
+    setWorking(value && readout ? colorcode::resultWorking(*value, Text18->text(), tempco)
                                 : QString());
     if (tempco)
         ui::announceResults(this, {Text17, Text18, lblTempco});

@@ -1,7 +1,7 @@
 #include "pages/practice/feedback.h"
 
 #include "colorcode/korean.h"
-#include "pages/color_to_value/working.h"
+#include "colorcode/readingworking.h"
 
 #include <algorithm>
 
@@ -63,7 +63,7 @@ QString feedback(const Resistor &question, Kind kind, const std::optional<Judgem
         line += u' ' + sentence;
     if (!judgement->toleranceRight && judgement->mistake != Mistake::ToleranceOnly)
         line += u" 허용오차도 틀렸습니다."_s;
-    return line + u'\n' + colortovalue::readingWorking(question.value, question.tolerance->text);
+    return line + u'\n' + colorcode::readingWorking(question.value, question.tolerance->text);
 }
 
 QString scoreText(const Score &score)

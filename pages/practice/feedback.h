@@ -2,8 +2,8 @@
 
 // What the learner is told: the feedback after a check and the score.
 
+#include "learner/review.h"
 #include "pages/practice/judging.h"
-#include "pages/practice/review.h"
 
 #include <QString>
 
@@ -13,7 +13,7 @@ namespace practice {
 
 // What the learner is told after a check: a first line that starts with
 // "정답" or "오답" and names the slip, and on the last line the working of the
-// question (colortovalue::readingWorking): how its right answer comes from
+// question (colorcode::readingWorking): how its right answer comes from
 // its bands. With nothing to judge, a short request alone.
 QString feedback(const Resistor &question, Kind kind, const std::optional<Judgement> &judgement);
 

@@ -1,37 +1,14 @@
 #pragma once
 
-// Judging an answer: right or wrong, and the classic slip behind a wrong
-// one.
+// Judging a band answer: right or wrong, and the classic slip behind a
+// wrong one (learner/judgement.h).
 
-#include "pages/practice/question.h"
+#include "learner/judgement.h"
+#include "learner/question.h"
 
 #include <optional>
 
 namespace practice {
-
-// The classic slips a wrong answer is checked for, in the order they are
-// looked for; where one answer fits two, the first is named.
-enum class Mistake {
-    None,       // right, or wrong in no way named here
-    Reversed,   // read from the wrong end: the multiplier band taken as the first digit
-    FiveAsFour, // a 5-band resistor read as a 4-band one: the third digit taken as the multiplier
-    NeighbourColour,  // one digit band taken for a colour beside it: brown/red/orange, blue/violet,
-                      // grey/white
-    PowerOfTen,       // the digits right, the power of ten wrong: a multiplier or unit slip
-    ToleranceOnly,    // the value right, only the tolerance wrong
-    LastDigitAsDigit, // an SMD marking's last digit read as a digit, not as the count of zeros
-};
-
-struct Judgement {
-    bool right = false;
-    Mistake mistake = Mistake::None;
-    bool toleranceRight = true;
-    // NeighbourColour only: the digit band (0 the first), the digit the
-    // question has there and the one the learner took for it.
-    int band = 0;
-    int rightDigit = 0;
-    int takenDigit = 0;
-};
 
 // A reading of a drawn question: the number as typed (blanks around it
 // allowed), its unit (one of colorcode::kUnitList) and the tolerance text.

@@ -7,7 +7,7 @@
 // functions over Qt Core: the practice dialog reads its controls, calls one
 // of these and writes the result back.
 
+#include "learner/question.h"
+#include "learner/review.h"
 #include "pages/practice/feedback.h"
 #include "pages/practice/judging.h"
-#include "pages/practice/question.h"
-#include "pages/practice/review.h"

@@ -1,8 +1,8 @@
 #include "pages/practice/practicedialog.h"
 
 #include "colorcode/colortables.h"
-#include "pages/practice/record.h"
-#include "pages/smd/markingpractice.h"
+#include "learner/record.h"
+#include "pages/practice/markingpractice.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"

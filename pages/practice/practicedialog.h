@@ -13,9 +13,9 @@
 // shown, and the questions are chosen for the skills the record says are due
 // or weak.
 
+#include "learner/schedule.h"
+#include "pages/practice/markingpractice.h"
 #include "pages/practice/practice.h"
-#include "pages/practice/schedule.h"
-#include "pages/smd/markingpractice.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

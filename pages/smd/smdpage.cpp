@@ -1,7 +1,7 @@
 #include "pages/smd/smdpage.h"
 
 #include "colorcode/colortables.h"
-#include "pages/smd/marking.h"
+#include "colorcode/marking.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"

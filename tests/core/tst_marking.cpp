@@ -2,7 +2,7 @@
 // codes against the published table, and every marking written for a value
 // read back to that value.
 
-#include "pages/smd/marking.h"
+#include "colorcode/marking.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // value and are never read both ways, answers judged in any unit, and the
 // last digit read as a digit named as the slip it is.
 
-#include "pages/smd/markingpractice.h"
+#include "pages/practice/markingpractice.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "pages/color_to_value/working.h"
+#include "colorcode/readingworking.h"
 #include "pages/practice/practice.h"
 
 #include <QTest>
@@ -34,7 +34,7 @@ void verifyFeedback(const Resistor &q, Kind kind, const Judgement &j, const QStr
 {
     QCOMPARE(j.right, words.first() == u"정답");
     const QString text = feedback(q, kind, j);
-    QVERIFY(text.endsWith(u'\n' + colortovalue::readingWorking(q.value, q.tolerance->text)));
+    QVERIFY(text.endsWith(u'\n' + colorcode::readingWorking(q.value, q.tolerance->text)));
     const QString firstLine = text.section(u'\n', 0, 0);
     QVERIFY2(firstLine.startsWith(words.first()), qPrintable(firstLine));
     for (const QString &word : words)

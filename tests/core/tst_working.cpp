@@ -1,7 +1,7 @@
 // The learner's working lines: each says how the shown result came about,
 // with the numbers the page shows, and after a refusal how to get a code.
 
-#include "pages/color_to_value/working.h"
+#include "colorcode/readingworking.h"
 #include "pages/led/ledworking.h"
 #include "pages/value_to_color/working.h"
 
@@ -51,7 +51,7 @@ void tst_Working::reading()
     QFETCH(colorcode::Resistance, value);
     QFETCH(QString, tolerance);
     QFETCH(QString, working);
-    QCOMPARE(colortovalue::readingWorking(value, tolerance), working);
+    QCOMPARE(colorcode::readingWorking(value, tolerance), working);
 }
 
 void tst_Working::encoding_data()

@@ -1,5 +1,5 @@
-#include "pages/practice/skills.h"
-#include "pages/practice/worksheetquestions.h"
+#include "learner/skills.h"
+#include "pages/worksheet/worksheetquestions.h"
 
 #include <QTest>
 

@@ -4,9 +4,9 @@
 #include "uitest.h"
 
 #include "colorcode/speech.h"
+#include "learner/record.h"
 #include "pages/guide/guidetexts.h"
 #include "pages/practice/practicedialog.h"
-#include "pages/practice/record.h"
 #include "shell/tipdialog.h"
 
 #include <QAccessible>

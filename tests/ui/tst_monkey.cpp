@@ -8,10 +8,10 @@
 #include "uitest.h"
 
 #include "colorcode/colortables.h"
+#include "colorcode/marking.h"
 #include "colorcode/numbertext.h"
-#include "pages/color_to_value/working.h"
+#include "colorcode/readingworking.h"
 #include "pages/practice/practicedialog.h"
-#include "pages/smd/marking.h"
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"
 
@@ -233,7 +233,7 @@ void tst_Monkey::practise(frmPractice *dialog)
         const QString marking = dialog->picQuestionChip->property("marking").toString();
         const QString working = dialog->optSmd->isChecked()
                                     ? smd::markingWorking(marking, smd::readMarking(marking))
-                                    : colortovalue::readingWorking(q.value, q.tolerance->text);
+                                    : colorcode::readingWorking(q.value, q.tolerance->text);
         const bool judged = (feedback.startsWith(u"정답") || feedback.startsWith(u"오답")) &&
                             feedback.endsWith(u'\n' + working);
         if (!feedback.isEmpty() && !judged &&

@@ -1,11 +1,11 @@
 #include "uitest.h"
 
+#include "colorcode/marking.h"
 #include "colorcode/numbertext.h"
-#include "pages/color_to_value/working.h"
+#include "colorcode/readingworking.h"
+#include "learner/record.h"
+#include "learner/skills.h"
 #include "pages/practice/practicedialog.h"
-#include "pages/practice/record.h"
-#include "pages/practice/skills.h"
-#include "pages/smd/marking.h"
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"
 #include "widgets/resistordrawing.h"
@@ -269,7 +269,7 @@ void tst_PracticeDialog::readByKeyboard()
         return;
     }
     QVERIFY2(feedback.startsWith(answer == u"right" ? u"정답" : u"오답"), qPrintable(feedback));
-    QVERIFY(feedback.endsWith(colortovalue::readingWorking(q.value, q.tolerance->text)));
+    QVERIFY(feedback.endsWith(colorcode::readingWorking(q.value, q.tolerance->text)));
     QCOMPARE(d.lblScore->text(), answer == u"right" ? u"맞힌 문제 1 / 1 · 연속 정답 1"_s
                                                     : u"맞힌 문제 0 / 1 · 연속 정답 0"_s);
     // Enter again moves on.

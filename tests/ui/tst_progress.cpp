@@ -1,8 +1,9 @@
 #include "uitest.h"
 
-#include "pages/practice/progressdialog.h"
-#include "pages/practice/record.h"
-#include "pages/practice/skillchart.h"
+#include "learner/record.h"
+#include "pages/practice/judging.h"
+#include "pages/progress/progressdialog.h"
+#include "pages/progress/skillchart.h"
 #include "widgets/twips.h"
 
 #include <QBarSeries>

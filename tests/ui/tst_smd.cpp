@@ -4,8 +4,8 @@
 
 #include "uitest.h"
 
+#include "colorcode/marking.h"
 #include "colorcode/speech.h"
-#include "pages/smd/marking.h"
 #include "pages/smd/smdpage.h"
 #include "widgets/chippicture.h"
 

@@ -1,6 +1,6 @@
 #include "uitest.h"
 
-#include "pages/practice/worksheetdialog.h"
+#include "pages/worksheet/worksheetdialog.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
