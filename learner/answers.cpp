@@ -78,7 +78,7 @@ std::vector<SkillId> skillsOf(QStringView keys)
 QString offsetText(int seconds)
 {
     const int minutes = std::abs(seconds) / 60;
-    return u"%1%2:%3"_s.arg(seconds < 0 ? u'-' : u'+')
+    return u"%1%2:%3"_s.arg(seconds < 0 ? u"-"_s : u"+"_s)
         .arg(minutes / 60, 2, 10, QChar(u'0'))
         .arg(minutes % 60, 2, 10, QChar(u'0'));
 }
