@@ -51,7 +51,6 @@ constexpr int kReadWaitMs = 200;
 // SQLite's primary result codes the record tells apart (SQLITE_OK and the
 // rest, as sqlite3.h numbers them).
 constexpr int kOk = 0;
-constexpr int kError = 1;
 constexpr int kPermission = 3;
 constexpr int kBusy = 5;
 constexpr int kLocked = 6;
@@ -59,7 +58,7 @@ constexpr int kReadOnly = 8;
 constexpr int kIoError = 10;
 constexpr int kCorrupt = 11;
 constexpr int kFull = 13;
-constexpr int kCantOpen = 14;
+constexpr int kCantOpen = 14; // a file SQLite cannot open, for a cause it does not say
 constexpr int kNotADatabase = 26;
 
 // File systems whose programs on other computers share no memory with ours,
@@ -111,7 +110,6 @@ Outcome outcomeOf(int code)
         return Outcome::Full;
     case kPermission:
     case kReadOnly:
-    case kCantOpen:
         return Outcome::ReadOnly;
     case kCorrupt:
     case kNotADatabase:
@@ -1059,14 +1057,16 @@ bool Record::openReader()
         return true;
     if (!QFileInfo::exists(m_path))
         return false; // the writing thread has not made it yet
-    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
-    db.setDatabaseName(m_path);
-    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_s.arg(kReadWaitMs));
     int version = -1;
-    if (db.open()) {
-        QSqlQuery q(db);
-        if (q.exec(u"PRAGMA user_version"_s) && q.next())
-            version = q.value(0).toInt();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
+        db.setDatabaseName(m_path);
+        db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_s.arg(kReadWaitMs));
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(u"PRAGMA user_version"_s) && q.next())
+                version = q.value(0).toInt();
+        }
     }
     // Until the writing thread has made or migrated it, there is nothing to
     // read in it; it is tried again at the next reading.
