@@ -220,12 +220,15 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     connect(cmdResetRecord, &QPushButton::clicked, this, &frmProgress::cmdResetRecord_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmProgress::cmdClose_Click);
 
-    refresh();
     // Room for the frame the focus gives the totals, so nothing below them
     // moves as the focus comes and goes.
     lblTotals->setFrameStyle(QFrame::Box | QFrame::Plain);
-    lblTotals->setMinimumHeight(lblTotals->sizeHint().height());
+    m_focusFrame = 2 * lblTotals->frameWidth();
     lblTotals->setFrameStyle(QFrame::NoFrame);
+    // A sentence about the record, when there is one, wraps rather than runs
+    // past the window.
+    lblTotals->setWordWrap(true);
+    refresh();
     // As large as its contents ask, within the screen. The table's headers
     // are given their sizes now rather than when it is first shown, so it
     // asks for its whole size.
@@ -233,11 +236,21 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     tblConfusion->doItemsLayout();
     if (const QScreen *screen = owner ? owner->screen() : this->screen())
         resize(sizeHint().boundedTo(screen->availableGeometry().size() - kScreenRoom));
+    fitTotals();
+}
+
+void frmProgress::fitTotals()
+{
+    // A wrapped label's height is given here for the width it has: the
+    // dialog's layout asks it for its height at no width of its own.
+    layout()->activate();
+    lblTotals->setMinimumHeight(lblTotals->heightForWidth(lblTotals->width()) + m_focusFrame);
 }
 
 void frmProgress::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    fitTotals();
     // Queued, so it lands once the dialog's window has handed out its first
     // focus: the totals, read first.
     QTimer::singleShot(0, this, [this] { lblTotals->setFocus(Qt::TabFocusReason); });
@@ -254,6 +267,8 @@ void frmProgress::refresh()
         totals += (totals.isEmpty() ? u""_s : u"\n"_s) + why;
     lblTotals->setText(totals);
     lblTotals->setAccessibleName(totals);
+    if (isVisible())
+        fitTotals();
     skillChart->setStates(m_record.skills());
     showDays();
     showConfusions();
