@@ -1215,6 +1215,14 @@ int Record::read(const std::function<int(QSqlQuery &)> &reading)
 {
     if (!readable())
         return -1;
+    {
+        // The answers just handed over are read too, when the record takes
+        // them within the moment an answer may wait.
+        Shared &s = *m_shared;
+        std::unique_lock lock(s.mutex);
+        s.changed.wait_for(lock, milliseconds(kAnswerWaitMs),
+                           [&] { return s.queue.empty() || s.finished || !writing(s.status); });
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     return reading(q);

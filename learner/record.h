@@ -113,6 +113,9 @@ public:
     // written. A newer, replaced or damaged record, or none, cannot.
     bool readable();
 
+    // The readings below first give the answers just taken the moment
+    // add() gives them, so what was answered a moment ago is counted.
+
     // Each skill's Leitner state; all new when nothing is read.
     SkillStates skills();
 
