@@ -8,6 +8,7 @@
 
 #include "colorcode/marking.h"
 #include "colorcode/resistance.h"
+#include "learner/markingquestion.h"
 
 #include <QString>
 #include <QStringView>
@@ -16,21 +17,6 @@
 #include <random>
 
 namespace smd {
-
-struct MarkingQuestion {
-    Form form = Form::ThreeDigit; // the skill the question trains
-    QString marking;              // printed on the chip: "472"
-    colorcode::Resistance value;  // the right answer
-
-    friend bool operator==(const MarkingQuestion &, const MarkingQuestion &) = default;
-};
-
-// A marking as chips carry them: 3-digit codes of E24 values from 10Ω to
-// 9.1MΩ, 4-digit codes of E96 values from 100Ω to 976KΩ, R forms of E24 and
-// E96 values below 10Ω ("4R7", "R22", "4R99"), and EIA-96 codes of E96 values
-// from 10Ω to 9.76MΩ with their usual letters. None of them is read both
-// ways. The same seed gives the same questions.
-MarkingQuestion randomMarkingQuestion(std::mt19937 &random);
 
 enum class MarkingSlip {
     None,
