@@ -125,8 +125,17 @@ void tst_ClassAdmin::eachLoginDoesOnlyItsJob()
         // Sent twice after a dropped connection, an answer is kept once.
         classdb::AnswerSender sender(other);
         classdb::ClassAnswer a{QUuid::createUuid().toString(QUuid::WithoutBraces),
-                               QDateTime::currentDateTimeUtc(), QDate::currentDate(), u"read"_s,
-                               u"갈색, 검정, 적색, 금색"_s, u"1KΩ"_s, true, {}, 2, {}, {}, {}};
+                               QDateTime::currentDateTimeUtc(),
+                               QDate::currentDate(),
+                               u"read"_s,
+                               u"갈색, 검정, 적색, 금색"_s,
+                               u"1KΩ"_s,
+                               true,
+                               {},
+                               2,
+                               {},
+                               {},
+                               {}};
         QVERIFY(!sender.send(a));
         QVERIFY(!sender.send(a));
         QVERIFY2(!sendAnswer(other, kPupil), "a pupil added an answer under another's name");
