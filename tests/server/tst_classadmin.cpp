@@ -136,8 +136,10 @@ void tst_ClassAdmin::eachLoginDoesOnlyItsJob()
                                {},
                                {},
                                {}};
-        QVERIFY(!sender.send(a));
-        QVERIFY(!sender.send(a));
+        for (int twice = 0; twice < 2; ++twice) {
+            const auto e = sender.send(a);
+            QVERIFY2(!e, qPrintable(e ? e->detail : QString()));
+        }
         QVERIFY2(!sendAnswer(other, kPupil), "a pupil added an answer under another's name");
         QCOMPARE(count(other), 2); // its own, not 김민수's
         QVERIFY(!runs(other, u"UPDATE answer SET correct = true"_s));
