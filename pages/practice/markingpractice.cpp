@@ -1,5 +1,7 @@
 #include "pages/practice/markingpractice.h"
 
+#include "pages/practice/feedback.h"
+
 #include "colorcode/colortables.h"
 #include "colorcode/numbertext.h"
 #include "colorcode/series.h"
@@ -22,7 +24,7 @@ constexpr int kRPointInTen = 2;
 
 // Exponents of each form's values, from the smallest up.
 constexpr int kThreeDigitExponents = 6; // 10Ω to 9.1MΩ
-constexpr int kFourDigitExponents = 5;  // 100Ω to 976KΩ
+constexpr int kFourDigitExponents = 5;  // 100Ω to 9.76MΩ
 constexpr int kEia96LowestExponent = -1;
 constexpr int kEia96Exponents = 6; // 10Ω (X) to 9.76MΩ (E)
 
@@ -37,17 +39,6 @@ int pick(std::mt19937 &random, Series series)
 {
     const std::span<const int> values = colorcode::seriesValues(series);
     return values[std::size_t(below(random, values.size()))];
-}
-
-// Two values are one when their fifteen-digit texts are: 4.7 × 1000 is 4700.
-// A typed number too large for its unit is no value at all.
-bool sameOhms(double a, double b)
-{
-    if (!std::isfinite(a) || !std::isfinite(b))
-        return false;
-    const colorcode::FifteenDigits x = colorcode::fifteenDigits(a);
-    const colorcode::FifteenDigits y = colorcode::fifteenDigits(b);
-    return x.negative == y.negative && x.digits == y.digits && x.exponent == y.exponent;
 }
 
 bool countsZeros(Form form)
@@ -71,23 +62,26 @@ Resistance rPointValue(std::mt19937 &random)
 
 } // namespace
 
-MarkingQuestion randomMarkingQuestion(std::mt19937 &random)
+MarkingQuestion markingQuestion(Form form, std::mt19937 &random)
 {
-    const int roll = below(random, 10);
     MarkingQuestion q;
-    if (roll < kThreeDigitInTen) {
-        q.form = Form::ThreeDigit;
-        q.value = {pick(random, Series::E24), 2, below(random, kThreeDigitExponents)};
-    } else if (roll < kThreeDigitInTen + kFourDigitInTen) {
-        q.form = Form::FourDigit;
+    q.form = form;
+    switch (form) {
+    case Form::FourDigit:
         q.value = {pick(random, Series::E96), 3, below(random, kFourDigitExponents)};
-    } else if (roll < kThreeDigitInTen + kFourDigitInTen + kRPointInTen) {
-        q.form = Form::RPoint;
+        break;
+    case Form::RPoint:
         q.value = rPointValue(random);
-    } else {
-        q.form = Form::Eia96;
+        break;
+    case Form::Eia96:
         q.value = {pick(random, Series::E96), 3,
                    kEia96LowestExponent + below(random, kEia96Exponents)};
+        break;
+    case Form::ThreeDigit:
+    case Form::Jumper:
+        q.form = Form::ThreeDigit;
+        q.value = {pick(random, Series::E24), 2, below(random, kThreeDigitExponents)};
+        break;
     }
     // The usual marking of the form: an EIA-96 code with Y, X or B, never
     // the R that would make it an R form too.
@@ -95,24 +89,37 @@ MarkingQuestion randomMarkingQuestion(std::mt19937 &random)
     return q;
 }
 
-std::optional<MarkingJudgement> judgeMarkingAnswer(const MarkingQuestion &question,
-                                                   QStringView number, QStringView unit)
+MarkingQuestion randomMarkingQuestion(std::mt19937 &random)
+{
+    const int roll = below(random, 10);
+    if (roll < kThreeDigitInTen)
+        return markingQuestion(Form::ThreeDigit, random);
+    if (roll < kThreeDigitInTen + kFourDigitInTen)
+        return markingQuestion(Form::FourDigit, random);
+    if (roll < kThreeDigitInTen + kFourDigitInTen + kRPointInTen)
+        return markingQuestion(Form::RPoint, random);
+    return markingQuestion(Form::Eia96, random);
+}
+
+std::optional<practice::Judgement> judgeMarkingAnswer(const MarkingQuestion &question,
+                                                      QStringView number, QStringView unit)
 {
     const std::optional<double> typed = colorcode::parseNumber(number);
     const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
-    if (!typed || !u)
+    if (!typed || *typed <= 0 || !u)
         return std::nullopt;
     const double answered = *typed * std::pow(10.0, u->power);
-    MarkingJudgement j;
-    j.right = sameOhms(answered, question.value.ohms());
-    if (!j.right && countsZeros(question.form) && sameOhms(answered, question.marking.toDouble()))
-        j.slip = MarkingSlip::LastDigitAsDigit;
+    practice::Judgement j;
+    j.right = colorcode::sameOhms(answered, question.value.ohms());
+    if (!j.right && countsZeros(question.form) &&
+        colorcode::sameOhms(answered, question.marking.toDouble()))
+        j.mistake = practice::Mistake::LastDigitAsDigit;
     return j;
 }
 
-QString slipSentence(const MarkingQuestion &question, MarkingSlip slip)
+QString slipSentence(const MarkingQuestion &question, practice::Mistake slip)
 {
-    if (slip == MarkingSlip::None)
+    if (slip != practice::Mistake::LastDigitAsDigit)
         return {};
     const QString zeros = question.marking.right(1);
     const QString digits = question.marking.chopped(1);
@@ -124,12 +131,14 @@ QString slipSentence(const MarkingQuestion &question, MarkingSlip slip)
 }
 
 QString markingFeedback(const MarkingQuestion &question,
-                        const std::optional<MarkingJudgement> &judgement)
+                        const std::optional<practice::Judgement> &judgement)
 {
     if (!judgement)
-        return u"저항값을 숫자로 입력하십시오. 예: 4.7"_s;
+        return practice::kNumberRequest.toString();
     QString line = judgement->right ? u"정답입니다."_s : u"오답입니다."_s;
-    const QString sentence = slipSentence(question, judgement->slip);
+    QString sentence = slipSentence(question, judgement->mistake);
+    if (!judgement->right && sentence.isEmpty())
+        sentence = practice::kValueWrong.toString();
     if (!sentence.isEmpty())
         line += u' ' + sentence;
     return line + u'\n' + markingWorking(question.marking, readMarking(question.marking));
