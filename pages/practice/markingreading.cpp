@@ -23,10 +23,7 @@ public:
     QString optionText() const override { return spokenName() + u"(&D)"_s; }
     QString spokenName() const override { return kindName(Kind::Marking).toString(); }
     AnswerControls controls() const override { return AnswerControls::Value; }
-    QString instruction() const override
-    {
-        return practice::instruction(Kind::Marking).toString();
-    }
+    QString instruction() const override { return practice::instruction(Kind::Marking).toString(); }
 
     // A missed marking comes back as a missed band question does; otherwise
     // the form the schedule asks for, or today's mix.

@@ -14,8 +14,8 @@ std::span<const QuestionKind *const> kinds()
 
 const QuestionKind &kindOf(std::span<const QuestionKind *const> list, QStringView key)
 {
-    const auto it =
-        std::find_if(list.begin(), list.end(), [&](const QuestionKind *k) { return k->key() == key; });
+    const auto it = std::find_if(list.begin(), list.end(),
+                                 [&](const QuestionKind *k) { return k->key() == key; });
     return it == list.end() ? *list.front() : **it;
 }
 

@@ -131,7 +131,7 @@ QStringList recordRows(const QString &path)
 }
 
 // A kind made here, as a later kind would be: one row of rules, no line of
-// the dialog changed. Its question is 10Ω, stated in words.
+// the dialog changed. Its question is 10Ω, stated in words.
 class TenOhms : public practice::QuestionKind {
 public:
     QStringView key() const override { return u"ten"; }
