@@ -547,12 +547,14 @@ void tst_Accessibility::practiceSpoken()
     QTemporaryDir folder;
     practice::Record record(folder.filePath(u"record.sqlite"_s));
     practice::Session session;
+    // A question left open is asked again when the practice opens.
+    practice::ask(session, u"read", {{{47, 2, 2}, colorcode::toleranceOf(u"±5%")}, QString(), 0});
     settle();
     frmPractice d(w.get(), session, record);
     d.show();
     QTRY_COMPARE(m_announcements.spoken,
                  QStringList{colorcode::spokenText(
-                     practice::questionInWords(d.question(), practice::Kind::Read))});
+                     u"제1색띠 노랑, 제2색띠 보라, 승수 적색, 허용오차 금색"_s)});
     m_announcements.spoken.clear();
     uitest::type(d.txtAnswer, u"0.5"_s);
     d.cmdCheck->click();
@@ -562,8 +564,9 @@ void tst_Accessibility::practiceSpoken()
     m_announcements.spoken.clear();
     d.optWrite->click();
     QTRY_VERIFY(!m_announcements.spoken.isEmpty());
+    // The instruction and the value stated on screen.
     QVERIFY(m_announcements.spoken.last().endsWith(
-        colorcode::spokenText(practice::questionInWords(d.question(), practice::Kind::Write))));
+        colorcode::spokenText(d.lblInstruction->text() + u' ' + d.lblQuestion->text())));
 }
 
 QTEST_MAIN(tst_Accessibility)
