@@ -6,6 +6,7 @@
 
 #include "colorcode/numbertext.h"
 #include "learner/record.h"
+#include "pages/practice/judging.h"
 #include "pages/progress/progressdialog.h"
 #include "shell/application.h"
 
