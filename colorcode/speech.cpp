@@ -1,9 +1,12 @@
 #include "colorcode/speech.h"
 
+#include "colorcode/colortables.h"
 #include "colorcode/korean.h"
+#include "colorcode/numbertext.h"
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -12,7 +15,6 @@ namespace colorcode {
 
 namespace {
 
-constexpr char16_t kOhmSign = u'\u2126';
 constexpr char16_t kGreekOmega = u'\u03A9'; // as a tips file may write the ohm
 
 struct Word {
@@ -22,29 +24,45 @@ struct Word {
 
 // Units read after a number, longest first, so "mA" is not "m" and "A".
 // Those spelt in Latin letters count only when no letter follows ("5V", not
-// "5Vx").
-constexpr std::array<Word, 17> kUnitWords{{
+// "5Vx"). The ohms are read by ohmUnit(), from the units' table.
+constexpr std::array<Word, 7> kUnitWords{{
     {u"ppm/K", u"피피엠 퍼 켈빈"},
     {u"ppm", u"피피엠"},
-    {u"K\u2126", u"킬로옴"},
-    {u"k\u2126", u"킬로옴"},
-    {u"M\u2126", u"메가옴"},
-    {u"G\u2126", u"기가옴"},
-    {u"K\u03A9", u"킬로옴"},
-    {u"k\u03A9", u"킬로옴"},
-    {u"M\u03A9", u"메가옴"},
-    {u"G\u03A9", u"기가옴"},
-    {u"\u2126", u"옴"},
-    {u"\u03A9", u"옴"},
     {u"mA", u"밀리암페어"},
     {u"mW", u"밀리와트"},
     {u"V", u"볼트"},
     {u"W", u"와트"},
     {u"%", u"퍼센트"},
 }};
-// Units that mean the same anywhere, with no number before them: an ohm
-// sign always stands for ohms, "ppm" for parts per million.
-constexpr std::size_t kUnitsAnywhere = 12;
+// Units that mean the same anywhere, with no number before them: "ppm" for
+// parts per million (an ohm sign, too, always stands for ohms).
+constexpr std::size_t kUnitsAnywhere = 2;
+
+// The prefix of a unit of ohms by its power of ten.
+QStringView prefixWord(int power)
+{
+    switch (power) {
+    case 3:
+        return u"킬로";
+    case 6:
+        return u"메가";
+    case 9:
+        return u"기가";
+    default:
+        return {};
+    }
+}
+
+// The Latin letters by the names Korean gives them. E and O are named as
+// letters, since 이 and 오 alone are the digits 2 and 5: "0, 1, 이" would be
+// heard as 012.
+constexpr std::array<QStringView, 26> kLetterNames{
+    u"에이", u"비",   u"씨", u"디",   u"영문자 이", u"에프",      u"지",   u"에이치", u"아이",
+    u"제이", u"케이", u"엘", u"엠",   u"엔",        u"영문자 오", u"피",   u"큐",     u"알",
+    u"에스", u"티",   u"유", u"브이", u"더블유",    u"엑스",      u"와이", u"제트"};
+
+// The letters that follow two digits in a marking, each a multiplier.
+constexpr QStringView kMultiplierLetters = u"ZYRXSABHCDEF";
 
 // Signs read as words wherever they stand. "→" and the "->" of the guide
 // join steps of a working: a pause, as a comma gives. "@" in a page's name
@@ -72,22 +90,35 @@ bool isLatinLetter(QChar c)
 // other character.
 int raisedDigit(QChar c)
 {
-    switch (c.unicode()) {
-    case 0x2070:
-        return 0;
-    case 0x00B9:
-        return 1;
-    case 0x00B2:
-        return 2;
-    case 0x00B3:
-        return 3;
-    case 0x207B:
+    if (c == kRaisedMinus)
         return -1;
-    default:
-        if (c.unicode() >= 0x2074 && c.unicode() <= 0x2079)
-            return c.unicode() - 0x2070;
-        return -2;
-    }
+    const qsizetype digit = QStringView(kRaisedDigits).indexOf(c);
+    return digit >= 0 ? int(digit) : -2;
+}
+
+bool isOhmSign(QChar c)
+{
+    return c == kOhm.front() || c == kGreekOmega;
+}
+
+bool isLatinOrDigit(QChar c)
+{
+    return isDigit(c) || isLatinLetter(c);
+}
+
+// A marking printed on a chip: digits with one R for the point ("4R7",
+// "R47", "10R"), or two digits and a multiplier letter ("01C"). Markings
+// of digits alone look like any number and are spelled by those who know
+// them for markings.
+bool looksLikeMarking(QStringView word)
+{
+    if (word.size() < 2 || word.size() > 4)
+        return false;
+    if (word.size() == 3 && isDigit(word[0]) && isDigit(word[1]) &&
+        kMultiplierLetters.contains(word[2]))
+        return true;
+    return word.count(u'R') == 1 &&
+           std::all_of(word.begin(), word.end(), [](QChar c) { return isDigit(c) || c == u'R'; });
 }
 
 // "=" is read as the topic particle that fits the words before it.
@@ -103,7 +134,9 @@ public:
     QString read()
     {
         while (m_pos < m_in.size()) {
-            if (isDigit(m_in[m_pos])) {
+            if (marking()) {
+                continue;
+            } else if (isDigit(m_in[m_pos])) {
                 number();
                 unitAfterNumber();
             } else if (!sign() && !unitAnywhere() && !raised()) {
@@ -117,6 +150,22 @@ private:
     bool startsWith(QStringView s) const { return m_in.sliced(m_pos).startsWith(s); }
     QChar at(qsizetype i) const { return i >= 0 && i < m_in.size() ? m_in[i] : QChar(); }
 
+    // A marking is spelled, so the voice reads no number in it.
+    bool marking()
+    {
+        if (isLatinOrDigit(at(m_pos - 1)))
+            return false;
+        qsizetype end = m_pos;
+        while (isLatinOrDigit(at(end)))
+            ++end;
+        const QStringView word = m_in.sliced(m_pos, end - m_pos);
+        if (!looksLikeMarking(word))
+            return false;
+        m_out += spelledMarking(word);
+        m_pos = end;
+        return true;
+    }
+
     qsizetype digitsFrom(qsizetype i) const
     {
         qsizetype end = i;
@@ -125,18 +174,28 @@ private:
         return end;
     }
 
-    // "2,700" is one number; "1/4" a fraction, read "4분의 1"; "4.7" has a
-    // point read as 점 and decimals read one by one; "1.0.22" is a version,
-    // each point a 점.
+    // "2,700" is one number; "1/4" a fraction, read "4분의 1", and so is a
+    // score "3 / 5" ("5분의 3"); "4.7" has a point read as 점 and decimals
+    // read one by one; "1.0.22" is a version, each point a 점.
     void number()
     {
         qsizetype end = digitsFrom(m_pos);
+        // A marking of digits alone follows the name of its form: "3자리 103".
+        const qsizetype length = end - m_pos;
+        if ((length == 3 || length == 4) && !isLatinOrDigit(at(end)) && at(end) != u'.' &&
+            at(end) != u'점' && m_out.endsWith(QString::number(length) + u"자리 "_s)) {
+            m_out += spelledMarking(m_in.sliced(m_pos, length));
+            m_pos = end;
+            return;
+        }
         QString whole = m_in.sliced(m_pos, end - m_pos).toString();
         while (at(end) == u',' && digitsFrom(end + 1) - (end + 1) == 3) {
             whole += m_in.sliced(end + 1, 3);
             end += 4;
         }
-        if (at(end) == u'/' && isDigit(at(end + 1))) {
+        const int blank = at(end) == u' ' && at(end + 1) == u'/' && at(end + 2) == u' ' ? 1 : 0;
+        if (at(end + blank) == u'/' && isDigit(at(end + 1 + 2 * blank))) {
+            end += 2 * blank;
             const qsizetype below = digitsFrom(end + 1);
             m_out += m_in.sliced(end + 1, below - end - 1).toString() + u"분의 "_s + whole;
             m_pos = below;
@@ -161,6 +220,8 @@ private:
 
     void unitAfterNumber()
     {
+        if (ohmUnit())
+            return;
         for (const Word &unit : kUnitWords) {
             if (!startsWith(unit.symbol))
                 continue;
@@ -172,10 +233,29 @@ private:
         }
     }
 
+    // "Ω", "KΩ", "kΩ", "MΩ", "GΩ", with the ohm sign or the Greek omega.
+    bool ohmUnit()
+    {
+        const QChar first = at(m_pos);
+        const bool prefixed = QStringView(u"KkMG").contains(first) && isOhmSign(at(m_pos + 1));
+        if (!prefixed && !isOhmSign(first))
+            return false;
+        const QString suffix = prefixed ? first.toUpper() + kOhm.toString() : kOhm.toString();
+        const Unit *unit = unitOf(suffix, kUnits);
+        if (!unit)
+            return false;
+        m_out += prefixWord(unit->power);
+        m_out += u"옴";
+        m_pos += prefixed ? 2 : 1;
+        return true;
+    }
+
     bool unitAnywhere()
     {
         if (isLatinLetter(at(m_pos - 1)))
             return false;
+        if (ohmUnit())
+            return true;
         for (std::size_t i = 0; i < kUnitsAnywhere; ++i) {
             const Word &unit = kUnitWords[i];
             if (startsWith(unit.symbol)) {
@@ -218,8 +298,8 @@ private:
                 --before;
             const QChar operand = at(before);
             const bool between = before >= 0 && (operand.isLetterOrNumber() || operand == u')' ||
-                                                 operand == kOhmSign || operand == kGreekOmega ||
-                                                 operand == u'%' || raisedDigit(operand) != -2);
+                                                 isOhmSign(operand) || operand == u'%' ||
+                                                 raisedDigit(operand) != -2);
             m_out += between ? u" 빼기 "_s : u" 마이너스 "_s;
             ++m_pos;
             return true;
@@ -268,6 +348,18 @@ private:
 QString spokenText(QStringView shown)
 {
     return Reader(shown).read();
+}
+
+QString spelledMarking(QStringView marking)
+{
+    QStringList said;
+    for (const QChar c : marking) {
+        if (isLatinLetter(c))
+            said.append(kLetterNames[std::size_t((c.unicode() | 0x20) - u'a')].toString());
+        else if (c != u' ')
+            said.append(QString(c));
+    }
+    return said.join(u", "_s);
 }
 
 QString withoutAccessKey(QStringView caption)

@@ -14,13 +14,21 @@ namespace colorcode {
 
 // The shown text in words the Korean voice reads right:
 // "4.7KΩ±5%" → "4점7킬로옴 플러스마이너스 5퍼센트",
+// "4R7: R이 소수점" → "4, 알, 7: R이 소수점",
 // "47 × 10² = 4700Ω" → "47 곱하기 10의 2제곱은 4700옴",
 // "노랑 → 보라" → "노랑, 보라", "20mA" → "20밀리암페어".
 // Decimal digits after "점" are spaced so they are read one by one ("0점0 5"),
 // as a decimal fraction is read aloud; "=" becomes the particle that fits the
-// word before it (은 or 는). Everything else is passed through, with runs of
-// blanks made one.
+// word before it (은 or 는). A marking with a letter in it ("4R7", "01C"),
+// or of digits after the name of its form ("3자리 103"), is spelled as
+// spelledMarking spells it. Everything else is passed through,
+// with runs of blanks made one.
 QString spokenText(QStringView shown);
+
+// A chip's marking character by character, each letter by its Korean name,
+// so that it is not read as a number: "223" → "2, 2, 3" (not 이백이십삼),
+// "4R7" → "4, 알, 7", "68E" → "6, 8, 영문자 이" (이 alone is a 2).
+QString spelledMarking(QStringView marking);
 
 // A control's caption without its access-key marker, as it is spoken:
 // "저항값@컬러(&R)" → "저항값@컬러", "&4색저항" → "4색저항", "&&" → "&".

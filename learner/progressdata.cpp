@@ -67,12 +67,9 @@ int strengthPercent(const SkillState &state)
     return qRound(strength(state) * 100);
 }
 
-QString skillsText(const SkillStates &states)
+QString skillText(SkillId skill, const SkillState &state)
 {
-    QStringList said;
-    for (SkillId skill = 0; skill < kSkillCount; ++skill)
-        said << u"%1 %2%"_s.arg(skillName(skill)).arg(strengthPercent(states[std::size_t(skill)]));
-    return said.join(u", "_s);
+    return u"%1, %2%"_s.arg(skillName(skill)).arg(strengthPercent(state));
 }
 
 } // namespace practice

@@ -54,9 +54,9 @@ QString daysText(std::span<const DayCount> days);
 // A skill's strength as the progress view shows it, in whole percent.
 int strengthPercent(const SkillState &state);
 
-// Every skill and its strength, in table order, as the skill chart's
-// description lists them: "숫자 검정 (0) 0%, 숫자 갈색 (1) 20%, …".
-QString skillsText(const SkillStates &states);
+// A skill and its strength as the skill chart's row says it to a screen
+// reader, the name first, as the row shows them: "숫자 갈색 (1), 20%".
+QString skillText(SkillId skill, const SkillState &state);
 
 // How often each colour was answered for each, by the confusion colours'
 // indices: counts[asked][taken]; the diagonal is the colour answered right.

@@ -128,7 +128,8 @@ Form1::Form1(QWidget *parent)
     Menu_bandLabels = Menu_view->addAction(u"색띠에 숫자 표시(&N)"_s);
     Menu_bandLabels->setObjectName(u"Menu_bandLabels"_s);
     Menu_bandLabels->setCheckable(true);
-    Menu_help = menuBar()->addMenu(u"&Help"_s);
+    // Alt+H shows the guide page; U is the access key no page uses.
+    Menu_help = menuBar()->addMenu(u"Help(&U)"_s);
     Menu_help->setObjectName(u"Menu_help"_s);
     Menu_about = Menu_help->addAction(u"&About"_s);
     Menu_about->setObjectName(u"Menu_about"_s);

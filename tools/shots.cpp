@@ -203,12 +203,20 @@ int main(int argc, char *argv[])
     frmWorksheet worksheet(&window);
     worksheet.show();
     ok &= save(worksheet, QStringLiteral("%1/worksheet%2.png").arg(folder, suffix));
-    // The longest sheet, the same every time, so two runs compare.
-    std::mt19937 random(1);
-    const std::vector<practice::WorksheetQuestion> sheet =
-        practice::worksheetQuestions(practice::kWorksheetMost, {}, random);
+    // The longest sheet of every kind, the same every time, so two runs
+    // compare.
+    practice::WorksheetRecipe recipe;
+    recipe.seed = 1;
+    recipe.count = practice::kWorksheetMost;
+    recipe.kinds = {true, true, true};
+    const std::vector<practice::WorksheetQuestion> sheet = practice::worksheetQuestions(recipe);
     const QString pdf = QStringLiteral("%1/worksheet.pdf").arg(folder);
-    ok &= practice::writeWorksheetPdf(pdf, sheet);
+    ok &= practice::writeWorksheetPdf(pdf, sheet, {practice::sheetCode(recipe), true, true, false});
     std::printf("%s\n", qPrintable(pdf));
+    // And as it prints in black and white, without its key.
+    const QString grey = QStringLiteral("%1/worksheet-grey.pdf").arg(folder);
+    ok &=
+        practice::writeWorksheetPdf(grey, sheet, {practice::sheetCode(recipe), true, false, true});
+    std::printf("%s\n", qPrintable(grey));
     return ok ? 0 : 1;
 }

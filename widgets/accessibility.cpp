@@ -12,15 +12,21 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QShortcutEvent>
 #include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QValidator>
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -94,6 +100,30 @@ QString textItem(const QString &text, int offset, QAccessible::TextBoundaryType 
     *startOffset = cuts[item];
     *endOffset = cuts[item + 1];
     return text.mid(*startOffset, *endOffset - *startOffset);
+}
+
+// The attributes of a text, which has none of its own: one run over the
+// whole of it. A screen reader reads a field run by run, from each run's
+// end on, so a run that holds no character, or stops short of the end,
+// loses the rest of the text. The end of the text belongs to the last run;
+// offsets outside the text have none.
+QString wholeRun(int length, int offset, int *startOffset, int *endOffset)
+{
+    if (offset < 0 || offset > length) {
+        *startOffset = *endOffset = -1;
+        return {};
+    }
+    *startOffset = 0;
+    *endOffset = length;
+    return {};
+}
+
+// A field offered in spoken words has its caret at the end of the words
+// when it is at the end of the text as shown, and at their start otherwise:
+// the two texts have no other places in common.
+int spokenCaret(int shownCaret, int shownLength, int spokenLength)
+{
+    return shownCaret >= shownLength ? spokenLength : 0;
 }
 
 // A list as a screen reader should hear it: named by its caption, with the
@@ -187,12 +217,16 @@ public:
     void setSelection(int, int, int) override {}
     int cursorPosition() const override
     {
-        return list()->isEditable() ? list()->lineEdit()->cursorPosition() : 0;
+        if (!list()->isEditable())
+            return 0;
+        const QLineEdit *field = list()->lineEdit();
+        return spokenCaret(field->cursorPosition(), int(field->text().size()), int(shown().size()));
     }
     void setCursorPosition(int position) override
     {
         if (list()->isEditable())
-            list()->lineEdit()->setCursorPosition(position);
+            list()->lineEdit()->setCursorPosition(
+                position >= shown().size() ? int(list()->lineEdit()->text().size()) : 0);
     }
     QString text(int startOffset, int endOffset) const override
     {
@@ -209,8 +243,9 @@ public:
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int *startOffset, int *endOffset) const override
     {
-        *startOffset = *endOffset = offset;
-        return {};
+        if (offset == -2)
+            offset = cursorPosition();
+        return wholeRun(characterCount(), offset, startOffset, endOffset);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
                              int *endOffset) const override
@@ -229,20 +264,23 @@ public:
     }
 
 private:
-    // What the list offers a screen reader: a chosen entry in its spoken
-    // words ("플러스마이너스 5퍼센트"); the typed text of an editable list as
-    // typed, since its caret and selection count in that text.
+    // What the list offers a screen reader: the chosen entry, or the text
+    // typed into an editable one, in its spoken words ("플러스마이너스
+    // 5퍼센트", "킬로옴"). A list's entries are units and tolerances, whose
+    // signs the voice would drop or read in English.
     QString shown() const
     {
-        return list()->isEditable() ? list()->lineEdit()->text()
-                                    : colorcode::spokenText(list()->currentText());
+        return colorcode::spokenText(list()->isEditable() ? list()->lineEdit()->text()
+                                                          : list()->currentText());
     }
 };
 
 // A line edit as Qt's own interface offers it (its caption as name, its text
 // as value and editable text, caret and selection), with text queries that
-// always answer (see textItem). The text is as shown, since the caret counts
-// in it.
+// always answer (see textItem). What the learner types is offered as typed,
+// since the caret and the selection count in it; a result the program
+// writes (a read-only box) and the typing field of a list are offered in
+// their spoken words, with no selection, and cannot be edited through it.
 class AccessibleLineEdit : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface {
@@ -265,13 +303,8 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value) {
-            if (edit()->echoMode() == QLineEdit::Normal)
-                return edit()->text();
-            if (edit()->echoMode() != QLineEdit::NoEcho)
-                return QString(edit()->text().size(), u'*');
-            return {};
-        }
+        if (t == QAccessible::Value)
+            return offered();
         const QString own = QAccessibleWidget::text(t);
         if (own.isEmpty() && t == QAccessible::Description)
             return edit()->placeholderText();
@@ -283,7 +316,7 @@ public:
             QAccessibleWidget::setText(t, text);
             return;
         }
-        if (edit()->isReadOnly())
+        if (!typedAsIs() || edit()->isReadOnly())
             return;
         QString entered = text;
         int position = 0;
@@ -312,16 +345,22 @@ public:
     }
     QString attributes(int offset, int *startOffset, int *endOffset) const override
     {
-        *startOffset = *endOffset = offset;
-        return {};
+        if (offset == -2)
+            offset = cursorPosition();
+        return wholeRun(characterCount(), offset, startOffset, endOffset);
     }
-    int cursorPosition() const override { return edit()->cursorPosition(); }
+    int cursorPosition() const override
+    {
+        if (typedAsIs())
+            return edit()->cursorPosition();
+        return spokenCaret(edit()->cursorPosition(), int(edit()->text().size()), characterCount());
+    }
     QRect characterRect(int offset) const override
     {
         // The caret's place, moved by the width of the text between the caret
         // and the character.
         const QString ch = text(offset, offset + 1);
-        if (ch.isEmpty())
+        if (ch.isEmpty() || !typedAsIs())
             return {};
         const QFontMetrics metrics(edit()->font());
         const QString all = edit()->displayText();
@@ -331,24 +370,24 @@ public:
         const QRect r(x, caret.y(), metrics.horizontalAdvance(ch), metrics.height());
         return QRect(edit()->mapToGlobal(r.topLeft()), r.size());
     }
-    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    int selectionCount() const override { return typedAsIs() && edit()->hasSelectedText() ? 1 : 0; }
     int offsetAtPoint(const QPoint &point) const override
     {
-        return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+        return typedAsIs() ? edit()->cursorPositionAt(edit()->mapFromGlobal(point)) : -1;
     }
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override
     {
         *startOffset = *endOffset = 0;
-        if (selectionIndex != 0 || !edit()->hasSelectedText())
+        if (selectionIndex != 0 || selectionCount() == 0)
             return;
         *startOffset = edit()->selectionStart();
         *endOffset = *startOffset + int(edit()->selectedText().size());
     }
     QString text(int startOffset, int endOffset) const override
     {
-        if (startOffset > endOffset || edit()->echoMode() != QLineEdit::Normal)
+        if (startOffset > endOffset)
             return {};
-        return edit()->text().mid(startOffset, endOffset - startOffset);
+        return offered().mid(startOffset, endOffset - startOffset);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
                              int *endOffset) const override
@@ -370,47 +409,70 @@ public:
         if (selectionIndex == 0)
             edit()->deselect();
     }
-    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    void setCursorPosition(int position) override
+    {
+        if (typedAsIs())
+            edit()->setCursorPosition(position);
+        else
+            edit()->setCursorPosition(position >= characterCount() ? int(edit()->text().size())
+                                                                   : 0);
+    }
     void setSelection(int selectionIndex, int startOffset, int endOffset) override
     {
-        if (selectionIndex == 0)
+        if (selectionIndex == 0 && typedAsIs())
             edit()->setSelection(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return int(edit()->text().size()); }
+    int characterCount() const override { return int(offered().size()); }
     void scrollToSubstring(int startIndex, int endIndex) override
     {
+        if (!typedAsIs())
+            return;
         edit()->setCursorPosition(endIndex);
         edit()->setCursorPosition(startIndex);
     }
 
-    // QAccessibleEditableTextInterface: as typed, so never in a read-only box.
+    // QAccessibleEditableTextInterface: as typed, so never in a read-only box
+    // or one offered in words.
     void deleteText(int startOffset, int endOffset) override
     {
-        if (!edit()->isReadOnly())
+        if (editable())
             edit()->setText(edit()->text().remove(startOffset, endOffset - startOffset));
     }
     void insertText(int offset, const QString &text) override
     {
-        if (!edit()->isReadOnly())
+        if (editable())
             edit()->setText(edit()->text().insert(offset, text));
     }
     void replaceText(int startOffset, int endOffset, const QString &text) override
     {
-        if (!edit()->isReadOnly())
+        if (editable())
             edit()->setText(edit()->text().replace(startOffset, endOffset - startOffset, text));
     }
 
 private:
-    // -2 asks at the caret, as with Qt's own; a hidden text has no items.
+    // What the learner types, as typed; what the program writes, or a list
+    // offers, in words.
+    bool typedAsIs() const
+    {
+        return !edit()->isReadOnly() && !qobject_cast<QComboBox *>(edit()->parentWidget());
+    }
+    bool editable() const { return typedAsIs() && edit()->echoMode() == QLineEdit::Normal; }
+
+    // The text a screen reader is given: nothing of a hidden text.
+    QString offered() const
+    {
+        if (edit()->echoMode() != QLineEdit::Normal)
+            return {};
+        return typedAsIs() ? edit()->text() : colorcode::spokenText(edit()->text());
+    }
+
+    // -2 asks at the caret, as with Qt's own.
     QString item(int offset, QAccessible::TextBoundaryType type, Side side, int *startOffset,
                  int *endOffset) const
     {
-        *startOffset = *endOffset = -1;
-        if (edit()->echoMode() != QLineEdit::Normal)
-            return {};
         if (offset == -2)
-            offset = edit()->cursorPosition();
-        return textItem(edit()->text(), offset, type, side, startOffset, endOffset);
+            offset = cursorPosition();
+        return textItem(offered(), offset, type, side, startOffset, endOffset);
     }
 };
 
@@ -467,6 +529,15 @@ public:
 class WithoutLeaderLines : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;
+
+    // A drawing's description says what it paints ("10³", "2,700Ω->2.7KΩ")
+    // in spoken words.
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        return t == QAccessible::Name || t == QAccessible::Description ? colorcode::spokenText(own)
+                                                                       : own;
+    }
 
     int childCount() const override { return int(parts().size()); }
     QAccessibleInterface *child(int index) const override
@@ -570,7 +641,11 @@ QString spokenResult(QWidget *result)
 // The program's notification, which a screen reader speaks whatever has the
 // focus as it appears. What is announced before the program is back in its
 // event loop is gathered and spoken as one: two notifications in a row can
-// replace each other before the screen reader has read the first.
+// replace each other before the screen reader has read the first. A
+// notification also cuts short what the screen reader was saying of a
+// control the focus has just reached ("다음 문제" moves on to an empty answer
+// box), so when the focus moved along with the announcement, the control it
+// reached is named at the end, with its text.
 class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget *window) : QWidget(window)
@@ -579,6 +654,20 @@ public:
         // Nothing to see or click: no size, no mouse.
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(0, 0, 0, 0);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            // A control the mouse gave the focus to was the learner's own
+            // choice, not news.
+            if (QGuiApplication::mouseButtons() != Qt::NoButton)
+                return;
+            if (!m_pending.isEmpty()) {
+                m_reached = now;
+                return;
+            }
+            // Moved in this pass of the event loop, until it ends.
+            m_movedTo = now;
+            QMetaObject::invokeMethod(
+                this, [this] { m_movedTo = nullptr; }, Qt::QueuedConnection);
+        });
     }
 
     // One for the program, in its main window, also while a dialog has the
@@ -598,9 +687,11 @@ public:
     {
         if (spoken.isEmpty())
             return;
-        if (m_pending.isEmpty())
+        if (m_pending.isEmpty()) {
+            m_reached = m_movedTo;
             QMetaObject::invokeMethod(
                 this, [this] { speak(); }, Qt::QueuedConnection);
+        }
         m_pending.append(spoken);
     }
 
@@ -615,14 +706,80 @@ private:
             all += phrase;
         }
         m_pending.clear();
+        if (m_reached && m_reached == QApplication::focusWidget())
+            all += u". "_s + reachedControl(m_reached);
+        m_reached = nullptr;
         // It appears again with the new text.
         hide();
         setAccessibleName(all);
         show();
     }
 
+    // A control's name and text, as the screen reader would have said them:
+    // "저항값", "저항값 47".
+    static QString reachedControl(QWidget *control)
+    {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+        if (!iface)
+            return {};
+        const QString value = iface->text(QAccessible::Value);
+        const QString name = iface->text(QAccessible::Name);
+        return value.isEmpty() || value == name ? name : name + u' ' + value;
+    }
+
     QStringList m_pending;
+    // The control the focus moved to in this pass of the event loop, and
+    // the one it reached while an announcement was being gathered.
+    QPointer<QWidget> m_movedTo;
+    QPointer<QWidget> m_reached;
 };
+
+// A frame's title or a tab's caption as a screen reader is to say it: "표시
+// → 저항값" is "표시, 저항값", "컬러@저항값(&C)" "컬러에서 저항값".
+QString spokenCaption(const QString &caption)
+{
+    return colorcode::spokenText(colorcode::withoutAccessKey(caption));
+}
+
+// Tab stops at the checked option of a group of options, as in every
+// desktop's convention; the arrow keys go from option to option, and
+// choose as they go. A group with none checked has every option a stop.
+void fitTabStops(const QRadioButton *any)
+{
+    QList<QRadioButton *> group;
+    for (QObject *sibling : any->parent()->children()) {
+        auto *option = qobject_cast<QRadioButton *>(sibling);
+        if (option && option->autoExclusive())
+            group.append(option);
+    }
+    const bool anyChecked = std::any_of(group.begin(), group.end(),
+                                        [](const QRadioButton *o) { return o->isChecked(); });
+    for (QRadioButton *option : std::as_const(group))
+        option->setFocusPolicy(!anyChecked || option->isChecked() ? Qt::StrongFocus
+                                                                  : Qt::ClickFocus);
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the tab control that holds
+// `from`, from any control on a page: a list would otherwise take them as
+// typed keys. Tabs that are switched off are passed over.
+bool turnPage(QWidget *from, bool back)
+{
+    for (QWidget *w = from; w && !w->isWindow(); w = w->parentWidget()) {
+        auto *tabs = qobject_cast<QTabWidget *>(w->parentWidget());
+        if (!tabs)
+            continue;
+        const int count = tabs->count();
+        for (int step = 1; step < count; ++step) {
+            const int index = (tabs->currentIndex() + (back ? count - step : step)) % count;
+            if (tabs->isTabEnabled(index)) {
+                tabs->setCurrentIndex(index);
+                return true;
+            }
+        }
+        return false;
+    }
+    return false;
+}
 
 // What the keyboard does that a screen reader does not hear by itself.
 class KeyboardSpeech : public QObject {
@@ -632,6 +789,11 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+                key->modifiers() & Qt::ControlModifier && watched->isWidgetType() &&
+                turnPage(static_cast<QWidget *>(watched), key->key() == Qt::Key_Backtab))
+                return true;
             if (auto *list = qobject_cast<QComboBox *>(watched))
                 speakNewEntry(list);
         } else if (event->type() == QEvent::Shortcut) {
@@ -640,11 +802,31 @@ public:
                 selectThenFocus(option);
                 return true;
             }
+        } else if (event->type() == QEvent::Polish) {
+            if (auto *option = qobject_cast<QRadioButton *>(watched)) {
+                connect(option, &QRadioButton::toggled, this, &KeyboardSpeech::optionToggled,
+                        Qt::UniqueConnection);
+                fitTabStops(option);
+            } else if (auto *frame = qobject_cast<QGroupBox *>(watched)) {
+                if (frame->accessibleName().isEmpty())
+                    frame->setAccessibleName(spokenCaption(frame->title()));
+            } else if (auto *bar = qobject_cast<QTabBar *>(watched)) {
+                for (int i = 0; i < bar->count(); ++i) {
+                    if (bar->accessibleTabName(i).isEmpty())
+                        bar->setAccessibleTabName(i, spokenCaption(bar->tabText(i)));
+                }
+            }
         }
         return false;
     }
 
 private:
+    void optionToggled()
+    {
+        if (auto *option = qobject_cast<QRadioButton *>(sender()))
+            fitTabStops(option);
+    }
+
     // A closed list whose entry the arrow keys (or a typed letter) change is
     // silent to the screen reader; it hears the new entry ("4 노랑"). An open
     // popup speaks its own rows, and the entry chosen there is read with the
@@ -667,13 +849,16 @@ private:
     // An access key gives an option button the focus first and selects it a
     // moment later, so a screen reader announces it as not selected. Here
     // it is selected first, and takes the focus only if its handler left the
-    // focus where it was.
+    // focus where it was; where the handler moved the focus on, the choice
+    // is announced ("5색저항 선택함").
     static void selectThenFocus(QRadioButton *option)
     {
         const QWidget *focus = QApplication::focusWidget();
         option->click();
         if (QApplication::focusWidget() == focus && (option->focusPolicy() & Qt::ClickFocus))
             option->setFocus(Qt::ShortcutFocusReason);
+        else if (QApplication::focusWidget() != option)
+            ui::announce(option, colorcode::withoutAccessKey(option->text()) + u" 선택함"_s);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "widgets/chippicture.h"
 
+#include "colorcode/speech.h"
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -33,9 +35,11 @@ const QColor kCapDark(0x9C, 0x9C, 0x9C);
 const QColor kOutline(0x70, 0x70, 0x70);
 const QColor kPrint(Qt::white);
 
+// Spelled, so that the voice reads no number the learner is to read:
+// "표시 4, 알, 7".
 QString accessibleNameOf(const QString &marking)
 {
-    return marking.isEmpty() ? u"표시 없음"_s : u"표시 "_s + marking;
+    return marking.isEmpty() ? u"표시 없음"_s : u"표시 "_s + colorcode::spelledMarking(marking);
 }
 
 // The largest chip of the right proportions inside `area`, centred.
@@ -68,20 +72,20 @@ void ChipPicture::setMarking(const QString &marking)
     update();
 }
 
-void ChipPicture::paintEvent(QPaintEvent *)
+void paintChip(QPainter &p, const QRectF &area, const QString &marking, QFont font, qreal line)
 {
-    QPainter p(this);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF chip = chipRect(QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin));
+    const QRectF chip = chipRect(area);
     const qreal cap = chip.width() * kCapShare;
 
     // The caps, lit from above.
     QLinearGradient tin(chip.topLeft(), chip.bottomLeft());
     tin.setColorAt(0, kCapLight);
     tin.setColorAt(1, kCapDark);
-    p.setPen(QPen(kOutline, 1));
+    p.setPen(QPen(kOutline, line));
     p.setBrush(tin);
-    p.drawRoundedRect(chip, 2, 2);
+    p.drawRoundedRect(chip, 2 * line, 2 * line);
 
     // The body between them.
     const QRectF body = chip.adjusted(cap, 0, -cap, 0);
@@ -93,18 +97,25 @@ void ChipPicture::paintEvent(QPaintEvent *)
     p.setBrush(black);
     p.drawRect(body);
 
-    if (!m_marking.isEmpty()) {
-        QFont f = font();
-        f.setBold(true);
-        f.setPixelSize(std::max(1, int(body.height() * kTextHeightShare)));
+    if (!marking.isEmpty()) {
+        font.setBold(true);
+        font.setPixelSize(std::max(1, int(body.height() * kTextHeightShare)));
         const qreal room = body.width() * kTextWidthShare;
-        const qreal wide = QFontMetricsF(f).horizontalAdvance(m_marking);
+        const qreal wide = QFontMetricsF(font, p.device()).horizontalAdvance(marking);
         if (wide > room)
-            f.setPixelSize(std::max(1, int(f.pixelSize() * room / wide)));
-        p.setFont(f);
+            font.setPixelSize(std::max(1, int(font.pixelSize() * room / wide)));
+        p.setFont(font);
         p.setPen(kPrint);
-        p.drawText(body, Qt::AlignCenter, m_marking);
+        p.drawText(body, Qt::AlignCenter, marking);
     }
+    p.restore();
+}
+
+void ChipPicture::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    paintChip(p, QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin), m_marking, font(),
+              1);
 
     // A chip that Tab reaches (a practice question) shows where the focus is.
     if (hasFocus()) {

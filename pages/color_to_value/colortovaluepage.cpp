@@ -259,6 +259,9 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     ui::makeTabReachable(lblTempco);
     QWidget::setTabOrder(Option2, optSixBand);
     QWidget::setTabOrder(Combo11, cboTempco);
+    // The hint line last, where Tab and a screen reader's review reach it.
+    ui::makeTabReachable(Label5);
+    QWidget::setTabOrder(Text18, Label5);
     QWidget::setTabOrder(Text18, lblTempco);
     setSixBandShown(false);
 

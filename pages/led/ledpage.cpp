@@ -252,7 +252,10 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
     // Then the results and the notes on them.
     for (QLabel *note : {adviceCurrent, advicePower, adviceBuy})
         ui::makeTabReachable(note);
-    QWidget *results[] = {Combo3, Text32, Text41, Text42, adviceCurrent, advicePower, adviceBuy};
+    // The hint line last, where Tab and a screen reader's review reach it.
+    ui::makeTabReachable(Label12);
+    QWidget *results[] = {Combo3,        Text32,      Text41,    Text42,
+                          adviceCurrent, advicePower, adviceBuy, Label12};
     for (std::size_t i = 1; i < std::size(results); ++i)
         setTabOrder(results[i - 1], results[i]);
 

@@ -6,6 +6,7 @@
 #include "pages/progress/skillchart.h"
 #include "widgets/accessibility.h"
 #include "widgets/fonts.h"
+#include "widgets/savedialog.h"
 #include "widgets/swatchdelegate.h"
 
 #include <QBarSeries>
@@ -14,7 +15,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,10 +22,10 @@
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -52,7 +52,8 @@ constexpr QColor kShareColour{0xE0, 0x7B, 0x00};
 
 constexpr int kSwatchSide = 12;
 
-constexpr QSize kLeastDailyChart{300, 160};
+// Tall enough for the axes' five labels each, which are elided below.
+constexpr QSize kLeastDailyChart{300, 220};
 // Room the window manager's frame and a panel take off the screen.
 constexpr QSize kScreenRoom{40, 80};
 
@@ -86,6 +87,19 @@ QIcon swatchIcon(int colour, qreal ratio)
     p.end();
     return QIcon(pixmap);
 }
+
+// The table's headers leave a swatch's room for its icon, not a toolbar
+// icon's: thirteen columns then fit a 1024×768 screen beside the skills.
+class SwatchHeaderStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_SmallIconSize)
+            return kSwatchSide;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 // A view framed while it has the focus: the daily chart has no item to
 // show it, and the table's current cell shows it too faintly.
@@ -136,6 +150,12 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
 
     skillChart = new SkillChart(this);
     skillChart->setAccessibleName(u"익힌 정도"_s);
+    // Its rows scroll: the view asks for the height of the few it must show
+    // at the least and its bars at their shortest, so the whole view fits a
+    // 1024×768 screen; a taller window gives the chart the rest.
+    skillChart->setMinimumHeight(skillChart->minimumSizeHint().height());
+    skillChart->setMaximumWidth(skillChart->minimumSizeHint().width());
+    skillChart->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     lblSkillChart = makeCaption(this, u"lblSkillChart"_s, u"익힌 정도(&K)"_s, skillChart);
 
     m_dailyChart = new QChart;
@@ -163,6 +183,11 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     tblConfusion->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     tblConfusion->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblConfusion->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (QHeaderView *header : {tblConfusion->horizontalHeader(), tblConfusion->verticalHeader()}) {
+        auto *style = new SwatchHeaderStyle;
+        style->setParent(header);
+        header->setStyle(style);
+    }
     const qreal ratio = devicePixelRatioF();
     // The diagonal, the colours answered right, is greyed.
     const QColor diagonal = faintColour(palette());
@@ -238,6 +263,18 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
 void frmProgress::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // Placed beside the main window, a view as tall as a small screen would
+    // reach past its foot: moved back onto the screen, whole.
+    if (const QScreen *screen = this->screen()) {
+        const QRect room = screen->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveRight(std::min(frame.right(), room.right()));
+        frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+        frame.moveLeft(std::max(frame.left(), room.left()));
+        frame.moveTop(std::max(frame.top(), room.top()));
+        if (frame.topLeft() != frameGeometry().topLeft())
+            move(frame.topLeft());
+    }
     // Queued, so it lands once the dialog's window has handed out its first
     // focus: the totals, read first.
     QTimer::singleShot(0, this, [this] { lblTotals->setFocus(Qt::TabFocusReason); });
@@ -336,9 +373,16 @@ void frmProgress::showConfusions()
     const practice::ConfusionTable table = m_record.confusions();
     for (int asked = 0; asked < kConfusionColours; ++asked) {
         for (int taken = 0; taken < kConfusionColours; ++taken) {
-            // A mix-up never made is left blank, so the ones made stand out.
+            // A mix-up never made is left blank, so the ones made stand out;
+            // a screen reader, which reads a cell without its headers, hears
+            // both colours and the count, none as 0.
             const int n = table.counts[std::size_t(asked)][std::size_t(taken)];
-            tblConfusion->item(asked, taken)->setText(n > 0 ? QString::number(n) : QString());
+            QTableWidgetItem *cell = tblConfusion->item(asked, taken);
+            cell->setText(n > 0 ? QString::number(n) : QString());
+            cell->setData(Qt::AccessibleTextRole,
+                          u"물은 색 %1, 답한 색 %2, %3번"_s.arg(
+                              practice::confusionColourWord(asked),
+                              practice::confusionColourWord(taken), QString::number(n)));
         }
     }
 }
@@ -364,15 +408,10 @@ bool frmProgress::exportTo(const QString &path)
 
 void frmProgress::cmdExportRecord_Click()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(this, u"학습 기록을 CSV로 저장"_s,
-                                                QDir(folder).filePath(kFileName.toString()),
-                                                u"CSV 파일 (*.csv)"_s);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".csv"_s;
-    exportTo(path);
+    const QString path = ui::askSavePath(this, u"dlgSaveCsv"_s, u"학습 기록을 CSV로 저장"_s,
+                                         kFileName.toString(), u"CSV 파일 (*.csv)"_s, u"csv"_s);
+    if (!path.isEmpty())
+        exportTo(path);
 }
 
 void frmProgress::cmdResetRecord_Click()

@@ -3,17 +3,19 @@
 // The progress view's chart of skills: one row per skill, in the order of
 // kSkills, each with the swatch of its colour, its name, a bar as long as its
 // strength and the strength in percent. Every skill has its row, practised or
-// not. Painted rather than a chart of Qt Charts, whose axis labels cannot
-// carry a swatch; it scrolls when the dialog is short, by the arrow and page
-// keys too, and its accessible description holds every row's text in
-// spoken words.
+// not. A list whose rows are painted as the chart's rows, rather than a chart
+// of Qt Charts, whose axis labels cannot carry a swatch: the arrow keys go
+// from skill to skill, and a screen reader hears each row as it is reached
+// ("숫자 검정 (0), 80퍼센트").
 
 #include "learner/schedule.h"
 
-#include <QAbstractScrollArea>
+#include <QListView>
 #include <QStaticText>
 
 #include <array>
+
+class QStandardItemModel;
 
 // A quarter of the way from the background of views to their text: grey
 // in a light scheme and in a dark one, for grid lines, empty bars and the
@@ -24,13 +26,13 @@ QColor faintColour(const QPalette &palette);
 // viewport: a chart has no current item whose frame would show it.
 void paintFocusFrame(QWidget *viewport);
 
-class SkillChart : public QAbstractScrollArea {
+class SkillChart : public QListView {
     Q_OBJECT
 
 public:
     explicit SkillChart(QWidget *parent);
 
-    // Shows the skills' states; the description follows.
+    // Shows the skills' states, each row's spoken words with it.
     void setStates(const practice::SkillStates &states);
 
     // The strength shown for a skill, in percent.
@@ -40,18 +42,16 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    friend class SkillRowPainter;
+
     void layOutNames();
     int rowHeight() const;
     int contentWidth(int barWidth) const;
-    void updateScrollRange();
 
+    QStandardItemModel *m_rows = nullptr;
     std::array<int, practice::kSkillCount> m_percents{};
     // The skills' names, their powers of ten raised.
     std::array<QStaticText, practice::kSkillCount> m_names;

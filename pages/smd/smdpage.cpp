@@ -2,6 +2,7 @@
 
 #include "colorcode/colortables.h"
 #include "colorcode/marking.h"
+#include "colorcode/speech.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"
@@ -97,6 +98,21 @@ QLabel *makeResult(QWidget *parent, const QString &name, const QRect &place,
     return label;
 }
 
+// The markings as a screen reader says them, in the order shown, each
+// spelled so that none is heard as a number: "3자리 1, 0, 3. 4자리 1, 0, 0,
+// 2. EIA-96 0, 1, 씨".
+QString spokenMarkings(const smd::Markings &markings)
+{
+    QStringList forms;
+    for (const smd::FormMarkings &form : markings.byForm) {
+        QStringList spelled;
+        for (const QString &marking : form.texts)
+            spelled << colorcode::spelledMarking(marking);
+        forms << smd::formName(form.form) + u' ' + spelled.join(u" 또는 "_s);
+    }
+    return forms.join(u". "_s);
+}
+
 } // namespace
 
 SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
@@ -145,13 +161,13 @@ SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
     lblGuide->setObjectName(u"lblGuide"_s);
     lblGuide->setGeometry(kGuideRect);
     lblGuide->setText(smd::readingGuide());
-    lblGuide->setAccessibleName(fraGuide->title());
-    lblGuide->setAccessibleDescription(lblGuide->text());
+    // Read whole where Tab lands on it; the frame's title names it.
+    ui::makeTabReachable(lblGuide);
 
     // Keyboard order: each side's entry and button, then the results and
     // the guide.
     QWidget *order[] = {txtMarking,     cmdReadMarking,  txtChipValue, cboChipUnit,
-                        cmdMakeMarking, lblMarkingValue, lblMarkings};
+                        cmdMakeMarking, lblMarkingValue, lblMarkings,  lblGuide};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
@@ -222,9 +238,12 @@ void SmdPage::cmdMakeMarking_Click()
     setWorking(smd::markingsWorking(txtChipValue->text(), cboChipUnit->currentText(), result));
     if (const auto *refusal = std::get_if<smd::ValueRefusal>(&result)) {
         lblMarkings->setText(u"?"_s);
+        lblMarkings->setAccessibleName(QString());
         refuse(smd::valueRefusalMessage(*refusal), txtChipValue);
         return;
     }
-    lblMarkings->setText(smd::markingsText(std::get<smd::Markings>(result)));
+    const smd::Markings &markings = std::get<smd::Markings>(result);
+    lblMarkings->setText(smd::markingsText(markings));
+    lblMarkings->setAccessibleName(spokenMarkings(markings));
     ui::announceResults(this, {lblMarkings});
 }

@@ -1,19 +1,21 @@
 #include "pages/worksheet/worksheetdialog.h"
 
+#include "colorcode/speech.h"
 #include "pages/worksheet/worksheet.h"
+#include "widgets/savedialog.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -24,13 +26,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QStringView kTitle = u"연습지 만들기";
-constexpr QStringView kFileName = u"연습지.pdf";
+constexpr QStringView kFilter = u"PDF 파일 (*.pdf)";
+
+// The code's characters and its hyphen, with room to type it loosely.
+constexpr int kCodeLength = 16;
 
 QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &text, bool checked)
 {
     auto *check = new QCheckBox(text, parent);
     check->setObjectName(name);
-    check->setAccessibleName(text);
+    check->setAccessibleName(colorcode::withoutAccessKey(text));
     check->setChecked(checked);
     return check;
 }
@@ -65,13 +70,32 @@ frmWorksheet::frmWorksheet(QWidget *owner) : QDialog(owner)
 
     fraKind = new QGroupBox(u"문제 종류(&T)"_s, this);
     fraKind->setObjectName(u"fraKind"_s);
-    chkRead = makeCheck(fraKind, u"chkRead"_s, u"색띠 읽기"_s, true);
-    chkWrite = makeCheck(fraKind, u"chkWrite"_s, u"색띠 고르기"_s, true);
-    chkWeakFirst = makeCheck(this, u"chkWeakFirst"_s, u"내가 자주 틀리는 색 위주로"_s, false);
+    chkRead = makeCheck(fraKind, u"chkRead"_s, u"색띠 읽기(&R)"_s, true);
+    chkWrite = makeCheck(fraKind, u"chkWrite"_s, u"색띠 고르기(&W)"_s, true);
+    chkSmd = makeCheck(fraKind, u"chkSmd"_s, u"SMD 표시 읽기(&M)"_s, false);
+    chkCommon = makeCheck(this, u"chkCommon"_s, u"흔히 쓰는 값만(&V)"_s, false);
+    chkCommon->setToolTip(u"E12 계열 값 중 10Ω부터 1MΩ까지만 냅니다."_s);
+    chkWeakFirst = makeCheck(this, u"chkWeakFirst"_s, u"내가 자주 틀리는 색 위주로(&F)"_s, false);
+    chkKey = makeCheck(this, u"chkKey"_s, u"정답지 포함(&K)"_s, true);
+    chkGrey = makeCheck(this, u"chkGrey"_s, u"흑백 인쇄(&G)"_s, false);
+    chkGrey->setToolTip(u"읽기 문제의 색띠마다 아래에 색 이름을 적습니다."_s);
+
+    lblCode = new QLabel(u"연습지 코드(&O)"_s, this);
+    lblCode->setObjectName(u"lblCode"_s);
+    txtCode = new QLineEdit(this);
+    txtCode->setObjectName(u"txtCode"_s);
+    txtCode->setAccessibleName(u"연습지 코드"_s);
+    txtCode->setAccessibleDescription(
+        u"전에 만든 연습지의 코드를 넣으면 같은 연습지를 다시 만듭니다."_s);
+    txtCode->setToolTip(txtCode->accessibleDescription());
+    txtCode->setMaxLength(kCodeLength);
+    lblCode->setBuddy(txtCode);
+    cmdNewCode = makeButton(this, u"cmdNewCode"_s, u"다른 문제로(&D)"_s, u"다른 문제로"_s);
 
     cmdSavePdf = makeButton(this, u"cmdSavePdf"_s, u"PDF로 저장(&S)"_s, u"PDF로 저장"_s);
+    cmdSaveKey = makeButton(this, u"cmdSaveKey"_s, u"정답지만 저장(&A)"_s, u"정답지만 저장"_s);
     cmdPrint = makeButton(this, u"cmdPrint"_s, u"인쇄(&P)"_s, u"인쇄"_s);
-    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기"_s, u"닫기"_s);
+    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s);
     cmdSavePdf->setDefault(true);
 
     auto *count = new QHBoxLayout;
@@ -81,30 +105,47 @@ frmWorksheet::frmWorksheet(QWidget *owner) : QDialog(owner)
     auto *kinds = new QHBoxLayout(fraKind);
     kinds->addWidget(chkRead);
     kinds->addWidget(chkWrite);
+    kinds->addWidget(chkSmd);
     kinds->addStretch();
+    auto *paper = new QHBoxLayout;
+    paper->addWidget(chkKey);
+    paper->addWidget(chkGrey);
+    paper->addStretch();
+    auto *code = new QHBoxLayout;
+    code->addWidget(lblCode);
+    code->addWidget(txtCode, 1);
+    code->addWidget(cmdNewCode);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdSavePdf);
+    buttons->addWidget(cmdSaveKey);
     buttons->addWidget(cmdPrint);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(count);
     layout->addWidget(fraKind);
+    layout->addWidget(chkCommon);
     layout->addWidget(chkWeakFirst);
+    layout->addLayout(paper);
+    layout->addLayout(code);
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Another count or kind is another sheet.
-    const auto forget = [this] { m_questions.clear(); };
-    connect(spnQuestions, &QSpinBox::valueChanged, this, forget);
-    for (QCheckBox *check : {chkRead, chkWrite, chkWeakFirst})
-        connect(check, &QCheckBox::toggled, this, forget);
+    // Another count, kind or mix is another sheet; the key and the grey
+    // names only change how it is printed.
+    connect(spnQuestions, &QSpinBox::valueChanged, this, &frmWorksheet::newSheet);
+    for (QCheckBox *check : {chkRead, chkWrite, chkSmd, chkCommon, chkWeakFirst})
+        connect(check, &QCheckBox::toggled, this, &frmWorksheet::newSheet);
+    connect(txtCode, &QLineEdit::editingFinished, this, &frmWorksheet::txtCode_EditingFinished);
+    connect(cmdNewCode, &QPushButton::clicked, this, &frmWorksheet::cmdNewCode_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmWorksheet::cmdSavePdf_Click);
+    connect(cmdSaveKey, &QPushButton::clicked, this, &frmWorksheet::cmdSaveKey_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmWorksheet::cmdPrint_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmWorksheet::cmdClose_Click);
 
     m_random.seed(std::uint32_t(std::chrono::system_clock::now().time_since_epoch().count()));
+    newSheet();
 }
 
 void frmWorksheet::showEvent(QShowEvent *event)
@@ -118,7 +159,56 @@ void frmWorksheet::showEvent(QShowEvent *event)
 void frmWorksheet::setWeakDigits(std::vector<int> digits)
 {
     m_weakDigits = std::move(digits);
+    if (chkWeakFirst->isChecked())
+        newSheet();
+}
+
+// A new seed and the recipe the controls ask for.
+void frmWorksheet::newSheet()
+{
+    practice::WorksheetRecipe recipe;
+    recipe.seed = std::uint32_t(m_random()) & ((1U << practice::kSheetSeedBits) - 1);
+    recipe.count = spnQuestions->value();
+    recipe.kinds = {chkRead->isChecked(), chkWrite->isChecked(), chkSmd->isChecked()};
+    recipe.commonOnly = chkCommon->isChecked();
+    // Checked with no weak colour known, the sheet is the usual mix.
+    recipe.weakColours = chkWeakFirst->isChecked() ? practice::colourBits(m_weakDigits) : 0;
+    showRecipe(recipe);
+}
+
+// The controls and the code as `recipe` has them; the questions made anew
+// when next needed.
+void frmWorksheet::showRecipe(const practice::WorksheetRecipe &recipe)
+{
+    m_recipe = recipe;
     m_questions.clear();
+    const bool anyKind = recipe.kinds.read || recipe.kinds.write || recipe.kinds.marking;
+    txtCode->setText(anyKind ? practice::sheetCode(recipe) : QString());
+    const std::array<QSignalBlocker, 6> quiet{
+        QSignalBlocker(spnQuestions), QSignalBlocker(chkRead),   QSignalBlocker(chkWrite),
+        QSignalBlocker(chkSmd),       QSignalBlocker(chkCommon), QSignalBlocker(chkWeakFirst)};
+    spnQuestions->setValue(recipe.count);
+    chkRead->setChecked(recipe.kinds.read);
+    chkWrite->setChecked(recipe.kinds.write);
+    chkSmd->setChecked(recipe.kinds.marking);
+    chkCommon->setChecked(recipe.commonOnly);
+    chkWeakFirst->setChecked(recipe.weakColours != 0 ||
+                             (chkWeakFirst->isChecked() && m_weakDigits.empty()));
+}
+
+void frmWorksheet::txtCode_EditingFinished()
+{
+    // A code typed in takes effect as soon as it reads; one that does not is
+    // told about when it is used, not as the focus leaves.
+    const auto recipe = practice::readSheetCode(txtCode->text());
+    if (const auto *read = std::get_if<practice::WorksheetRecipe>(&recipe);
+        read && *read != m_recipe)
+        showRecipe(*read);
+}
+
+void frmWorksheet::cmdNewCode_Click()
+{
+    newSheet();
 }
 
 void frmWorksheet::showMessage(const QString &text)
@@ -129,47 +219,77 @@ void frmWorksheet::showMessage(const QString &text)
 
 bool frmWorksheet::makeSheet()
 {
-    if (!chkRead->isChecked() && !chkWrite->isChecked()) {
-        showMessage(u"문제 종류를 하나 이상 고르십시오: 색띠 읽기나 색띠 고르기."_s);
+    const QString typed = txtCode->text().trimmed();
+    if (!typed.isEmpty() && typed != practice::sheetCode(m_recipe)) {
+        const auto recipe = practice::readSheetCode(typed);
+        if (const auto *refusal = std::get_if<practice::CodeRefusal>(&recipe)) {
+            showMessage(practice::codeRefusalMessage(*refusal));
+            txtCode->setFocus();
+            txtCode->selectAll();
+            return false;
+        }
+        showRecipe(std::get<practice::WorksheetRecipe>(recipe));
+    }
+    if (!chkRead->isChecked() && !chkWrite->isChecked() && !chkSmd->isChecked()) {
+        showMessage(u"문제 종류를 하나 이상 고르십시오: 색띠 읽기, 색띠 고르기, SMD 표시 읽기."_s);
         chkRead->setFocus();
         return false;
     }
-    if (m_questions.empty()) {
-        // Checked with no weak colour known, the sheet is the usual mix.
-        const std::span<const int> weak =
-            chkWeakFirst->isChecked() ? std::span<const int>(m_weakDigits) : std::span<const int>();
-        m_questions = practice::worksheetQuestions(
-            spnQuestions->value(), {chkRead->isChecked(), chkWrite->isChecked()}, m_random, weak);
-    }
+    // An emptied code box: the sheet the controls show.
+    if (typed.isEmpty())
+        txtCode->setText(practice::sheetCode(m_recipe));
+    if (m_questions.empty())
+        m_questions = practice::worksheetQuestions(m_recipe);
     return true;
 }
 
-bool frmWorksheet::savePdf(const QString &path)
+practice::WorksheetPrint frmWorksheet::printed(bool questions, bool key) const
+{
+    return {practice::sheetCode(m_recipe), questions, key, chkGrey->isChecked()};
+}
+
+bool frmWorksheet::write(const QString &path, const practice::WorksheetPrint &print)
 {
     if (!makeSheet())
         return false;
-    if (practice::writeWorksheetPdf(path, m_questions))
+    if (practice::writeWorksheetPdf(path, m_questions, print))
         return true;
     showMessage(u"연습지를 저장하지 못했습니다:\n%1\n\n폴더가 있는지, 쓸 수 있는 곳인지 "
                 "확인하고 다른 곳에 저장해 보십시오."_s.arg(QDir::toNativeSeparators(path)));
     return false;
 }
 
+bool frmWorksheet::savePdf(const QString &path)
+{
+    return write(path, printed(true, chkKey->isChecked()));
+}
+
+bool frmWorksheet::saveKey(const QString &path)
+{
+    return write(path, printed(false, true));
+}
+
 void frmWorksheet::cmdSavePdf_Click()
 {
-    // No kind checked: say so before asking for a file.
+    // A wrong code or no kind: say so before asking for a file.
     if (!makeSheet())
         return;
-    QFileDialog files(this, u"연습지를 PDF로 저장"_s);
-    files.setObjectName(u"dlgSavePdf"_s);
-    files.setAcceptMode(QFileDialog::AcceptSave);
-    files.setNameFilter(u"PDF 파일 (*.pdf)"_s);
-    files.setDefaultSuffix(u"pdf"_s);
-    files.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    files.selectFile(kFileName.toString());
-    if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())
+    const QString path =
+        ui::askSavePath(this, u"dlgSavePdf"_s, u"연습지를 PDF로 저장"_s,
+                        u"연습지 %1.pdf"_s.arg(txtCode->text()), kFilter.toString(), u"pdf"_s);
+    if (!path.isEmpty())
+        savePdf(path);
+}
+
+void frmWorksheet::cmdSaveKey_Click()
+{
+    if (!makeSheet())
         return;
-    savePdf(files.selectedFiles().constFirst());
+    const QString path =
+        ui::askSavePath(this, u"dlgSaveKey"_s, u"정답지를 PDF로 저장"_s,
+                        u"연습지 정답 %1.pdf"_s.arg(txtCode->text()), kFilter.toString(), u"pdf"_s);
+    if (!path.isEmpty())
+        saveKey(path);
 }
 
 void frmWorksheet::cmdPrint_Click()
@@ -182,7 +302,7 @@ void frmWorksheet::cmdPrint_Click()
     dialog.setObjectName(u"dlgPrint"_s);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!practice::paintWorksheet(printer, m_questions))
+    if (!practice::paintWorksheet(printer, m_questions, printed(true, chkKey->isChecked())))
         showMessage(u"연습지를 인쇄하지 못했습니다. 프린터가 켜져 있고 연결되어 있는지 "
                     "확인하십시오."_s);
 }

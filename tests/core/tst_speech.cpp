@@ -10,6 +10,8 @@ class tst_Speech : public QObject {
 private slots:
     void spoken_data();
     void spoken();
+    void spelled_data();
+    void spelled();
     void accessKey_data();
     void accessKey();
 };
@@ -45,6 +47,17 @@ void tst_Speech::spoken_data()
         << u"2,700\u2126->2.7K\u2126"_s << u"2700옴, 2점7킬로옴"_s;
     QTest::newRow("page name") << u"저항값@컬러"_s << u"저항값에서 컬러"_s;
     QTest::newRow("a sign before a value") << u"− 5"_s << u"마이너스 5"_s;
+    QTest::newRow("a score") << u"맞힌 문제 3 / 5"_s << u"맞힌 문제 5분의 3"_s;
+    QTest::newRow("kilo-ohm in lower case with the Greek omega")
+        << u"4.7k\u03A9"_s << u"4점7킬로옴"_s;
+    QTest::newRow("an R marking in a working spelled")
+        << u"4R7: R이 소수점 → 4.7\u2126"_s << u"4, 알, 7: R이 소수점, 4점7옴"_s;
+    QTest::newRow("an EIA-96 marking spelled, a series name not")
+        << u"01C: E96의 01번 값"_s << u"0, 1, 씨: E96의 01번 값"_s;
+    QTest::newRow("a digit marking after its form's name")
+        << u"10 × 10³ → 3자리 103, 4자리 1002, 3자리 472.5"_s
+        << u"10 곱하기 10의 3제곱, 3자리 1, 0, 3, 4자리 1, 0, 0, 2, 3자리 472점5"_s;
+    QTest::newRow("a letter marking inside a word is none") << u"AB01C 10RX"_s << u"AB01C 10RX"_s;
     QTest::newRow("letters and digits in words stay")
         << u"E24 제1색띠 LED전류 4색저항 5Vx"_s << u"E24 제1색띠 LED전류 4색저항 5Vx"_s;
     QTest::newRow("a sentence's full stop, a version")
@@ -60,6 +73,22 @@ void tst_Speech::spoken()
     // A label's spoken name goes into announcements, which are made spoken
     // again: words stay words.
     QCOMPARE(colorcode::spokenText(spoken), spoken);
+}
+
+void tst_Speech::spelled_data()
+{
+    QTest::addColumn<QString>("marking");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("three digits, not a number") << u"223"_s << u"2, 2, 3"_s;
+    QTest::newRow("R for the point, first") << u"R47"_s << u"알, 4, 7"_s;
+    QTest::newRow("E, whose name alone is the digit 2") << u"68E"_s << u"6, 8, 영문자 이"_s;
+}
+
+void tst_Speech::spelled()
+{
+    QFETCH(QString, marking);
+    QFETCH(QString, spoken);
+    QCOMPARE(colorcode::spelledMarking(marking), spoken);
 }
 
 void tst_Speech::accessKey_data()

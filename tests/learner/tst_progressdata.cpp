@@ -107,15 +107,14 @@ void tst_ProgressData::spokenCharts()
     QCOMPARE(daysText(days), u"2월 28일 3문제 정답률 66%, 3월 10일 12문제 정답률 91%"_s);
     QCOMPARE(daysText(lastDays({}, kToday, 30)), u"푼 문제 없음"_s);
 
-    // Every skill is heard, the ones never asked at 0%.
-    SkillStates states{};
-    states[4].box = 3;
-    states[kSkillCount - 1].box = kTopBox;
-    const QStringList said = skillsText(states).split(u", "_s);
-    QCOMPARE(said.size(), kSkillCount);
-    QCOMPARE(said.front(), u"숫자 검정 (0) 0%"_s);
-    QCOMPARE(said[4], u"숫자 노랑 (4) 60%"_s);
-    QCOMPARE(said.back(), u"SMD 표시 EIA-96 100%"_s);
+    // A skill is heard by its name, then its strength; one never asked at 0%.
+    SkillState yellow{};
+    yellow.box = 3;
+    SkillState top{};
+    top.box = kTopBox;
+    QCOMPARE(skillText(0, SkillState{}), u"숫자 검정 (0), 0%"_s);
+    QCOMPARE(skillText(4, yellow), u"숫자 노랑 (4), 60%"_s);
+    QCOMPARE(skillText(kSkillCount - 1, top), u"SMD 표시 EIA-96, 100%"_s);
 }
 
 void tst_ProgressData::mixupsOfAnswers_data()

@@ -7,16 +7,22 @@
 #include "learner/record.h"
 #include "pages/guide/guidetexts.h"
 #include "pages/practice/practicedialog.h"
+#include "pages/progress/progressdialog.h"
+#include "pages/progress/skillchart.h"
 #include "shell/tipdialog.h"
+#include "widgets/chippicture.h"
 
 #include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStyleOption>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -116,6 +122,24 @@ QStringList textQueryFaults(QWidget *root, int *inputs)
         }
         const int length = text->characterCount();
         const QString all = text->text(0, length);
+        // The attribute runs, read one after the other from the start as a
+        // screen reader reads a field, each holding the offset it was asked
+        // for, end at the end of the text: no character is lost.
+        int covered = 0;
+        for (int offset = 0; offset <= length; offset = qMax(offset + 1, covered)) {
+            int start = 0;
+            int end = 0;
+            text->attributes(offset, &start, &end);
+            if (start > offset || end < offset || (end == offset && offset < length) ||
+                end > length)
+                faults << u"%1 \"%2\" attributes at %3: %4..%5"_s.arg(
+                    control->objectName(), all, QString::number(offset), QString::number(start),
+                    QString::number(end));
+            covered = qMax(covered, end);
+        }
+        if (covered != length)
+            faults << u"%1 \"%2\" attribute runs end at %3"_s.arg(control->objectName(), all,
+                                                                  QString::number(covered));
         for (const Query query : queries) {
             for (const auto kind : kinds) {
                 for (int offset = -2; offset <= length + 1; ++offset) {
@@ -171,7 +195,16 @@ private slots:
     void listEntrySpoken();
     void pageNameSpoken_data();
     void pageNameSpoken();
+    void optionHeardSelected_data();
     void optionHeardSelected();
+    void optionGroupTabStop_data();
+    void optionGroupTabStop();
+    void resultFieldInWords();
+    void markingsSpelled();
+    void pageTurnedByCtrlTab_data();
+    void pageTurnedByCtrlTab();
+    void helpMenuByAccessKey();
+    void progressSteppedThrough();
     void tipSpoken();
     void refusalGivesHint();
     void textQueriesAnswer();
@@ -222,12 +255,11 @@ void tst_Accessibility::namedByCaption()
     w->SSTab1->setCurrentIndex(page);
     auto *widget = uitest::find<QWidget>(w.get(), control);
     QCOMPARE(iface(widget)->text(QAccessible::Name), name);
-    // A list still tells its chosen entry, as value and as text: in words,
-    // but as typed in an editable list, whose caret counts in it.
+    // A list still tells its chosen entry, as value and as text, in words,
+    // an editable one too.
     if (auto *list = qobject_cast<QComboBox *>(widget)) {
         list->setCurrentIndex(list->count() - 1);
-        const QString value =
-            list->isEditable() ? list->currentText() : colorcode::spokenText(list->currentText());
+        const QString value = colorcode::spokenText(list->currentText());
         QCOMPARE(iface(list)->text(QAccessible::Value), value);
         QCOMPARE(iface(list)->textInterface()->text(0, -1), value);
     }
@@ -245,7 +277,7 @@ void tst_Accessibility::resultsSpokenAndReached_data()
         << u"저항값 0옴, 허용오차 플러스마이너스 5퍼센트. 검정 0, 검정 0, 검정 곱하기 "
            u"10의 0제곱, 00 곱하기 10의 0제곱은 0옴, 허용오차 플러스마이너스 "
            u"5퍼센트"_s
-        << QStringList{u"Command19"_s, u"Text17"_s, u"Text18"_s};
+        << QStringList{u"Command19"_s, u"Text17"_s, u"Text18"_s, u"Label5"_s};
     QTest::newRow("page 1, with the band colours")
         << 1 << QStringList{u"47"_s}
         << u"결과 47옴 플러스마이너스 5퍼센트, 제1색띠 노랑, 제2색띠 보라, 승수 검정, 허용오차 "
@@ -261,8 +293,12 @@ void tst_Accessibility::resultsSpokenAndReached_data()
            u"구입할 표준값(E24): 910옴 (LED전류 9점5 6밀리암페어). (12볼트 빼기 3점3볼트) 나누기 "
            u"10밀리암페어는 870옴, 유효숫자 두 자리: 870옴, 회색, 보라, 갈색, 표준값이 아닙니다: "
            u"가까운 E24 값 820옴, 910옴"_s
-        << QStringList{u"Command4"_s, u"Combo3"_s,        u"Text32"_s,      u"Text41"_s,
-                       u"Text42"_s,   u"adviceCurrent"_s, u"advicePower"_s, u"adviceBuy"_s};
+        << QStringList{u"Command4"_s,    u"Combo3"_s,    u"Text32"_s,
+                       u"Text41"_s,      u"Text42"_s,    u"adviceCurrent"_s,
+                       u"advicePower"_s, u"adviceBuy"_s, u"Label12"_s};
+    QTest::newRow("SMD page, a marking spelled")
+        << 4 << QStringList{u"4R7"_s} << u"저항값 4점7옴. 4, 알, 7: R이 소수점, 4점7옴"_s
+        << QStringList{u"cmdMakeMarking"_s, u"lblMarkingValue"_s, u"lblMarkings"_s, u"lblGuide"_s};
 }
 
 void tst_Accessibility::resultsSpokenAndReached()
@@ -283,7 +319,7 @@ void tst_Accessibility::resultsSpokenAndReached()
     // Heard at once, by whatever the result button was pressed with, the
     // working in the same breath.
     settle();
-    const Qt::Key accessKeys[] = {Qt::Key_Z, Qt::Key_V, Qt::Key_A};
+    const Qt::Key accessKeys[] = {Qt::Key_Z, Qt::Key_V, Qt::Key_A, Qt::Key_unknown, Qt::Key_G};
     QTest::keyClick(w.get(), accessKeys[page], Qt::AltModifier);
     QTRY_COMPARE(m_announcements.spoken, QStringList{spoken});
     // Reached after the page's own order.
@@ -298,14 +334,18 @@ void tst_Accessibility::guideInWords_data()
 {
     QTest::addColumn<bool>("five");
     QTest::addColumn<QString>("digitSentence");
-    QTest::newRow("4-band") << false << u"제1, 2색을 읽어 숫자로 환산한다."_s;
-    QTest::newRow("5-band") << true << u"제1, 2색 및 제3색을 읽어 숫자로 환산한다."_s;
+    QTest::addColumn<QString>("exampleHeard");
+    QTest::newRow("4-band") << false << u"제1, 2색을 읽어 숫자로 환산한다."_s
+                            << u"2700옴, 2점7킬로옴 플러스마이너스 5퍼센트"_s;
+    QTest::newRow("5-band") << true << u"제1, 2색 및 제3색을 읽어 숫자로 환산한다."_s
+                            << u"(예:등색은 10의 3제곱)"_s;
 }
 
 void tst_Accessibility::guideInWords()
 {
     QFETCH(bool, five);
     QFETCH(QString, digitSentence);
+    QFETCH(QString, exampleHeard);
     auto w = uitest::openWindow();
     w->SSTab1->setCurrentIndex(3);
     auto *option = uitest::find<QRadioButton>(w.get(), five ? u"Option4"_s : u"Option3"_s);
@@ -315,8 +355,11 @@ void tst_Accessibility::guideInWords()
     const QString description = iface(QApplication::focusWidget())->text(QAccessible::Description);
     const QStringList sentences =
         guide::guideSentences(five ? colorcode::BandCount::Five : colorcode::BandCount::Four);
-    QCOMPARE(description, sentences.join(u'\n'));
+    // The sentences in the words a voice reads, no sign left.
     QCOMPARE(sentences.value(1), digitSentence);
+    QCOMPARE(description.count(u'\n'), sentences.size() - 1);
+    QVERIFY2(description.contains(exampleHeard), qPrintable(description));
+    QVERIFY(!description.contains(QRegularExpression(u"[±²³\u2126]|->"_s)));
     // Every word the drawing paints is said.
     QFile drawing(u":/art/guide_drawing.svg"_s);
     QVERIFY(drawing.open(QIODevice::ReadOnly));
@@ -324,7 +367,7 @@ void tst_Accessibility::guideInWords()
     while (!svg.atEnd()) {
         if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text") {
             const QString words = svg.readElementText();
-            QVERIFY2(description.contains(words), qPrintable(words));
+            QVERIFY2(description.contains(colorcode::spokenText(words)), qPrintable(words));
         }
     }
 }
@@ -454,17 +497,176 @@ void tst_Accessibility::pageNameSpoken()
     QTRY_COMPARE(m_announcements.spoken, QStringList{spoken});
 }
 
+// An option chosen by its access key is heard selected as the focus
+// reaches it; where the page moves the focus on, the choice is announced.
+void tst_Accessibility::optionHeardSelected_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QList<bool>>("heard");
+    QTest::addColumn<QStringList>("spoken");
+    QTest::addColumn<QString>("shown"); // the control the choice shows
+    QTest::newRow("page 0, the focus on the option")
+        << 0 << u"Combo7"_s << u"Option2"_s << QList<bool>{true} << QStringList() << u"Combo9"_s;
+    QTest::newRow("page 1, the page takes the focus to the value")
+        << 1 << u"Command3"_s << u"Text25"_s << QList<bool>()
+        << QStringList{u"5색 코드 선택함. 저항값"_s} << u"txtDigit3"_s;
+}
+
 void tst_Accessibility::optionHeardSelected()
 {
+    QFETCH(int, page);
+    QFETCH(QString, from);
+    QFETCH(QString, focus);
+    QFETCH(QList<bool>, heard);
+    QFETCH(QStringList, spoken);
+    QFETCH(QString, shown);
     auto w = uitest::openWindow();
-    SelectedOnFocus focus;
-    qApp->installEventFilter(&focus);
+    w->SSTab1->setCurrentIndex(page);
+    uitest::find<QWidget>(w.get(), from)->setFocus(Qt::TabFocusReason);
+    settle();
+    SelectedOnFocus selected;
+    qApp->installEventFilter(&selected);
     QTest::keyClick(w.get(), Qt::Key_5, Qt::AltModifier);
-    qApp->removeEventFilter(&focus);
-    QCOMPARE(focus.heard, QList<bool>{true});
-    QCOMPARE(focusName(), u"Option2"_s);
+    qApp->removeEventFilter(&selected);
+    QCOMPARE(selected.heard, heard);
+    QCOMPARE(focusName(), focus);
+    QTest::qWait(20);
+    QCOMPARE(m_announcements.spoken.filter(u"선택함"_s), spoken);
     // The page took the choice as from a click.
-    QVERIFY(uitest::find<QComboBox>(w.get(), u"Combo9"_s)->isVisible());
+    QVERIFY(uitest::find<QWidget>(w.get(), shown)->isVisible());
+}
+
+// Tab into a group of options lands on its checked option, from either
+// side, and the next Tab leaves the group.
+void tst_Accessibility::optionGroupTabStop_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("group");
+    QTest::newRow("page 1, the second option chosen")
+        << 1 << u"optEncodeFive"_s << QStringList{u"optEncodeFour"_s, u"optEncodeFive"_s};
+}
+
+void tst_Accessibility::optionGroupTabStop()
+{
+    QFETCH(int, page);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, group);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(page);
+    auto *option = uitest::find<QRadioButton>(w.get(), chosen);
+    QTest::mouseClick(option, Qt::LeftButton);
+    for (const Qt::Key away : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        option->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(option, away);
+        QVERIFY2(!group.contains(focusName()), qPrintable(focusName()));
+        QTest::keyClick(QApplication::focusWidget(),
+                        away == Qt::Key_Tab ? Qt::Key_Backtab : Qt::Key_Tab);
+        QCOMPARE(focusName(), chosen);
+    }
+}
+
+// What a screen reader reads in a result box is in words, whole; the screen
+// keeps the symbols. (A unit list's words: namedByCaption.)
+void tst_Accessibility::resultFieldInWords()
+{
+    auto w = uitest::openWindow();
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::AltModifier);
+    auto *field = uitest::find<QLineEdit>(w.get(), u"Text18"_s);
+    QCOMPARE(field->text(), u"±5%"_s);
+    const QString heard = u"플러스마이너스 5퍼센트"_s;
+    QAccessibleTextInterface *text = iface(field)->textInterface();
+    QCOMPARE(iface(field)->text(QAccessible::Value), heard);
+    QCOMPARE(text->text(0, text->characterCount()), heard);
+    // The caret at the end of the box is at the end of the words.
+    QCOMPARE(text->cursorPosition(), heard.size());
+}
+
+// The markings the SMD page writes are spelled, never read as numbers.
+void tst_Accessibility::markingsSpelled()
+{
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(4);
+    auto *value = uitest::find<QLineEdit>(w.get(), u"txtChipValue"_s);
+    uitest::type(value, u"10"_s);
+    auto *unit = uitest::find<QComboBox>(w.get(), u"cboChipUnit"_s);
+    QVERIFY(uitest::pickFromList(unit, u"K\u2126"_s));
+    QTest::mouseClick(uitest::find<QPushButton>(w.get(), u"cmdMakeMarking"_s), Qt::LeftButton);
+    auto *markings = uitest::find<QLabel>(w.get(), u"lblMarkings"_s);
+    QCOMPARE(markings->text(), u"3자리 103 · 4자리 1002 · EIA-96 01C"_s);
+    QCOMPARE(iface(markings)->text(QAccessible::Name),
+             u"3자리 1, 0, 3. 4자리 1, 0, 0, 2. EIA-96 0, 1, 씨"_s);
+}
+
+void tst_Accessibility::pageTurnedByCtrlTab_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("back");
+    QTest::addColumn<int>("turnedTo");
+    QTest::newRow("from a colour list") << 0 << u"Combo7"_s << false << 1;
+    QTest::newRow("back from the first page, to the last") << 0 << u"Combo8"_s << true << 4;
+}
+
+void tst_Accessibility::pageTurnedByCtrlTab()
+{
+    QFETCH(int, page);
+    QFETCH(QString, from);
+    QFETCH(bool, back);
+    QFETCH(int, turnedTo);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(page);
+    auto *control = uitest::find<QWidget>(w.get(), from);
+    control->setFocus(Qt::TabFocusReason);
+    const int before = qobject_cast<QComboBox *>(control)
+                           ? qobject_cast<QComboBox *>(control)->currentIndex()
+                           : -1;
+    if (back)
+        QTest::keyClick(control, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    else
+        QTest::keyClick(control, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(w->SSTab1->currentIndex(), turnedTo);
+    // The key went to the page, not into the list.
+    if (auto *list = qobject_cast<QComboBox *>(control))
+        QCOMPARE(list->currentIndex(), before);
+}
+
+// The Help menu opens by its access key, also on the guide page, whose own
+// key is H.
+void tst_Accessibility::helpMenuByAccessKey()
+{
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(3);
+    QTest::keyClick(w.get(), Qt::Key_U, Qt::AltModifier);
+    QTRY_VERIFY(w->Menu_help->isVisible());
+    QCOMPARE(w->SSTab1->currentIndex(), 3);
+    QTest::keyClick(w->Menu_help, Qt::Key_Escape);
+}
+
+// The skill chart and the confusion table are stepped through with the
+// arrow keys, each row or cell heard as it is reached.
+void tst_Accessibility::progressSteppedThrough()
+{
+    auto w = uitest::openWindow();
+    QTemporaryDir folder;
+    practice::Record record(folder.filePath(u"record.sqlite"_s));
+    frmProgress d(w.get(), record);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    const auto heard = [](QWidget *view) {
+        QAccessibleInterface *reached = iface(view)->focusChild();
+        return reached ? reached->text(QAccessible::Name) : QString();
+    };
+    d.skillChart->setFocus(Qt::TabFocusReason);
+    QCOMPARE(heard(d.skillChart), u"숫자 검정 (0), 0퍼센트"_s);
+    QTest::keyClick(d.skillChart, Qt::Key_Down);
+    QCOMPARE(heard(d.skillChart), u"숫자 갈색 (1), 0퍼센트"_s);
+    d.tblConfusion->setFocus(Qt::TabFocusReason);
+    d.tblConfusion->setCurrentCell(0, 0);
+    QTest::keyClick(d.tblConfusion, Qt::Key_Down);
+    QCOMPARE(heard(d.tblConfusion), u"물은 색 갈색, 답한 색 검정, 0번"_s);
 }
 
 void tst_Accessibility::tipSpoken()
@@ -546,27 +748,29 @@ void tst_Accessibility::practiceSpoken()
     auto w = uitest::openWindow();
     QTemporaryDir folder;
     practice::Record record(folder.filePath(u"record.sqlite"_s));
+    // A question left open is asked again: 4.7KΩ ±5%.
     practice::Session session;
-    // A question left open is asked again when the practice opens.
-    practice::ask(session, u"read", {{{47, 2, 2}, colorcode::toleranceOf(u"±5%")}, QString(), 0});
+    practice::ask(session, u"read", {{{47, 2, 2}, &colorcode::kTolerances[0]}, QString(), 0});
     settle();
     frmPractice d(w.get(), session, record);
     d.show();
     QTRY_COMPARE(m_announcements.spoken,
-                 QStringList{colorcode::spokenText(
-                     u"제1색띠 노랑, 제2색띠 보라, 승수 적색, 허용오차 금색"_s)});
+                 QStringList{u"제1색띠 노랑, 제2색띠 보라, 승수 적색, 허용오차 금색"_s});
     m_announcements.spoken.clear();
     uitest::type(d.txtAnswer, u"0.5"_s);
     d.cmdCheck->click();
+    // The feedback and the score as shown, then the button the focus moved
+    // to, whose own name the notification would cut short.
     QTRY_COMPARE(m_announcements.spoken,
                  QStringList{colorcode::spokenText(d.lblFeedback->text()) + u". "_s +
-                             colorcode::spokenText(d.lblScore->text())});
+                             colorcode::spokenText(d.lblScore->text()) + u". 다음 문제"_s});
+    QVERIFY(m_announcements.spoken.front().startsWith(u"오답입니다."_s));
     m_announcements.spoken.clear();
     d.optWrite->click();
     QTRY_VERIFY(!m_announcements.spoken.isEmpty());
-    // The instruction and the value stated on screen.
-    QVERIFY(m_announcements.spoken.last().endsWith(
-        colorcode::spokenText(d.lblInstruction->text() + u' ' + d.lblQuestion->text())));
+    const QString question = m_announcements.spoken.last();
+    QVERIFY2(question.startsWith(u"이 저항이 되도록 색띠를 고르십시오: "_s), qPrintable(question));
+    QVERIFY2(question.endsWith(u". 제1색띠 0 검정"_s), qPrintable(question));
 }
 
 QTEST_MAIN(tst_Accessibility)

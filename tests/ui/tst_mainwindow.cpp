@@ -117,7 +117,7 @@ void tst_MainWindow::menus()
     QCOMPARE(w->Menu_bandLabels->text(), u"색띠에 숫자 표시(&N)"_s);
     QVERIFY(w->Menu_bandLabels->isCheckable());
     QCOMPARE(w->Menu_file->title(), u"&File"_s);
-    QCOMPARE(w->Menu_help->title(), u"&Help"_s);
+    QCOMPARE(w->Menu_help->title(), u"Help(&U)"_s);
     QCOMPARE(w->Menu_file->actions(),
              QList<QAction *>(
                  {w->Menu_r, w->Menu_practice, w->Menu_progress, w->Menu_worksheet, w->Menu_exit}));

@@ -270,7 +270,7 @@ void tst_Smd::readMarkings()
     p.click(u"cmdReadMarking"_s);
     QCOMPARE(p.valueShown(), value);
     QCOMPARE(p.chip()->marking(), chip);
-    QCOMPARE(p.chip()->accessibleName(), u"표시 "_s + chip);
+    QCOMPARE(p.chip()->accessibleName(), u"표시 "_s + colorcode::spelledMarking(chip));
     QCOMPARE(p.working(), working);
     // The entry keeps what was typed.
     QCOMPARE(p.marking()->text(), typed);
@@ -390,7 +390,8 @@ void tst_Smd::resultsAnnounced()
     p.type(p.value(), u"47"_s);
     m_announcements.spoken.clear();
     p.click(u"cmdMakeMarking"_s);
-    QTRY_VERIFY(heard(u"표시 3자리 470 · R 표기 47R, 47R0"_s, p.working()));
+    // Each marking spelled, so none is heard as a number.
+    QTRY_VERIFY(heard(u"표시 3자리 4, 7, 0. R 표기 4, 7, 알 또는 4, 7, 알, 0"_s, p.working()));
 }
 
 QTEST_MAIN(tst_Smd)

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -22,8 +23,11 @@ namespace uitest {
 
 inline void setUp()
 {
-    // Settings and the learner's record go to the test folders, never the
-    // user's own.
+    // Settings and the learner's record go to the test folders of a home of
+    // this test's own: never the user's, and never those of another test
+    // running at the same time.
+    static QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     shell::setUpApplication(*qobject_cast<QApplication *>(QCoreApplication::instance()));
 }
