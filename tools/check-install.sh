@@ -24,6 +24,8 @@ test -f "$root"/usr/share/icons/hicolor/scalable/apps/org.pallado.Pallado.svg
 test -x "$root"/usr/lib/pallado/pallado
 test -f "$root"/usr/lib/pallado/RESISTOR.TXT || { echo "RESISTOR.TXT is not beside the program"; exit 1; }
 test -L "$root"/usr/bin/pallado
+"$root"/usr/bin/pallado-class --help | grep -q "setup URL" ||
+    { echo "the installed pallado-class does not answer --help"; exit 1; }
 
 # The launcher link is relative, so it works inside the scratch root as well.
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '

@@ -10,13 +10,16 @@ set -euo pipefail
 # qt6-base-dev holds Qt Print Support's headers too. poppler-utils: the
 # worksheet test reads the PDF's text and renders its page. qt6-charts-dev:
 # the progress view's daily chart; on Debian 12 its CMake files look for Qt
-# OpenGL, whose own come with libqt6opengl6-dev.
+# OpenGL, whose own come with libqt6opengl6-dev. postgresql and
+# libqt6sql6-psql: the class record's server, which the tests start in a
+# scratch folder, and the driver that reaches it.
 packages=(
     cmake make g++ pkg-config dpkg-dev file
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libqt6sql6-sqlite
     qt6-charts-dev libqt6opengl6-dev
     fonts-nanum qt6-translations-l10n
     poppler-utils
+    postgresql libqt6sql6-psql
     "$@"
 )
 

@@ -1,0 +1,158 @@
+// The class record under a school's load: 200 pupils on their own logins and
+// connections send 50 answers each, first as fast as they can, then at a
+// school's pace (1,000 pupils answering every 2 seconds is 500 answers a
+// second in all), through the sender the program uses. Prints answers per
+// second and the 50th and 99th percentile time of one answer, and checks
+// that none was lost or doubled. Needs the postgresql package; the server is
+// started in a scratch folder as the tests do.
+
+#include "server/classdb.h"
+#include "server/scratchserver.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QUuid>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
+using namespace Qt::StringLiterals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kPupils = 200;
+constexpr int kAnswersEach = 50;
+constexpr double kSchoolRate = 500; // answers a second, all pupils together
+
+struct Run {
+    std::vector<double> millis;
+    double seconds = 0;
+    int failed = 0;
+};
+
+classdb::ClassAnswer answer(int n)
+{
+    return {QUuid::createUuid().toString(QUuid::WithoutBraces),
+            QDateTime::currentDateTimeUtc(),
+            QDate::currentDate(),
+            u"read"_s,
+            u"노랑, 보라, 적색, 금색"_s,
+            u"4.7K\u2126 ±5%"_s,
+            n % 3 != 0,
+            n % 3 != 0 ? QString() : u"neighbour-colour"_s,
+            3.5,
+            u"digit-4 digit-7 multiplier-2 tolerance-5%"_s,
+            n % 3 != 0 ? QString() : u"digit-7"_s,
+            {}};
+}
+
+Run send(const ScratchServer &server, bool paced)
+{
+    Run run;
+    std::mutex lock;
+    std::atomic<int> ready{0};
+    const auto interval = std::chrono::duration<double>(kPupils / kSchoolRate);
+    Clock::time_point start;
+    std::atomic<bool> go{false};
+    std::vector<std::thread> pupils;
+    for (int p = 0; p < kPupils; ++p) {
+        pupils.emplace_back([&, p] {
+            const QString name = u"bench-%1-%2"_s.arg(paced).arg(p);
+            std::vector<double> mine;
+            int failed = 0;
+            {
+                auto opened =
+                    classdb::connect(server.as(u"학생%1"_s.arg(p), u"pw"_s), name);
+                ++ready;
+                while (!go)
+                    std::this_thread::yield();
+                if (auto *db = std::get_if<QSqlDatabase>(&opened)) {
+                    classdb::AnswerSender sender(*db);
+                    for (int i = 0; i < kAnswersEach; ++i) {
+                        if (paced)
+                            std::this_thread::sleep_until(
+                                start + std::chrono::duration_cast<Clock::duration>(
+                                            interval * (i + double(p) / kPupils)));
+                        const auto t0 = Clock::now();
+                        if (sender.send(answer(i)))
+                            ++failed;
+                        mine.push_back(
+                            std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
+                    }
+                } else {
+                    failed = kAnswersEach;
+                }
+            }
+            QSqlDatabase::removeDatabase(name);
+            const std::lock_guard guard(lock);
+            run.millis.insert(run.millis.end(), mine.begin(), mine.end());
+            run.failed += failed;
+        });
+    }
+    while (ready < kPupils)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    start = Clock::now();
+    go = true;
+    for (std::thread &t : pupils)
+        t.join();
+    run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    std::sort(run.millis.begin(), run.millis.end());
+    return run;
+}
+
+double percentile(const std::vector<double> &sorted, double share)
+{
+    return sorted.empty() ? 0 : sorted[std::size_t(share * double(sorted.size() - 1))];
+}
+
+qint64 answersOnServer(QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    return q.exec(u"SELECT count(*), count(DISTINCT id) FROM answer"_s) && q.next()
+               ? (q.value(0) == q.value(1) ? q.value(0).toLongLong() : -1)
+               : -2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const ScratchServer server;
+    if (!server.started()) {
+        std::printf("class: PostgreSQL could not be started here; skipped\n");
+        return 0;
+    }
+    if (auto e = classdb::setUp(server.admin())) {
+        std::printf("class: set-up failed: %s\n", qPrintable(classdb::message(*e, server.admin())));
+        return 1;
+    }
+    int code = 0;
+    {
+        auto opened = classdb::connect(server.admin(), u"admin"_s);
+        QSqlDatabase &admin = std::get<QSqlDatabase>(opened);
+        for (int p = 0; p < kPupils; ++p)
+            classdb::addPerson(admin, u"학생%1"_s.arg(p), u"pw"_s, classdb::PersonKind::Pupil);
+        qint64 expected = 0;
+        for (const bool paced : {false, true}) {
+            const Run run = send(server, paced);
+            expected += qint64(kPupils) * kAnswersEach - run.failed;
+            const qint64 kept = answersOnServer(admin);
+            std::printf("class %-10s %d pupils x %d answers: %.0f answers/s, one answer p50 %.1f ms, "
+                        "p99 %.1f ms; failed %d, on the server %lld of %lld%s\n",
+                        paced ? "school pace" : "flat out", kPupils, kAnswersEach,
+                        double(run.millis.size()) / run.seconds, percentile(run.millis, 0.5),
+                        percentile(run.millis, 0.99), run.failed, kept, expected,
+                        kept == expected ? "" : " (LOST OR DOUBLED)");
+            if (kept != expected || run.failed)
+                code = 1;
+        }
+    }
+    QSqlDatabase::removeDatabase(u"admin"_s);
+    return code;
+}
