@@ -66,8 +66,7 @@ Run send(const ScratchServer &server, bool paced)
             std::vector<double> mine;
             int failed = 0;
             {
-                auto opened =
-                    classdb::connect(server.as(u"학생%1"_s.arg(p), u"pw"_s), name);
+                auto opened = classdb::connect(server.as(u"학생%1"_s.arg(p), u"pw"_s), name);
                 ++ready;
                 while (!go)
                     std::this_thread::yield();
@@ -143,12 +142,13 @@ int main(int argc, char *argv[])
             const Run run = send(server, paced);
             expected += qint64(kPupils) * kAnswersEach - run.failed;
             const qint64 kept = answersOnServer(admin);
-            std::printf("class %-10s %d pupils x %d answers: %.0f answers/s, one answer p50 %.1f ms, "
-                        "p99 %.1f ms; failed %d, on the server %lld of %lld%s\n",
-                        paced ? "school pace" : "flat out", kPupils, kAnswersEach,
-                        double(run.millis.size()) / run.seconds, percentile(run.millis, 0.5),
-                        percentile(run.millis, 0.99), run.failed, kept, expected,
-                        kept == expected ? "" : " (LOST OR DOUBLED)");
+            std::printf(
+                "class %-10s %d pupils x %d answers: %.0f answers/s, one answer p50 %.1f ms, "
+                "p99 %.1f ms; failed %d, on the server %lld of %lld%s\n",
+                paced ? "school pace" : "flat out", kPupils, kAnswersEach,
+                double(run.millis.size()) / run.seconds, percentile(run.millis, 0.5),
+                percentile(run.millis, 0.99), run.failed, kept, expected,
+                kept == expected ? "" : " (LOST OR DOUBLED)");
             if (kept != expected || run.failed)
                 code = 1;
         }

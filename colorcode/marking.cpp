@@ -4,6 +4,7 @@
 
 #include "colorcode/colortables.h"
 #include "colorcode/numbertext.h"
+#include "colorcode/sentences.h"
 #include "colorcode/series.h"
 
 #include <QList>
@@ -27,6 +28,9 @@ QString quotedTopic(const QString &character)
 
 // A chip is too small for more.
 constexpr qsizetype kLongest = 4;
+// A four-digit marking spells three significant digits, as a 5-band code
+// does, and no marking more.
+constexpr int kMostDigits = colorcode::significantDigits(colorcode::BandCount::Five);
 
 constexpr char32_t kPoint = U'R';
 
@@ -249,7 +253,7 @@ std::optional<Resistance> withDigits(const Resistance &value, int digits)
 // without leading zeros, R, then the fraction filled up to the digits.
 std::optional<QString> rForm(const Resistance &value, int digits)
 {
-    const std::optional<Resistance> three = withDigits(value, 3);
+    const std::optional<Resistance> three = withDigits(value, kMostDigits);
     if (!three)
         return std::nullopt;
     // The point falls this many digits into the three.
@@ -346,7 +350,50 @@ QString refusalExplanation(const QList<char32_t> &c, Refusal refusal)
     return {};
 }
 
+// The other value of a marking that reads two ways ("10R": 1.24Ω as an
+// EIA-96 code beside 10Ω as an R form), seen from `form`; nothing for a
+// marking that reads one way.
+std::optional<Reading> otherReading(const QString &text, Form form)
+{
+    const auto read = readMarking(text);
+    const Marking *m = std::get_if<Marking>(&read);
+    if (!m || !m->eia96 || m->eia96->value.ohms() == m->reading.value.ohms())
+        return std::nullopt;
+    return form == Form::Eia96 ? m->reading : *m->eia96;
+}
+
+// The markings that read one way before those that read two: "10R0, 10R"
+// for 10Ω; the letters Y and X come before R and S already.
+QStringList oneWayFirst(QStringList markings, Form form)
+{
+    std::stable_partition(markings.begin(), markings.end(),
+                          [form](const QString &text) { return !otherReading(text, form); });
+    return markings;
+}
+
+// The markings of one form joined by ", ", each that reads two ways with
+// the words that say so: "10Y, 10R(R 표기로는 10Ω)".
+QString writtenWithReadings(const FormMarkings &f)
+{
+    QStringList texts;
+    for (const QString &text : f.texts) {
+        const QString other = otherReadingWords(text, f.form);
+        texts << (other.isEmpty() ? text : u"%1(%2)"_s.arg(text, other));
+    }
+    return texts.join(u", ");
+}
+
 } // namespace
+
+QString otherReadingWords(const QString &marking, Form form)
+{
+    const std::optional<Reading> other = otherReading(marking, form);
+    if (!other)
+        return {};
+    return u"%1는 %2"_s.arg(
+        colorcode::withParticle(formName(other->form), colorcode::Particle::Direction),
+        valueText(*other));
+}
 
 QString formName(Form form)
 {
@@ -469,10 +516,10 @@ QStringList markingsIn(Form form, const Resistance &value)
             if (const std::optional<QString> r = rForm(value, digits))
                 forms << *r;
         }
-        return forms;
+        return oneWayFirst(forms, form);
     }
     case Form::Eia96: {
-        const std::optional<Resistance> r = withDigits(value, 3);
+        const std::optional<Resistance> r = withDigits(value, kMostDigits);
         const int code = r ? e96Code(r->significand) : 0;
         if (code == 0)
             return {};
@@ -481,7 +528,7 @@ QStringList markingsIn(Form form, const Resistance &value)
             if (m.exponent == r->exponent)
                 forms << codeText(code) + QString::fromUcs4(&m.letter, 1);
         }
-        return forms;
+        return oneWayFirst(forms, form);
     }
     case Form::Jumper:
         break;
@@ -498,12 +545,11 @@ std::variant<Markings, ValueRefusal> markingsOf(QStringView entry, QStringView u
         return ValueRefusal::NotANumber;
     if (*number < 0)
         return ValueRefusal::BelowZero;
-    const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
-    if (!u)
+    const std::optional<double> ohms = colorcode::enteredOhms(entry, unit);
+    if (!ohms)
         return ValueRefusal::NoUnit;
     // Rounded to fifteen digits on the way, so 4.7 KΩ is exactly 47 × 10².
-    const std::optional<Resistance> value =
-        colorcode::resistanceOf(*number * std::pow(10.0, u->power), 3);
+    const std::optional<Resistance> value = colorcode::resistanceOf(*ohms, kMostDigits);
     if (!value)
         return ValueRefusal::NoMarking;
     Markings markings{*value, {}};
@@ -522,7 +568,7 @@ QString markingsText(const Markings &markings)
 {
     QStringList parts;
     for (const FormMarkings &f : markings.byForm)
-        parts << formName(f.form) + u' ' + f.texts.join(u", ");
+        parts << formName(f.form) + u' ' + writtenWithReadings(f);
     return parts.join(kSeparator);
 }
 
@@ -533,7 +579,7 @@ QString markingsWorking(QStringView entry, QStringView unit,
         const Resistance &v = m->value;
         QStringList steps;
         for (const FormMarkings &f : m->byForm) {
-            const QString written = formName(f.form) + u' ' + f.texts.join(u", ");
+            const QString written = formName(f.form) + u' ' + writtenWithReadings(f);
             switch (f.form) {
             case Form::ThreeDigit:
             case Form::FourDigit: {
@@ -558,28 +604,25 @@ QString markingsWorking(QStringView entry, QStringView unit,
     }
     switch (std::get<ValueRefusal>(result)) {
     case ValueRefusal::Empty:
-        return u"저항값을 입력하세요. 예: 4.7KΩ"_s;
+        return colorcode::enterValueSentence();
     case ValueRefusal::NotANumber:
         return u"저항값은 4.7처럼 숫자와 소수점 하나로 입력하고, 단위는 목록에서 고르세요."_s;
     case ValueRefusal::BelowZero:
         return u"저항값은 0 이상입니다."_s;
     case ValueRefusal::NoUnit:
-        return u"단위는 Ω, KΩ, MΩ 가운데 하나라야 표시를 구할 수 있습니다."_s;
+        return colorcode::pickUnitSentence();
     case ValueRefusal::NoMarking:
         break;
     }
     const QString typed = entry.trimmed().toString() + unit.toString();
-    const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
-    const std::optional<double> number = colorcode::parseNumber(entry);
-    if (!u || !number)
+    const std::optional<double> entered = colorcode::enteredOhms(entry, unit);
+    if (!entered)
         return valueRefusalMessage(ValueRefusal::NoMarking);
-    const double ohms = *number * std::pow(10.0, u->power);
-    if (!colorcode::resistanceOf(ohms, 3)) {
+    const double ohms = *entered;
+    if (!colorcode::resistanceOf(ohms, kMostDigits)) {
         const auto below = colorcode::seriesAtOrBelow(colorcode::Series::E96, ohms);
         const auto above = colorcode::seriesAtOrAbove(colorcode::Series::E96, ohms);
-        QString out = u"%1 유효숫자가 네 자리 이상이라 표시로 쓸 수 없습니다. 표시는 "
-                      "유효숫자 세 자리까지입니다."_s.arg(
-                          colorcode::withParticle(typed, colorcode::Particle::Topic));
+        QString out = colorcode::tooManyDigitsSentence(typed);
         if (below && above)
             out += u" 가까운 E96 값: %1, %2"_s.arg(below->text(colorcode::kUnits),
                                                    above->text(colorcode::kUnits));
@@ -597,13 +640,13 @@ QString valueRefusalMessage(ValueRefusal refusal)
 {
     switch (refusal) {
     case ValueRefusal::Empty:
-        return u"저항값을 입력하세요!"_s;
+        return colorcode::enterValueSentence();
     case ValueRefusal::NotANumber:
         return u"숫자로 읽을 수 없는 값입니다. 4.7처럼 숫자와 소수점으로 입력하세요!"_s;
     case ValueRefusal::BelowZero:
         return u"저항값은 0보다 작을 수 없습니다. 다시 입력하세요!"_s;
     case ValueRefusal::NoUnit:
-        return u"단위는 Ω, KΩ, MΩ 가운데 하나를 고르세요!"_s;
+        return colorcode::pickUnitSentence();
     case ValueRefusal::NoMarking:
         return u"SMD 저항의 표시로 쓸 수 없는 값입니다. 다시 입력하세요!"_s;
     }

@@ -89,7 +89,9 @@ QString markingWorking(QStringView entry, const std::variant<Marking, Refusal> &
 // like.
 QString refusalMessage(Refusal refusal);
 
-// Every marking of `form` that writes `value`, the usual one first; none
+// Every marking of `form` that writes `value`, those that read one way
+// first ("10R0" before "10R", which is also an EIA-96 code), then the usual
+// one first; none
 // when the form cannot write it. Three and four digits write 10Ω and up and
 // 100Ω and up, to 99GΩ and 999GΩ; the R forms values below 100Ω in three or
 // four characters ("4R7", "4R70"); EIA-96 the E96 values from 0.1Ω to
@@ -124,8 +126,14 @@ struct Markings {
 // "KΩ", "MΩ", compared exactly.
 std::variant<Markings, ValueRefusal> markingsOf(QStringView entry, QStringView unit);
 
+// The words that say a marking reads two ways, seen from the form it was
+// written in: "EIA-96으로는 3.01Ω" for "47R" as an R form, "R 표기로는 10Ω"
+// for "10R" as an EIA-96 code; empty for a marking that reads one way.
+QString otherReadingWords(const QString &marking, Form form);
+
 // "3자리 103 · 4자리 1002 · EIA-96 01C"; the markings of one form joined by
-// ", ".
+// ", ", each that reads two ways with the words that say so: "R 표기 10R0,
+// 10R(EIA-96으로는 1.24Ω)".
 QString markingsText(const Markings &markings);
 
 // The working line after the markings button: how each form writes the

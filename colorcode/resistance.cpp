@@ -79,6 +79,15 @@ std::optional<Resistance> resistanceOf(double ohms, int digitCount)
     return Resistance{int(d.digits / dropped), digitCount, d.exponent - digitCount + 1};
 }
 
+std::optional<double> enteredOhms(QStringView entry, QStringView unit, std::span<const Unit> units)
+{
+    const Unit *u = unitOf(unit, units);
+    const std::optional<double> number = parseNumber(entry);
+    if (!u || !number || *number < 0)
+        return std::nullopt;
+    return *number * std::pow(10.0, u->power);
+}
+
 QString bandWords(const Resistance &value)
 {
     QStringList words;

@@ -7,6 +7,7 @@
 #include "colorcode/colortables.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 #include <span>
@@ -53,6 +54,13 @@ struct Resistance {
 // 47 × 10² with two. nullopt when it needs more digits, or is not finite or
 // below zero.
 std::optional<Resistance> resistanceOf(double ohms, int digitCount);
+
+// The value a typed number and a unit text stand for, in ohms: the number as
+// parseNumber reads it, the unit compared whole and exactly among `units`.
+// nullopt when the entry is not a number, is below zero, or the unit is none
+// of them.
+std::optional<double> enteredOhms(QStringView entry, QStringView unit,
+                                  std::span<const Unit> units = kListUnits);
 
 // The colour words of the bands that spell a value, digit bands first, then
 // the multiplier: "노랑, 보라, 적색". A multiplier of 10⁻¹ is gold and 10⁻²

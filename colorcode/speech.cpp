@@ -25,7 +25,7 @@ struct Word {
 // Units read after a number, longest first, so "mA" is not "m" and "A".
 // Those spelt in Latin letters count only when no letter follows ("5V", not
 // "5Vx"). The ohms are read by ohmUnit(), from the units' table.
-constexpr std::array<Word, 7> kUnitWords{{
+constexpr std::array<Word, 8> kUnitWords{{
     {u"ppm/K", u"피피엠 퍼 켈빈"},
     {u"ppm", u"피피엠"},
     {u"mA", u"밀리암페어"},
@@ -33,6 +33,7 @@ constexpr std::array<Word, 7> kUnitWords{{
     {u"V", u"볼트"},
     {u"W", u"와트"},
     {u"%", u"퍼센트"},
+    {u"\u2103", u"도"}, // "1℃": one degree
 }};
 // Units that mean the same anywhere, with no number before them: "ppm" for
 // parts per million (an ohm sign, too, always stands for ohms).

@@ -53,8 +53,8 @@ QString tempcoWorking(const Resistance &value, const TempcoEntry &entry,
     // only ever turned into text.
     const Resistance change{value.significand * entry.ppm, value.digitCount,
                             value.exponent + kPpmPower};
-    return u"%1 × %2 = 1K 오를 때 최대 %3"_s.arg(value.text(units), tempcoText(entry),
-                                                 change.text(units));
+    return u"%1 × %2 = 1\u2103 오를 때 최대 %3"_s.arg(value.text(units), tempcoText(entry),
+                                                      change.text(units));
 }
 
 } // namespace colorcode

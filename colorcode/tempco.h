@@ -1,7 +1,7 @@
 #pragma once
 
 // The sixth band of a precision resistor: its temperature coefficient, how
-// far the value may drift for each kelvin the resistor warms (IEC 60062).
+// far the value may drift for each degree the resistor warms (IEC 60062).
 // The band takes the digit colours, but not in digit order: black is the
 // loosest, 250 ppm/K, and grey the tightest, 1 ppm/K.
 

@@ -162,13 +162,12 @@ std::vector<SkillId> failedSkills(const Resistor &question, const Judgement &jud
 std::optional<Resistor> readResistor(const Resistor &question, QStringView number, QStringView unit,
                                      QStringView tolerance)
 {
-    const std::optional<double> typed = colorcode::parseNumber(number);
-    const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
+    const std::optional<double> ohms = colorcode::enteredOhms(number, unit);
     const colorcode::ToleranceEntry *t = colorcode::toleranceOf(tolerance);
-    if (!typed || !u || !t)
+    if (!ohms || !t)
         return std::nullopt;
     const std::optional<colorcode::Resistance> value =
-        colorcode::resistanceOf(*typed * std::pow(10.0, u->power), question.value.digitCount);
+        colorcode::resistanceOf(*ohms, question.value.digitCount);
     if (!value)
         return std::nullopt;
     return Resistor{*value, t};

@@ -407,9 +407,11 @@ std::optional<Error> AnswerSender::send(const ClassAnswer &a)
             return e;
         }
     }
-    const QVariantList values{a.id,    a.at.toUTC(), a.day,       a.kind,   a.question,
-                              a.given, a.correct,    a.slip,      a.seconds, a.skills,
-                              a.missed, a.mixups};
+    // An empty text is stored as one, never as NULL.
+    const auto text = [](const QString &t) { return t.isNull() ? u""_s : t; };
+    const QVariantList values{
+        a.id,      a.at.toUTC(), a.day,     text(a.kind),   text(a.question), text(a.given),
+        a.correct, text(a.slip), a.seconds, text(a.skills), text(a.missed),   text(a.mixups)};
     for (int i = 0; i < values.size(); ++i)
         m_insert->bindValue(i, values[i]);
     if (!m_insert->exec()) {

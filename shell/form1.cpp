@@ -41,6 +41,9 @@ constexpr int kClientWidth = 7695;
 constexpr int kClientHeight = 5175;
 constexpr QRect kTabRect = ui::twipsRect(240, 120, 7215, 4815);
 
+// Room left beside the last tab, so the bar's frame never touches it.
+constexpr int kTabBarSlack = 4;
+
 // Dialog placement: offsets from the main window's top-left corner, in twips.
 constexpr int kTipOffsetTop = 1500;
 constexpr int kTipOffsetLeft = 800;
@@ -81,6 +84,9 @@ private:
     bool m_wereEnabled;
     QPointer<QWidget> m_focus;
 };
+
+// The working line's height, in lines.
+constexpr int kWorkingLines = 2;
 
 // The numbers-on-bands choice in the settings store: "1" on; anything else,
 // a corrupt value too, off.
@@ -155,34 +161,24 @@ Form1::Form1(QWidget *parent)
     SSTab1->addTab(m_smd, u"SMD 저항(&S)"_s);
     // Each tab's picture has a size of its own, so it is a small picture
     // widget beside the caption rather than an icon of the bar's one size.
-    // The five captions with their pictures are wider than the tab control
-    // of the window design: the bar scrolls, and showing a page brings its
-    // whole tab into view. No caption is ever shortened.
-    SSTab1->tabBar()->setUsesScrollButtons(true);
-    SSTab1->tabBar()->setExpanding(true);
-    // The first four captions fit beside the scroll arrows, whole, only with
-    // less padding than the style's own, drawn here to look like ordinary
-    // tabs.
-    SSTab1->tabBar()->setStyleSheet(u"QTabBar::tab { padding: 1px 2px 2px 1px; margin-right: 0px;"
-                                    "  border: 1px solid palette(mid); border-bottom: none;"
-                                    "  border-top-left-radius: 3px; border-top-right-radius: 3px;"
-                                    "  background: palette(button); }"
-                                    "QTabBar::tab:selected { background: palette(window); }"
-                                    "QTabBar::tab:!selected { margin-top: 2px; }"_s);
     for (int i = 0; i < int(std::size(kTabPictures)); ++i) {
         const TabPicture &picture = kTabPictures[i];
         SSTab1->tabBar()->setTabButton(i, QTabBar::LeftSide,
                                        new ui::SvgPicture(nullptr, picture.name, picture.source,
                                                           QRect(QPoint(), picture.size)));
     }
+    showAllTabs(client);
     SSTab1->setCurrentIndex(0);
 
     // The working of the shown page's last result, in words; it is also the
-    // label's accessible name, so a screen reader reads it.
-    lblWorking = new ui::RaisedTextLabel(this);
-    lblWorking->setObjectName(u"lblWorking"_s);
-    lblWorking->setContentsMargins(6, 2, 6, 2);
-    lblWorking->setMinimumHeight(2 * lblWorking->fontMetrics().lineSpacing() + 4);
+    // label's accessible name, so a screen reader reads it. Two lines at
+    // most, so the window never grows with it: a longer working is cut with
+    // "…" and shown whole in the tooltip.
+    auto *working = new ui::RaisedTextLabel(this);
+    working->setObjectName(u"lblWorking"_s);
+    working->setContentsMargins(6, 2, 6, 2);
+    working->setFixedHeight(working->heightOfLines(kWorkingLines));
+    lblWorking = working;
     lblWorking->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(lblWorking, 1);
@@ -207,6 +203,33 @@ Form1::Form1(QWidget *parent)
 Form1::~Form1()
 {
     qApp->removeEventFilter(this);
+}
+
+void Form1::showAllTabs(QWidget *client)
+{
+    // The five captions with their pictures are wider than the tab control
+    // of the window design: rather than hide a tab behind scroll arrows or
+    // shorten a caption, the tab control and the window grow wider by what
+    // the bar (or a page) needs, at any scale. The pages keep their controls
+    // where they are; only room on their right is added.
+    QTabBar *bar = SSTab1->tabBar();
+    // Tabs a little lower than the style's own, so the pages keep the
+    // design's height under the bar, drawn to look like ordinary tabs.
+    bar->setStyleSheet(u"QTabBar::tab { padding: 1px 2px 2px 1px; margin-right: 0px;"
+                       "  border: 1px solid palette(mid); border-bottom: none;"
+                       "  border-top-left-radius: 3px; border-top-right-radius: 3px;"
+                       "  background: palette(button); }"
+                       "QTabBar::tab:selected { background: palette(window); }"
+                       "QTabBar::tab:!selected { margin-top: 2px; }"_s);
+    bar->setUsesScrollButtons(false);
+    bar->setElideMode(Qt::ElideNone);
+    // Without scroll arrows the bar asks for all its tabs side by side; a
+    // page may ask for more room too.
+    const int needed =
+        std::max(bar->sizeHint().width() + kTabBarSlack, SSTab1->minimumSizeHint().width());
+    const int extra = std::max(0, needed - kTabRect.width());
+    SSTab1->setGeometry(kTabRect.adjusted(0, 0, extra, 0));
+    client->setFixedSize(ui::px(kClientWidth) + extra, ui::px(kClientHeight));
 }
 
 void Form1::Form_Load()
@@ -253,6 +276,7 @@ void Form1::showWorking()
     const QString text = page ? page->working() : QString();
     lblWorking->setText(text);
     lblWorking->setAccessibleName(text);
+    lblWorking->setToolTip(text);
 }
 
 void Form1::showEvent(QShowEvent *event)

@@ -79,6 +79,7 @@ protected:
 private:
     QList<ui::LearnerPage *> learnerPages() const;
     practice::Record &record();
+    void showAllTabs(QWidget *client);
     void showWorking();
     void showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips);
 

@@ -18,6 +18,8 @@
 #include "shell/tipdialog.h"
 
 #include "pages/color_to_value/colortovaluepage.h"
+#include "pages/guide/guidepage.h"
+#include "pages/led/ledpage.h"
 #include "pages/value_to_color/valuetocolorpage.h"
 
 #include <QAction>
@@ -170,6 +172,21 @@ int main(int argc, char *argv[])
     smd->txtMarking->setText(QStringLiteral("10R"));
     smd->cmdReadMarking->click();
     ok &= save(window, QStringLiteral("%1/page-smd-results%2.png").arg(folder, suffix));
+    // Page 2 below 10 Ω: 3 Ω, its real code in the working and 3 W of heat.
+    LedPage *page2 = window.ledPage();
+    window.SSTab1->setCurrentWidget(page2);
+    page2->Text26->setText(QStringLiteral("5"));
+    page2->Text30->setText(QStringLiteral("2"));
+    page2->Text31->setText(QStringLiteral("1000"));
+    page2->Command5->click();
+    ok &= save(window, QStringLiteral("%1/page2-small%2.png").arg(folder, suffix));
+    page2->Command4->click();
+    // The guide on the 6-band resistor.
+    GuidePage *guide = window.guidePage();
+    window.SSTab1->setCurrentWidget(guide);
+    guide->optGuideSix->click();
+    ok &= save(window, QStringLiteral("%1/page3-six%2.png").arg(folder, suffix));
+    guide->Option3->click();
 
     frmTip tip(&window);
     if (tip.Form_Load()) {

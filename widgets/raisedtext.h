@@ -18,12 +18,21 @@ QString raisedDigitsHtml(const QString &text);
 QChar loweredDigit(QChar c);
 
 // A plain-text label, word-wrapped, whose text() is the text as given and
-// whose painting raises the powers of ten.
+// whose painting raises the powers of ten. A text taller than the label is
+// cut after the last word that fits, with "…"; text() keeps it whole.
 class RaisedTextLabel : public QLabel {
     Q_OBJECT
 
 public:
     explicit RaisedTextLabel(QWidget *parent = nullptr);
+
+    // The height of `lines` lines of text with raised digits in them, margins
+    // included: a label this tall never grows with its text.
+    int heightOfLines(int lines) const;
+
+    // What is painted: the text, or its beginning with "…" when the whole
+    // does not fit.
+    QString shownText() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

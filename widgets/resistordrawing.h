@@ -26,6 +26,11 @@ inline constexpr std::array<QRect, 5> kResistorBands{
     twipsRect(3240, 180, 135, 645), twipsRect(3450, 210, 135, 585), twipsRect(3660, 240, 135, 525),
     twipsRect(3870, 240, 135, 525), twipsRect(4440, 195, 135, 615)};
 
+// The sixth band of a 6-band resistor, the temperature coefficient, stands on
+// the flat of the end cap after the tolerance band; only the colour-to-value
+// page draws it.
+inline constexpr QRect kTempcoBand = twipsRect(4650, 180, 135, 645);
+
 // The part of the artwork that holds the resistor itself, leads and all.
 inline constexpr QRect kResistorPart{176, 4, 180, 58};
 

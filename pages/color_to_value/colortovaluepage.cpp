@@ -73,20 +73,17 @@ constexpr QRect kToleranceRect{156, 32, 70, 30};  // 12-point bold
 constexpr QRect kResultButtonRect{364, 218, 106, 30};
 constexpr QRect kClearButtonRect{364, 256, 106, 30};
 
-// The sixth band stands on the flat of the end cap, after the tolerance band.
-// Its list hangs below the body's end, between the lead and the tolerance
-// band's leader line, and reaches past the drawing to the page's edge; its
-// leader runs down from the band and across to the list. The list ends above
-// the band's label, which takes the third line under the bands.
-constexpr QRect kTempcoBandRect = ui::twipsRect(4650, 180, 135, 645);
+// The sixth band's list stands right of the drawing, clear of its frame, at
+// the height of the body's end; its leader runs down from the band and
+// across to the list. The window grows wide enough to hold it.
 constexpr int kTempcoListWidth = 106; // room for "250ppm 검정"
-constexpr QPoint kTempcoListPlace{kPictureRect.x() + 322, kPictureRect.y() + 58};
+constexpr int kTempcoListGap = 6;     // clear of the drawing's frame
+constexpr int kPageEdge = 6;          // between the list and the page's edge
+constexpr QPoint kTempcoListPlace{kPictureRect.x() + kPictureRect.width() + kTempcoListGap,
+                                  kPictureRect.y() + 58};
 constexpr int kTempcoLabelRow = 2;
 constexpr int kTempcoLeaderX = 314;                  // the band's middle, in the drawing
 constexpr QRect kTempcoReadoutRect{156, 64, 70, 18}; // 9-point bold, under the tolerance
-// The list and its caption stand on the drawing's pale panel: the caption
-// keeps the drawing's own dark text in every desktop scheme.
-constexpr colorcode::ColorCode kOnDrawingText = 0x202020;
 // The common coefficient of metal-film resistors is the starting choice.
 constexpr int kStartingTempco = 1; // "100ppm 갈색"
 
@@ -123,10 +120,20 @@ QLineEdit *makeHolder(QWidget *picture, const QString &name, int slot)
 
 ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
 {
-    Label5 = new QLabel(u"※ 색상을 선택한 후 결과 버튼을 누르면 저항값을 보여줍니다.^^"_s, this);
-    Label5->setObjectName(u"Label5"_s);
-    Label5->setGeometry(kInstructionRect);
+    Label5 = ui::makeLabel(this, u"Label5"_s,
+                           u"※ 색상을 선택한 후 결과 버튼을 누르면 저항값을 보여줍니다.^^"_s,
+                           kInstructionRect);
 
+    buildDrawing();
+    buildLists();
+    buildModeAndReadouts();
+    buildSixBand();
+    openInFourBandMode();
+    connectHandlers();
+}
+
+void ColorToValuePage::buildDrawing()
+{
     // The drawing first, so the lists below it come after it in the focus
     // chain and on top of it.
     Picture5 = new ui::ResistorDrawing(this, u"Picture5", kPictureRect,
@@ -166,7 +173,10 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     Text20 = makeHolder(Picture5, u"Text20"_s, 1);
     Text33 = makeHolder(Picture5, u"Text33"_s, 2);
     Text34 = makeHolder(Picture5, u"Text34"_s, 3);
+}
 
+void ColorToValuePage::buildLists()
+{
     const QStringList digits = colorcode::digitItemTexts();
     const QPoint firstPlace = kDigitListPlaces[0] - kPageOriginInTabs;
     const QPoint secondPlace = kDigitListPlaces[1] - kPageOriginInTabs;
@@ -186,7 +196,10 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     Label18 = ui::makeCaption(this, u"Label18"_s, kThirdDigit, Combo9);
     Label19 = ui::makeCaption(this, u"Label19"_s, kMultiplier, Combo10);
     Label22 = ui::makeCaption(this, u"Label22"_s, kTolerance, Combo11);
+}
 
+void ColorToValuePage::buildModeAndReadouts()
+{
     Frame6 = ui::makeFrame(this, u"Frame6"_s, u"저항선택"_s, kModeFrameRect);
     Option1 = ui::makeOption(Frame6, u"Option1"_s, u"&4색저항"_s, kOption1Rect);
     Option1->setToolTip(u"4색저항에 관해 알고 싶으세요?"_s);
@@ -210,14 +223,10 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     Text18->setAlignment(Qt::AlignCenter);
     Text18->setAccessibleName(kTolerance.toString());
 
-    Command18 = new QPushButton(u"결과는?(&Z)"_s, this);
-    Command18->setObjectName(u"Command18"_s);
+    Command18 = ui::makeButton(this, u"Command18"_s, u"결과는?(&Z)"_s, kResultButtonRect);
     Command18->setToolTip(u"몇 옴일까요?"_s);
-    Command18->setGeometry(kResultButtonRect);
-    Command19 = new QPushButton(u"지우기(&E)"_s, this);
-    Command19->setObjectName(u"Command19"_s);
+    Command19 = ui::makeButton(this, u"Command19"_s, u"지우기(&E)"_s, kClearButtonRect);
     Command19->setToolTip(u"다른 색상을 보고 싶으세요?"_s);
-    Command19->setGeometry(kClearButtonRect);
     // Enter presses the focused button, as on the other pages, so the page
     // works from the keyboard alone.
     Command18->setAutoDefault(true);
@@ -225,10 +234,13 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     // The readouts come last, after the buttons that fill them.
     QWidget::setTabOrder(Command19, Text17);
     QWidget::setTabOrder(Text17, Text18);
+}
 
+void ColorToValuePage::buildSixBand()
+{
     // 6-band mode's own controls, hidden until it is chosen.
     const colorcode::TempcoEntry &startingTempco = colorcode::kTempcos[kStartingTempco];
-    shpTempco = new ui::BandShape(Picture5, u"shpTempco"_s, kTempcoBandRect);
+    shpTempco = new ui::BandShape(Picture5, u"shpTempco"_s, ui::kTempcoBand);
     shpTempco->setFilled(true);
     shpTempco->setFillColor(colorcode::tempcoColor(startingTempco, colorcode::Palette::Selector));
     cboTempco = makeList(this, u"cboTempco"_s, colorcode::tempcoItemTexts(), colorcode::kTempcoRole,
@@ -237,22 +249,19 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     cboTempco->setMaxVisibleItems(int(colorcode::kTempcos.size()));
     setTempcoSwatches(cboTempco);
     lblTempcoCaption = makeCaption(this, u"lblTempcoCaption"_s, colorcode::kTempcoRole, cboTempco);
-    QPalette onDrawing = lblTempcoCaption->palette();
-    onDrawing.setColor(QPalette::WindowText, ui::resolveColor(kOnDrawingText, onDrawing));
-    lblTempcoCaption->setPalette(onDrawing);
-    // Down from the band's foot, then across to the middle of the list's
-    // left edge.
-    const QPoint listEntry =
-        Picture5->mapFrom(this, QPoint(cboTempco->x(), cboTempco->geometry().center().y()));
+    // Down from the band's foot, then across the drawing's edge to the middle
+    // of the list's left edge: the second line belongs to the page, as it
+    // leaves the drawing.
+    const QPoint listEntry(cboTempco->x(), cboTempco->geometry().center().y());
+    const int turn = Picture5->mapFrom(this, listEntry).y();
     linTempco1 = new ui::LeaderLine(
         Picture5, u"linTempco1"_s,
-        QLine(kTempcoLeaderX, shpTempco->geometry().bottom() + 1, kTempcoLeaderX, listEntry.y()));
-    linTempco2 =
-        new ui::LeaderLine(Picture5, u"linTempco2"_s,
-                           QLine(kTempcoLeaderX, listEntry.y(), listEntry.x() - 1, listEntry.y()));
-    lblTempco = new QLabel(colorcode::tempcoText(startingTempco), Frame8);
-    lblTempco->setObjectName(u"lblTempco"_s);
-    lblTempco->setGeometry(kTempcoReadoutRect);
+        QLine(kTempcoLeaderX, shpTempco->geometry().bottom() + 1, kTempcoLeaderX, turn));
+    const int leaderX = Picture5->mapTo(this, QPoint(kTempcoLeaderX, turn)).x();
+    linTempco2 = new ui::LeaderLine(
+        this, u"linTempco2"_s, QLine(leaderX, listEntry.y(), listEntry.x() - 1, listEntry.y()));
+    lblTempco = ui::makeLabel(Frame8, u"lblTempco"_s, colorcode::tempcoText(startingTempco),
+                              kTempcoReadoutRect);
     lblTempco->setAlignment(Qt::AlignCenter);
     // Heard as "온도계수 100ppm/K", as the result label of page 1 is heard.
     lblTempco->setAccessibleDescription(colorcode::kTempcoRole.toString());
@@ -264,7 +273,12 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     QWidget::setTabOrder(Text18, Label5);
     QWidget::setTabOrder(Text18, lblTempco);
     setSixBandShown(false);
+    // The list beside the drawing needs a page wider than the design's.
+    setMinimumWidth(cboTempco->geometry().right() + 1 + kPageEdge);
+}
 
+void ColorToValuePage::openInFourBandMode()
+{
     // The window opens in 4-band mode: the third digit, its caption, the
     // fourth band and the 5-band leader lines are hidden.
     Combo9->hide();
@@ -282,7 +296,10 @@ ColorToValuePage::ColorToValuePage(QWidget *parent) : ui::LearnerPage(parent)
     setLabelledBands({Shape9, Shape14, Shape15, Shape16, Shape17, shpTempco});
     for (ui::BandShape *band : {Shape9, Shape14, Shape15, Shape16, Shape17, shpTempco})
         describe(band);
+}
 
+void ColorToValuePage::connectHandlers()
+{
     // A pick is `activated`; texts set from code run no handler.
     connect(Combo7, &QComboBox::activated, this, &ColorToValuePage::Combo7_Click);
     connect(Combo8, &QComboBox::activated, this, &ColorToValuePage::Combo8_Click);

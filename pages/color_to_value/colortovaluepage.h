@@ -123,6 +123,14 @@ public:
     void placeDigitLists();
 
 private:
+    // The constructor's steps, in order.
+    void buildDrawing();
+    void buildLists();
+    void buildModeAndReadouts();
+    void buildSixBand();
+    void openInFourBandMode();
+    void connectHandlers();
+
     void setBandCount(colorcode::BandCount bands);
     std::optional<colorcode::BandCount> bandCount() const;
     void paintDigit(QComboBox *list, int entries, QLineEdit *holder, ui::BandShape *band,

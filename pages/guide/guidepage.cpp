@@ -36,6 +36,11 @@ constexpr QRect kLabel15 = ui::twipsRect(660, 1920, 90, 180);
 constexpr QRect kLabel23 = ui::twipsRect(3450, 1920, 90, 180);
 constexpr QRect kLabel24 = ui::twipsRect(4680, 1920, 900, 180);
 constexpr QRect kLabel25 = ui::twipsRect(480, 2910, 2745, 180);
+// The 6-band guide: its option after "5색", its resistor where the others
+// are, and the line on the sixth band in the free row between the tolerance
+// sentence and the one on the value.
+constexpr QRect kSixBandOption = ui::twipsRect(1680, 210, 585, 225);
+constexpr QRect kSixBandTempco = ui::twipsRect(480, 2190, 5550, 180);
 
 // The design sizes were made for a smaller face than the 9-point NanumGothic
 // of today: a control grows to what its text needs, never shrinks below its
@@ -86,9 +91,9 @@ void setCaption(QLabel *label, const QString &text, const QRect &design)
 
 // The guide's sentences, which the drawing paints, for a screen reader; Tab
 // reaches the drawing after the option buttons.
-void describeGuide(ui::SvgPicture *picture, colorcode::BandCount bands)
+void describeGuide(ui::SvgPicture *picture, colorcode::BandCount bands, bool tempco = false)
 {
-    picture->setAccessibleDescription(guide::guideSentences(bands).join(u'\n'));
+    picture->setAccessibleDescription(guide::guideSentences(bands, tempco).join(u'\n'));
 }
 
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,
@@ -114,6 +119,9 @@ GuidePage::GuidePage(QWidget *parent) : ui::TabPage(parent)
     Picture4->setAccessibleName(u"4색 저항: 적색, 보라, 적색, 금색"_s);
     Picture6 = new ui::SvgPicture(Picture1, u"Picture6", u":/art/guide_five_band.svg", kPicture6);
     Picture6->setAccessibleName(u"5색 저항: 적색, 보라, 적색, 주황, 갈색"_s);
+    picSixBand =
+        new ui::SvgPicture(Picture1, u"picSixBand", u":/art/guide_six_band.svg", kPicture6);
+    picSixBand->setAccessibleName(u"6색 저항: 적색, 보라, 적색, 주황, 갈색, 갈색"_s);
 
     Label13 = makeCaption(Picture1, u"Label13"_s);
     Label14 = makeCaption(Picture1, u"Label14"_s);
@@ -122,6 +130,7 @@ GuidePage::GuidePage(QWidget *parent) : ui::TabPage(parent)
     Label23 = makeCaption(Picture1, u"Label23"_s);
     Label24 = makeCaption(Picture1, u"Label24"_s);
     Label25 = makeCaption(Picture1, u"Label25"_s);
+    lblGuideTempco = makeCaption(Picture1, u"lblGuideTempco"_s);
 
     // The frame reaches a few pixels into the drawing's top edge; it stays
     // in front of it, as it was made after it.
@@ -130,19 +139,26 @@ GuidePage::GuidePage(QWidget *parent) : ui::TabPage(parent)
     Frame1->setGeometry(kFrame1.translated(-kPageOrigin));
     Option3 = makeOption(Frame1, u"Option3"_s, u"4색"_s, u"4색 저항 읽는 법"_s, kOption3);
     Option4 = makeOption(Frame1, u"Option4"_s, u"5색"_s, u"5색 저항 읽는 법"_s, kOption4);
-    fitFrameToOptions(Frame1, {Option3, Option4});
+    // "6색" comes after "5색", as far again; the frame grows to the right to
+    // hold it, into the room the wider window gives the page.
+    optGuideSix =
+        makeOption(Frame1, u"optGuideSix"_s, u"6색"_s, u"6색 저항 읽는 법"_s, kSixBandOption);
+    Frame1->resize(kSixBandOption.right() + 1 + kOption3.left(), Frame1->height());
+    fitFrameToOptions(Frame1, {Option3, Option4, optGuideSix});
     Option3->setChecked(true);
     Picture1->setFocusPolicy(Qt::TabFocus);
     // After the options. Qt takes the drawing, the next focusable widget
     // round the page's chain, as already after Option4, so it is moved
     // through Option3.
     setTabOrder(Option3, Picture1);
-    setTabOrder(Option4, Picture1);
+    setTabOrder(Option4, optGuideSix);
+    setTabOrder(optGuideSix, Picture1);
 
     // A user's click, or an arrow key moving the selection; setting the
     // buttons from code runs no handler.
     connect(Option3, &QRadioButton::clicked, this, &GuidePage::Option3_Click);
     connect(Option4, &QRadioButton::clicked, this, &GuidePage::Option4_Click);
+    connect(optGuideSix, &QRadioButton::clicked, this, &GuidePage::optGuideSix_Click);
 
     showView(guide::designView());
     describeGuide(Picture1, colorcode::BandCount::Four);
@@ -164,10 +180,21 @@ void GuidePage::Option4_Click()
     describeGuide(Picture1, colorcode::BandCount::Five);
 }
 
+void GuidePage::optGuideSix_Click()
+{
+    if (!optGuideSix->isChecked())
+        return;
+    showView(guide::guideView(colorcode::BandCount::Five, true));
+    describeGuide(Picture1, colorcode::BandCount::Five, true);
+}
+
 void GuidePage::showView(const guide::GuideView &view)
 {
     Picture4->setVisible(view.fourBandPictureShown);
     Picture6->setVisible(view.fiveBandPictureShown);
+    picSixBand->setVisible(view.sixBandPictureShown);
+    setCaption(lblGuideTempco, view.tempco, kSixBandTempco);
+    lblGuideTempco->setVisible(!view.tempco.isEmpty());
     setCaption(Label13, view.label13, kLabel13);
     setCaption(Label14, view.label14, kLabel14);
     setCaption(Label27, view.label27, kLabel27);

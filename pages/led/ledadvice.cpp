@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kShownDigits = 3;
 // The power is compared with the ratings as the learner would work it out
-// on paper, so 2.5 V over 100 Ω is exactly 62.5 mW and fits 1/8 W.
+// on paper, so 2.5 V over 100 Ω is exactly 62.5 mW and fits 1/8 W.
 constexpr int kExactDigits = 12;
 
 struct Rating {
@@ -62,11 +62,28 @@ std::optional<Advice> adviseLed(double drop, std::uint64_t ohms, double exactOhm
             break;
         }
     }
+    // Without the margin the largest rating still bears the power itself.
+    if (!out.rating && watts <= kRatings.back().watts) {
+        out.rating = kRatings.back().text.toString();
+        out.tight = true;
+    }
 
     const Resistance buy = *seriesAtOrAbove(Series::E24, exactOhms);
     out.buy = buy.text(kUnits);
     out.buyCurrent = currentText(drop, buy.ohms());
     return out;
+}
+
+QString powerAdvice(const Advice &advice)
+{
+    using namespace Qt::StringLiterals;
+    if (!advice.rating)
+        return u"저항의 발열: %1 → %2를 넘어 저항 하나로는 감당할 수 없습니다"_s.arg(
+            advice.power, kRatings.back().text);
+    if (advice.tight)
+        return u"저항의 발열: %1 → %2 저항을 쓰세요(여유가 적어 뜨거워집니다)"_s.arg(
+            advice.power, *advice.rating);
+    return u"저항의 발열: %1 → %2 저항을 쓰세요"_s.arg(advice.power, *advice.rating);
 }
 
 } // namespace led

@@ -14,18 +14,18 @@ namespace {
 
 // The quotient is rounded to this many significant digits before the fraction
 // of an ohm is cut, so a quotient that is whole in decimals keeps its last
-// ohm: 1.3 V / 20 mA gives 65 Ω, not the 64.99999999999999 of binary.
+// ohm: 1.3 V / 20 mA gives 65 Ω, not the 64.99999999999999 of binary.
 constexpr int kCutDigits = 12;
 
 // The multiplier band has the ten digit colours: up to 10^9.
 constexpr int kLargestMultiplier = int(kBandColors.size()) - 1;
 
-// Twelve digits and more (100 GΩ and up) have no unit.
+// Twelve digits and more (100 GΩ and up) have no unit.
 constexpr double kNoUnitRow = 1e11;
 
 // Whole ohms rounded to two significant digits; only the third digit is
-// looked at, so 4949 Ω is 4.9 KΩ and 4950 Ω is 5 KΩ. Below 10 Ω the first
-// band is black: 5 Ω is 05.
+// looked at, so 4949 Ω is 4.9 KΩ and 4950 Ω is 5 KΩ. Below 10 Ω the first
+// band is black: 5 Ω is 05.
 Resistance twoSignificant(std::uint64_t ohms)
 {
     if (ohms < 100)
@@ -39,7 +39,7 @@ Resistance twoSignificant(std::uint64_t ohms)
     int significand = int(ohms / 10);
     if (ohms % 10 >= 5)
         ++significand;
-    // 995 Ω rounds to 100 × 10¹, which is 10 × 10²: 1 KΩ, with a code.
+    // 995 Ω rounds to 100 × 10¹, which is 10 × 10²: 1 KΩ, with a code.
     if (significand == 100)
         return {10, 2, power + 2};
     return {significand, 2, power + 1};
@@ -112,7 +112,7 @@ Outcome calculateLed(QStringView supplyText, QStringView ledText, QStringView cu
             ShownTexts{withUnit(shown, unit.suffix), withUnit(shown - shown * t, unit.suffix),
                        withUnit(shown + shown * t, unit.suffix)};
     }
-    // 100 GΩ and more has no code.
+    // 100 GΩ and more has no code.
     if (out.value.exponent > kLargestMultiplier) {
         out.value = {};
         out.refused = true;

@@ -6,6 +6,7 @@
 #include "pages/led/ledworking.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/keys.h"
 #include "widgets/svgpicture.h"
@@ -90,16 +91,6 @@ void keepLightOnDrawing(QWidget *drawing)
     drawing->setPalette(light);
 }
 
-QLabel *makeLabel(QWidget *parent, const char16_t *name, QStringView text, const QRect &place,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(text.toString(), parent);
-    label->setObjectName(QString::fromUtf16(name));
-    label->setGeometry(place);
-    label->setAlignment(alignment);
-    return label;
-}
-
 QLineEdit *makeBox(QWidget *parent, const char16_t *name, const QRect &place,
                    QStringView accessibleName)
 {
@@ -118,16 +109,6 @@ QLineEdit *makeResultBox(QWidget *parent, const char16_t *name, const QRect &pla
     QLineEdit *box = makeBox(parent, name, place, accessibleName);
     box->setReadOnly(true);
     return box;
-}
-
-QPushButton *makeButton(QWidget *parent, const char16_t *name, QStringView caption, QStringView tip,
-                        const QRect &place)
-{
-    auto *button = new QPushButton(caption.toString(), parent);
-    button->setObjectName(QString::fromUtf16(name));
-    button->setToolTip(tip.toString());
-    button->setGeometry(place);
-    return button;
 }
 
 ui::BandShape *makeBand(QWidget *picture, const char16_t *name, const QRect &place,
@@ -185,18 +166,18 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
     keepLightOnDrawing(Picture3);
     Picture3->setAccessibleName(u"전원, 저항, LED를 차례로 이은 회로 그림"_s);
 
-    Label6 = makeLabel(Picture3, u"Label6", u"공급전압", kSupplyCaptionRect);
+    Label6 = ui::makeLabel(Picture3, u"Label6"_s, u"공급전압"_s, kSupplyCaptionRect);
     Text26 = makeBox(Picture3, u"Text26", kSupplyRect, Label6->text());
     Text26->setToolTip(u"공급전압을 입력하세요"_s);
-    Label9 = makeLabel(Picture3, u"Label9", u"V", kSupplyUnitRect);
-    Label7 = makeLabel(Picture3, u"Label7", u"LED전압", kLedVoltageCaptionRect);
+    Label9 = ui::makeLabel(Picture3, u"Label9"_s, u"V"_s, kSupplyUnitRect);
+    Label7 = ui::makeLabel(Picture3, u"Label7"_s, u"LED전압"_s, kLedVoltageCaptionRect);
     Text30 = makeBox(Picture3, u"Text30", kLedVoltageRect, Label7->text());
     Text30->setToolTip(u"LED 전압을 입력하세요"_s);
-    Label10 = makeLabel(Picture3, u"Label10", u"V", kLedVoltageUnitRect);
-    Label8 = makeLabel(Picture3, u"Label8", u"LED전류", kCurrentCaptionRect);
+    Label10 = ui::makeLabel(Picture3, u"Label10"_s, u"V"_s, kLedVoltageUnitRect);
+    Label8 = ui::makeLabel(Picture3, u"Label8"_s, u"LED전류"_s, kCurrentCaptionRect);
     Text31 = makeBox(Picture3, u"Text31", kCurrentRect, Label8->text());
     Text31->setToolTip(u"LED전류를 입력하세요"_s);
-    Label11 = makeLabel(Picture3, u"Label11", u"mA", kCurrentUnitRect);
+    Label11 = ui::makeLabel(Picture3, u"Label11"_s, u"mA"_s, kCurrentUnitRect);
     Label6->setBuddy(Text26);
     Label7->setBuddy(Text30);
     Label8->setBuddy(Text31);
@@ -209,9 +190,7 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
     Shape13 = makeBand(Picture3, u"Shape13", kBand4Rect, kTolerance, -1);
     setLabelledBands({Shape10, Shape11, Shape12, Shape13});
 
-    Frame3 = new QGroupBox(u"계산된 저항값"_s, Picture3);
-    Frame3->setObjectName(u"Frame3"_s);
-    Frame3->setGeometry(kResultFrameRect);
+    Frame3 = ui::makeFrame(Picture3, u"Frame3"_s, u"계산된 저항값"_s, kResultFrameRect);
     Text32 = makeResultBox(Frame3, u"Text32", kResultRect, Frame3->title());
     Combo3 = new QComboBox(Frame3);
     Combo3->setObjectName(u"Combo3"_s);
@@ -224,25 +203,24 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
     Combo3->setGeometry(kToleranceListRect);
     Combo3->setAccessibleName(kTolerance.toString());
 
-    Frame9 = new QGroupBox(u"사용가능 저항값"_s, Picture3);
-    Frame9->setObjectName(u"Frame9"_s);
-    Frame9->setGeometry(kRangeFrameRect);
+    Frame9 = ui::makeFrame(Picture3, u"Frame9"_s, u"사용가능 저항값"_s, kRangeFrameRect);
     Text41 = makeResultBox(Frame9, u"Text41", kLowRect, u"사용가능 저항값 부터");
-    Label20 = makeLabel(Frame9, u"Label20", u"부터", kLowCaptionRect);
+    Label20 = ui::makeLabel(Frame9, u"Label20"_s, u"부터"_s, kLowCaptionRect);
     Text42 = makeResultBox(Frame9, u"Text42", kHighRect, u"사용가능 저항값 까지");
-    Label21 = makeLabel(Frame9, u"Label21", u"까지", kHighCaptionRect);
+    Label21 = ui::makeLabel(Frame9, u"Label21"_s, u"까지"_s, kHighCaptionRect);
 
-    Command5 = makeButton(Picture3, u"Command5", u"계  산(&A)", u"모두 입력 했으면 누르세요^^",
-                          kComputeButtonRect);
-    Command4 = makeButton(Picture3, u"Command4", u"지우기(&J)", u"다른값을 입력하고 싶으세요?",
-                          kResetButtonRect);
+    Command5 = ui::makeButton(Picture3, u"Command5"_s, u"계  산(&A)"_s, kComputeButtonRect);
+    Command5->setToolTip(u"모두 입력 했으면 누르세요^^"_s);
+    Command4 = ui::makeButton(Picture3, u"Command4"_s, u"지우기(&J)"_s, kResetButtonRect);
+    Command4->setToolTip(u"다른값을 입력하고 싶으세요?"_s);
 
-    adviceCurrent = makeLabel(Picture3, u"adviceCurrent", {}, kAdviceCurrentRect);
-    advicePower = makeLabel(Picture3, u"advicePower", {}, kAdvicePowerRect);
-    adviceBuy = makeLabel(Picture3, u"adviceBuy", {}, kAdviceBuyRect);
+    adviceCurrent = ui::makeLabel(Picture3, u"adviceCurrent"_s, QString(), kAdviceCurrentRect);
+    advicePower = ui::makeLabel(Picture3, u"advicePower"_s, QString(), kAdvicePowerRect);
+    adviceBuy = ui::makeLabel(Picture3, u"adviceBuy"_s, QString(), kAdviceBuyRect);
 
-    Label12 = makeLabel(this, u"Label12", u"※ 각 항목의 값을 입력한 후 계산 버튼을 누르세요!",
-                        kInstructionRect);
+    Label12 =
+        ui::makeLabel(this, u"Label12"_s, u"※ 각 항목의 값을 입력한 후 계산 버튼을 누르세요!"_s,
+                      kInstructionRect);
 
     setTabOrder(Text26, Text30);
     setTabOrder(Text30, Text31);
@@ -319,10 +297,7 @@ void LedPage::showAdvice(const std::optional<led::Advice> &advice)
         return;
     }
     adviceCurrent->setText(u"LED에 실제로 흐르는 전류: %1"_s.arg(advice->current));
-    advicePower->setText(
-        advice->rating
-            ? u"저항의 발열: %1 → %2 저항을 쓰세요"_s.arg(advice->power, *advice->rating)
-            : u"저항의 발열: %1 → 5W를 넘어 저항 하나로는 감당할 수 없습니다"_s.arg(advice->power));
+    advicePower->setText(led::powerAdvice(*advice));
     adviceBuy->setText(
         u"구입할 표준값(E24): %1 (LED전류 %2)"_s.arg(advice->buy, advice->buyCurrent));
 }

@@ -1,5 +1,6 @@
 #include "pages/progress/progressdialog.h"
 
+#include "colorcode/sentences.h"
 #include "colorcode/speech.h"
 #include "learner/progressdata.h"
 #include "learner/record.h"
@@ -401,8 +402,7 @@ bool frmProgress::exportTo(const QString &path)
     if (file.open(QIODevice::WriteOnly) && m_record.exportCsv(file) && file.commit())
         return true;
     file.cancelWriting();
-    showMessage(u"학습 기록을 저장하지 못했습니다:\n%1\n\n폴더가 있는지, 쓸 수 있는 곳인지 "
-                "확인하고 다른 곳에 저장해 보십시오."_s.arg(QDir::toNativeSeparators(path)));
+    showMessage(colorcode::saveFailedSentence(u"학습 기록", QDir::toNativeSeparators(path)));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/keys.h"
 #include "widgets/raisedtext.h"
@@ -46,23 +47,6 @@ constexpr QRect kMarkingsRect{10, 56, 444, 24}; // 10-point bold
 constexpr QRect kGuideFrameRect{8, 196, 461, 100};
 constexpr QRect kGuideRect{10, 22, 444, 74};
 
-constexpr colorcode::ColorCode kResultRed = 0x0000FF;
-
-void setTextColor(QLabel *label, colorcode::ColorCode code)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ui::resolveColor(code, palette));
-    label->setPalette(palette);
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &place)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    return label;
-}
-
 // An entry with its caption, which names it without the access key.
 QLineEdit *makeEntry(QWidget *parent, const QString &name, const QRect &place, QLabel *caption,
                      QStringView captionWords)
@@ -75,23 +59,12 @@ QLineEdit *makeEntry(QWidget *parent, const QString &name, const QRect &place, Q
     return entry;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
-                        const QRect &place)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    // Enter in the entry brings the focus here; a second Enter presses it.
-    button->setAutoDefault(true);
-    return button;
-}
-
 // A result: the page writes it, the screen reader hears it after its
 // description, and Tab reaches it.
 QLabel *makeResult(QWidget *parent, const QString &name, const QRect &place,
                    QStringView description)
 {
-    QLabel *label = makeLabel(parent, name, u"?"_s, place);
+    QLabel *label = ui::makeLabel(parent, name, u"?"_s, place);
     label->setTextFormat(Qt::PlainText);
     label->setAccessibleDescription(description.toString());
     ui::makeTabReachable(label);
@@ -106,8 +79,12 @@ QString spokenMarkings(const smd::Markings &markings)
     QStringList forms;
     for (const smd::FormMarkings &form : markings.byForm) {
         QStringList spelled;
-        for (const QString &marking : form.texts)
-            spelled << colorcode::spelledMarking(marking);
+        for (const QString &marking : form.texts) {
+            // A marking that reads two ways is heard with the words that say so.
+            const QString other = smd::otherReadingWords(marking, form.form);
+            spelled << colorcode::spelledMarking(marking) +
+                           (other.isEmpty() ? QString() : u", "_s + colorcode::spokenText(other));
+        }
         forms << smd::formName(form.form) + u' ' + spelled.join(u" 또는 "_s);
     }
     return forms.join(u". "_s);
@@ -118,28 +95,24 @@ QString spokenMarkings(const smd::Markings &markings)
 SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
 {
     setObjectName(u"pageSmd"_s);
-    fraReadMarking = new QGroupBox(u"표시 → 저항값"_s, this);
-    fraReadMarking->setObjectName(u"fraReadMarking"_s);
-    fraReadMarking->setGeometry(kReadFrameRect);
-    lblMarking = makeLabel(fraReadMarking, u"lblMarking"_s, kMarkingCaption.toString() + u"(&M)"_s,
-                           kMarkingCaptionRect);
+    fraReadMarking = ui::makeFrame(this, u"fraReadMarking"_s, u"표시 → 저항값"_s, kReadFrameRect);
+    lblMarking = ui::makeLabel(fraReadMarking, u"lblMarking"_s,
+                               kMarkingCaption.toString() + u"(&M)"_s, kMarkingCaptionRect);
     txtMarking =
         makeEntry(fraReadMarking, u"txtMarking"_s, kMarkingRect, lblMarking, kMarkingCaption);
     txtMarking->setToolTip(u"칩에 찍힌 표시를 입력하세요. 예: 472, 4R7, 01C"_s);
     ui::setPointFont(txtMarking, 16, true);
     cmdReadMarking =
-        makeButton(fraReadMarking, u"cmdReadMarking"_s, u"읽기(&G)"_s, kReadButtonRect);
+        ui::makeButton(fraReadMarking, u"cmdReadMarking"_s, u"읽기(&G)"_s, kReadButtonRect);
     lblMarkingValue =
         makeResult(fraReadMarking, u"lblMarkingValue"_s, kMarkingValueRect, u"저항값");
     ui::setPointFont(lblMarkingValue, 16, true);
-    setTextColor(lblMarkingValue, kResultRed);
+    ui::setTextColor(lblMarkingValue, ui::kResultRed);
     picChip = new ui::ChipPicture(fraReadMarking, u"picChip", kChipRect);
 
-    fraMakeMarking = new QGroupBox(u"저항값 → 표시"_s, this);
-    fraMakeMarking->setObjectName(u"fraMakeMarking"_s);
-    fraMakeMarking->setGeometry(kMakeFrameRect);
-    lblChipValue = makeLabel(fraMakeMarking, u"lblChipValue"_s,
-                             kValueCaption.toString() + u"(&K)"_s, kValueCaptionRect);
+    fraMakeMarking = ui::makeFrame(this, u"fraMakeMarking"_s, u"저항값 → 표시"_s, kMakeFrameRect);
+    lblChipValue = ui::makeLabel(fraMakeMarking, u"lblChipValue"_s,
+                                 kValueCaption.toString() + u"(&K)"_s, kValueCaptionRect);
     txtChipValue =
         makeEntry(fraMakeMarking, u"txtChipValue"_s, kValueRect, lblChipValue, kValueCaption);
     ui::setPointFont(txtChipValue, 12, false);
@@ -150,13 +123,15 @@ SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
     cboChipUnit->setAccessibleName(u"단위"_s);
     ui::setPointFont(cboChipUnit, 12, false);
     cmdMakeMarking =
-        makeButton(fraMakeMarking, u"cmdMakeMarking"_s, u"표시 보기(&B)"_s, kMakeButtonRect);
+        ui::makeButton(fraMakeMarking, u"cmdMakeMarking"_s, u"표시 보기(&B)"_s, kMakeButtonRect);
+    // Enter in an entry brings the focus to its button; a second Enter
+    // presses it.
+    for (QPushButton *button : {cmdReadMarking, cmdMakeMarking})
+        button->setAutoDefault(true);
     lblMarkings = makeResult(fraMakeMarking, u"lblMarkings"_s, kMarkingsRect, u"표시");
     ui::setPointFont(lblMarkings, 10, true);
 
-    fraGuide = new QGroupBox(u"읽는 법"_s, this);
-    fraGuide->setObjectName(u"fraGuide"_s);
-    fraGuide->setGeometry(kGuideFrameRect);
+    fraGuide = ui::makeFrame(this, u"fraGuide"_s, u"읽는 법"_s, kGuideFrameRect);
     lblGuide = new ui::RaisedTextLabel(fraGuide);
     lblGuide->setObjectName(u"lblGuide"_s);
     lblGuide->setGeometry(kGuideRect);

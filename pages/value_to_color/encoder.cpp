@@ -126,10 +126,9 @@ std::variant<FourBands, Refusal> encodeValue(QStringView entry, QStringView unit
                      QString().append(entry).append(unit).append(tolerance)};
 }
 
-ToleranceBand toleranceBandOf(QStringView tolerance)
+ToleranceBand toleranceBandOf(QStringView tolerance, std::span<const QStringView> offered)
 {
-    const colorcode::ToleranceEntry *t =
-        colorcode::toleranceOf(tolerance, colorcode::kEncoderTolerances);
+    const colorcode::ToleranceEntry *t = colorcode::toleranceOf(tolerance, offered);
     if (!t)
         return {ToleranceFill::Unchanged, colorcode::kBlack};
     if (!t->filled)

@@ -14,6 +14,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <span>
 #include <variant>
 
 namespace valuetocolor {
@@ -40,13 +41,14 @@ enum class ToleranceFill {
     Unchanged, // a tolerance text that is none of the list's
 };
 
-// The tolerance band a tolerance text paints: one of the list's five, or
-// unchanged for any other text.
+// The tolerance band a tolerance text paints: one of the texts `offered`
+// (the 4-band list's five unless told), or unchanged for any other text.
 struct ToleranceBand {
     ToleranceFill fill;
     colorcode::ColorCode color; // black unless a filled tolerance was recognised
 };
-ToleranceBand toleranceBandOf(QStringView tolerance);
+ToleranceBand toleranceBandOf(QStringView tolerance,
+                              std::span<const QStringView> offered = colorcode::kEncoderTolerances);
 
 struct FourBands {
     // The value the bands spell; unset when the entry was not decoded.
@@ -56,13 +58,13 @@ struct FourBands {
     ValueBand multiplier;
     ToleranceFill toleranceFill;
     colorcode::ColorCode toleranceColor; // black unless a filled tolerance was recognised
-    QString label;                       // entry, unit and tolerance as typed: "4.7KΩ±5%"
+    QString label;                       // entry, unit and tolerance as typed: "4.7KΩ±5%"
 
     friend bool operator==(const FourBands &, const FourBands &) = default;
 };
 
 // The bands of an entry with its unit and tolerance texts, each compared
-// exactly ("kΩ" is no unit). An empty entry, or one of up to three
+// exactly ("kΩ" is no unit). An empty entry, or one of up to three
 // characters with a unit that is none of the three, is not decoded: its
 // value bands are unset (black, empty readouts) but it is not refused.
 std::variant<FourBands, Refusal> encodeValue(QStringView entry, QStringView unit,

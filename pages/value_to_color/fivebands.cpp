@@ -1,6 +1,7 @@
 #include "pages/value_to_color/fivebands.h"
 
 #include "colorcode/numbertext.h"
+#include "colorcode/sentences.h"
 #include "colorcode/series.h"
 
 #include <cmath>
@@ -11,7 +12,7 @@ namespace valuetocolor {
 
 namespace {
 
-constexpr int kFiveBandDigits = 3;
+constexpr int kFiveBandDigits = colorcode::significantDigits(colorcode::BandCount::Five);
 
 ValueBand digitBand(const colorcode::Resistance &value, int index)
 {
@@ -26,15 +27,6 @@ bool inRange(double ohms)
 
 } // namespace
 
-std::optional<double> enteredOhms(QStringView entry, QStringView unit)
-{
-    const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
-    const std::optional<double> number = colorcode::parseNumber(entry);
-    if (!u || !number || *number < 0)
-        return std::nullopt;
-    return *number * std::pow(10.0, u->power);
-}
-
 std::variant<FiveBands, FiveBandRefusal> encodeFiveBands(QStringView entry, QStringView unit,
                                                          QStringView tolerance)
 {
@@ -46,7 +38,7 @@ std::variant<FiveBands, FiveBandRefusal> encodeFiveBands(QStringView entry, QStr
     if (!colorcode::unitOf(unit, colorcode::kListUnits))
         return FiveBandRefusal::NoUnit;
     // Only a value below zero has no ohms; one beyond any double is infinite.
-    const std::optional<double> ohms = enteredOhms(entry, unit);
+    const std::optional<double> ohms = colorcode::enteredOhms(entry, unit);
     if (!ohms || !inRange(*ohms))
         return FiveBandRefusal::OutOfRange;
     // Within the range three digits always come with an exponent of −2 to 6.
@@ -55,7 +47,8 @@ std::variant<FiveBands, FiveBandRefusal> encodeFiveBands(QStringView entry, QStr
     if (!value)
         return FiveBandRefusal::TooManyDigits;
 
-    const ToleranceBand t = toleranceBandOf(tolerance);
+    // The precision tolerances a 5-band resistor carries; ±20% has no band.
+    const ToleranceBand t = toleranceBandOf(tolerance, colorcode::kFiveBandTolerances);
     return FiveBands{*value,
                      digitBand(*value, 0),
                      digitBand(*value, 1),
@@ -89,18 +82,19 @@ QString fiveBandRefusalMessage(FiveBandRefusal refusal)
 {
     switch (refusal) {
     case FiveBandRefusal::Empty:
-        return u"저항값을 입력하세요!"_s;
+        return colorcode::enterValueSentence();
     case FiveBandRefusal::NotANumber:
         return u"숫자로 읽을 수 없는 값입니다. 4.75처럼 0부터 9까지의 숫자와 소수점 하나로 "
                "입력하세요!"_s;
     case FiveBandRefusal::NoUnit:
-        return u"단위는 \u2126, K\u2126, M\u2126 가운데 하나로 고르세요!"_s;
+        return colorcode::pickUnitSentence();
     case FiveBandRefusal::OutOfRange:
         return u"5색 칼라코드로 나타낼 수 있는 값은 %1부터 %2까지입니다. 다시 입력하세요!"_s.arg(
             kFiveBandLowest.text(colorcode::kListUnits),
             kFiveBandHighest.text(colorcode::kListUnits));
     case FiveBandRefusal::TooManyDigits:
-        return u"5색 칼라코드는 유효숫자 세 자리까지만 나타냅니다. 다시 입력하세요!"_s;
+        return u"5색 칼라코드는 유효숫자 %1자리까지만 나타냅니다. 다시 입력하세요!"_s.arg(
+            kFiveBandDigits);
     }
     return {};
 }

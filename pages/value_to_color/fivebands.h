@@ -43,13 +43,10 @@ inline constexpr colorcode::Resistance kFiveBandLowest{100, 3, -2};
 inline constexpr colorcode::Resistance kFiveBandHighest{999, 3, 6};
 
 // The five bands of an entry with its unit and tolerance texts, or why there
-// are none. The tolerance is painted as in 4-band mode.
+// are none. The tolerance is one of the six of a 5-band code, ±1% to
+// ±0.05%; any other text leaves the tolerance band as it was.
 std::variant<FiveBands, FiveBandRefusal> encodeFiveBands(QStringView entry, QStringView unit,
                                                          QStringView tolerance);
-
-// The value an entry and a unit stand for in ohms, when the entry is a
-// number, not below zero, and the unit one of the list's.
-std::optional<double> enteredOhms(QStringView entry, QStringView unit);
 
 // The E96 value nearest to `ohms` that a 5-band code spells; nullopt for a
 // value that is not above zero.

@@ -7,6 +7,7 @@
 #include "pages/value_to_color/working.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/keys.h"
 #include "widgets/svgpicture.h"
@@ -81,24 +82,18 @@ constexpr QStringView kFourBandPicture = u":/art/page1_resistor.svg";
 constexpr QStringView kFiveBandPicture = u":/art/page1_resistor_five.svg";
 constexpr QStringView kFourBandNote = u"※4색 저항 기준입니다.";
 constexpr QStringView kFiveBandNote = u"※5색 저항 기준입니다.";
+// The tolerance each code starts with: "±5%" among the 4-band code's five,
+// "±1%" among the 5-band code's six.
+constexpr int kFourBandStartingTolerance = 2;
+constexpr int kFiveBandStartingTolerance = 0;
 // A thin grey outline marks where a band goes while it is not drawn.
 constexpr colorcode::ColorCode kBandOutline = 0x606060;
-
-constexpr colorcode::ColorCode kResultRed = 0x0000FF;
-
-void setTextColor(QLabel *label, colorcode::ColorCode code)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ui::resolveColor(code, palette));
-    label->setPalette(palette);
-}
 
 QPushButton *makeKey(QWidget *frame, const QString &name, QStringView text, int left, int top,
                      int width = kKeySide)
 {
-    auto *key = new QPushButton(text.toString(), frame);
-    key->setObjectName(name);
-    key->setGeometry(ui::twipsRect(left, top, width, kKeySide));
+    QPushButton *key =
+        ui::makeButton(frame, name, text.toString(), ui::twipsRect(left, top, width, kKeySide));
     // Enter or Space presses the focused key, as a click would.
     key->setAutoDefault(true);
     return key;
@@ -116,7 +111,7 @@ QLineEdit *makeReadout(QWidget *page, const QString &name, const QRect &place, Q
 }
 
 // Editable, but the text the user types is the text the encoder compares:
-// no completion ("k" never becomes "KΩ") and nothing added to the list.
+// no completion ("k" never becomes "KΩ") and nothing added to the list.
 QComboBox *makeEditableList(QWidget *frame, const QString &name, const QStringList &entries,
                             int current, const QRect &place, QStringView accessibleName)
 {
@@ -136,17 +131,21 @@ QComboBox *makeEditableList(QWidget *frame, const QString &name, const QStringLi
 
 ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
 {
-    Label4 = new QLabel(
-        u"※원하는 저항값을 직접 입력 한 후 결과 버튼을 누르면 색상을 보여줍니다.^^"_s, this);
-    Label4->setObjectName(u"Label4"_s);
-    Label4->setGeometry(kHintRect);
+    Label4 = ui::makeLabel(
+        this, u"Label4"_s,
+        u"※원하는 저항값을 직접 입력 한 후 결과 버튼을 누르면 색상을 보여줍니다.^^"_s, kHintRect);
+    buildInputs();
+    buildKeypad();
+    buildDrawingAndResults();
+    buildCodeChoice();
+    setKeyboardOrder();
+    connectHandlers();
+}
 
-    Frame5 = new QGroupBox(u"입력정보"_s, this);
-    Frame5->setObjectName(u"Frame5"_s);
-    Frame5->setGeometry(kInputFrameRect);
-    Label1 = new QLabel(kEntryCaption.toString(), Frame5);
-    Label1->setObjectName(u"Label1"_s);
-    Label1->setGeometry(kEntryCaptionRect);
+void ValueToColorPage::buildInputs()
+{
+    Frame5 = ui::makeFrame(this, u"Frame5"_s, u"입력정보"_s, kInputFrameRect);
+    Label1 = ui::makeLabel(Frame5, u"Label1"_s, kEntryCaption.toString(), kEntryCaptionRect);
     Text25 = new QLineEdit(Frame5);
     Text25->setObjectName(u"Text25"_s);
     Text25->setGeometry(kEntryRect);
@@ -157,20 +156,19 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     Label1->setBuddy(Text25);
     Combo1 = makeEditableList(Frame5, u"Combo1"_s, colorcode::itemTexts(colorcode::kUnitList), 0,
                               kUnitRect, u"단위");
-    Label2 = new QLabel(kToleranceCaption.toString(), Frame5);
-    Label2->setObjectName(u"Label2"_s);
-    Label2->setGeometry(kToleranceCaptionRect);
-    // "±5%" is the third entry.
+    Label2 =
+        ui::makeLabel(Frame5, u"Label2"_s, kToleranceCaption.toString(), kToleranceCaptionRect);
     Combo2 =
         makeEditableList(Frame5, u"Combo2"_s, colorcode::itemTexts(colorcode::kEncoderTolerances),
-                         2, kToleranceBoxRect, kToleranceCaption);
+                         kFourBandStartingTolerance, kToleranceBoxRect, kToleranceCaption);
     Label2->setBuddy(Combo2);
     Combo2->setItemDelegate(new ui::SwatchDelegate(Combo2));
     ui::setToleranceSwatches(Combo2, colorcode::Palette::Encoder);
+}
 
-    Frame4 = new QGroupBox(u"Keypad"_s, this);
-    Frame4->setObjectName(u"Frame4"_s);
-    Frame4->setGeometry(QRect(kKeypadTopLeft, kKeypadSize));
+void ValueToColorPage::buildKeypad()
+{
+    Frame4 = ui::makeFrame(this, u"Frame4"_s, u"Keypad"_s, QRect(kKeypadTopLeft, kKeypadSize));
     Command6 = makeKey(Frame4, u"Command6"_s, u"1", 240, 360);
     Command7 = makeKey(Frame4, u"Command7"_s, u"2", 720, 360);
     Command8 = makeKey(Frame4, u"Command8"_s, u"3", 1200, 360);
@@ -184,17 +182,17 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     Command16 = makeKey(Frame4, u"Command16"_s, u"0", 720, 1800, kWideKeyWidth);
     Command15->setAccessibleName(u"소수점"_s);
 
-    Command3 = new QPushButton(u"결과는?(&V)"_s, this);
-    Command3->setObjectName(u"Command3"_s);
+    Command3 = ui::makeButton(this, u"Command3"_s, u"결과는?(&V)"_s, kResultButtonRect);
     Command3->setToolTip(u"다 입력하셨나요? 그럼 누르세요^^"_s);
-    Command3->setGeometry(kResultButtonRect);
-    // Enter in the entry brings the focus here; a second Enter presses it.
+    Command17 = ui::makeButton(this, u"Command17"_s, u"지우기(&D)"_s, kClearButtonRect);
+    // Enter in the entry brings the focus to the result button; a second
+    // Enter presses it.
     Command3->setAutoDefault(true);
-    Command17 = new QPushButton(u"지우기(&D)"_s, this);
-    Command17->setObjectName(u"Command17"_s);
-    Command17->setGeometry(kClearButtonRect);
     Command17->setAutoDefault(true);
+}
 
+void ValueToColorPage::buildDrawingAndResults()
+{
     Picture2 = new ui::SvgPicture(this, u"Picture2", kFourBandPicture, kPictureRect);
     Picture2->setAccessibleName(u"저항 그림"_s);
     ui::BandShape **bands[] = {&Shape5, &Shape6, &Shape7, &Shape8};
@@ -213,36 +211,23 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     Text28 = makeReadout(this, u"Text28"_s, kReadoutRects[1], u"제2색띠 숫자");
     Text29 = makeReadout(this, u"Text29"_s, kReadoutRects[2], u"승수 지수");
 
-    Label3 = new QLabel(u"?"_s, this);
-    Label3->setObjectName(u"Label3"_s);
-    Label3->setGeometry(kResultRect);
+    Label3 = ui::makeLabel(this, u"Label3"_s, u"?"_s, kResultRect);
     // The caption repeats what was typed: never read as markup.
     Label3->setTextFormat(Qt::PlainText);
-    setTextColor(Label3, kResultRed);
+    ui::setTextColor(Label3, ui::kResultRed);
     Label3->setAccessibleDescription(u"결과"_s);
     ui::makeTabReachable(Label3);
 
-    Label26 = new QLabel(kFourBandNote.toString(), this);
-    Label26->setObjectName(u"Label26"_s);
-    Label26->setGeometry(kNoteRect);
+    Label26 = ui::makeLabel(this, u"Label26"_s, kFourBandNote.toString(), kNoteRect);
+}
 
-    // Keyboard order: the three inputs, the keypad row by row, then the
-    // buttons, the result label and the readouts.
-    QWidget *order[] = {Text25,    Combo1,    Combo2,    Command6,  Command7,  Command8,  Command9,
-                        Command10, Command11, Command12, Command13, Command14, Command15, Command16,
-                        Command3,  Command17, Label3,    Text27,    Text28,    Text29};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-
-    // The choice of code; the 5-band code's third band and readout stay hidden
-    // until it is chosen.
-    optEncodeFour = new QRadioButton(u"&4색 코드"_s, this);
-    optEncodeFour->setObjectName(u"optEncodeFour"_s);
-    optEncodeFour->setGeometry(kEncodeFourRect);
+void ValueToColorPage::buildCodeChoice()
+{
+    // The 5-band code's third band and readout stay hidden until it is
+    // chosen.
+    optEncodeFour = ui::makeOption(this, u"optEncodeFour"_s, u"&4색 코드"_s, kEncodeFourRect);
     optEncodeFour->setChecked(true);
-    optEncodeFive = new QRadioButton(u"&5색 코드"_s, this);
-    optEncodeFive->setObjectName(u"optEncodeFive"_s);
-    optEncodeFive->setGeometry(kEncodeFiveRect);
+    optEncodeFive = ui::makeOption(this, u"optEncodeFive"_s, u"&5색 코드"_s, kEncodeFiveRect);
     shpDigit3 = new ui::BandShape(Picture2, u"shpDigit3"_s,
                                   QRect(kThirdDigitLeft, kBandTop, kBandWidth, kBandHeight));
     shpDigit3->setBorderColor(kBandOutline);
@@ -250,14 +235,25 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
     shpDigit3->hide();
     txtDigit3 = makeReadout(this, u"txtDigit3"_s, kReadoutRects[2], u"제3색띠 숫자");
     txtDigit3->hide();
-    QWidget::setTabOrder(Text28, txtDigit3);
-    QWidget::setTabOrder(txtDigit3, Text29);
-    QWidget::setTabOrder(Text29, optEncodeFour);
-    QWidget::setTabOrder(optEncodeFour, optEncodeFive);
 
     setLabelledBands({Shape5, Shape6, Shape7, Shape8, shpDigit3});
     describeBands();
+}
 
+void ValueToColorPage::setKeyboardOrder()
+{
+    // The three inputs, the keypad row by row, then the buttons, the result
+    // label, the readouts and the choice of code.
+    QWidget *order[] = {Text25,    Combo1,    Combo2,    Command6,      Command7,     Command8,
+                        Command9,  Command10, Command11, Command12,     Command13,    Command14,
+                        Command15, Command16, Command3,  Command17,     Label3,       Text27,
+                        Text28,    txtDigit3, Text29,    optEncodeFour, optEncodeFive};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void ValueToColorPage::connectHandlers()
+{
     const std::pair<QPushButton *, void (ValueToColorPage::*)()> handlers[] = {
         {Command6, &ValueToColorPage::Command6_Click},
         {Command7, &ValueToColorPage::Command7_Click},
@@ -399,7 +395,7 @@ void ValueToColorPage::Command3_Click()
     Text27->setText(bands.first.readout);
     Text28->setText(bands.second.readout);
     Text29->setText(bands.multiplier.readout);
-    setTextColor(Label3, kResultRed);
+    ui::setTextColor(Label3, ui::kResultRed);
     Label3->setText(bands.label);
     ui::announceResults(this, {Label3, Shape5, Shape6, Shape7, Shape8, Text27, Text28, Text29});
 }
@@ -476,7 +472,7 @@ void ValueToColorPage::encodeFiveBands()
     Text28->setText(bands->second.readout);
     txtDigit3->setText(bands->third.readout);
     Text29->setText(bands->multiplier.readout);
-    setTextColor(Label3, kResultRed);
+    ui::setTextColor(Label3, ui::kResultRed);
     Label3->setText(bands->label);
     ui::announceResults(this, {Label3, Shape5, Shape6, shpDigit3, Shape7, Shape8, Text27, Text28,
                                txtDigit3, Text29});
@@ -492,6 +488,17 @@ void ValueToColorPage::setCodeBands(colorcode::BandCount bands)
     Text29->setGeometry(five ? kFiveBandMultiplierReadoutRect : kReadoutRects[2]);
     Label3->setGeometry(five ? kFiveBandResultRect : kResultRect);
     Label26->setText((five ? kFiveBandNote : kFourBandNote).toString());
+    // Each code offers its own tolerances: a 5-band resistor the precision
+    // ones, with no ±20%, which has no band in a 5-band code.
+    Combo2->clear();
+    if (five) {
+        Combo2->addItems(colorcode::itemTexts(colorcode::kFiveBandTolerances));
+        Combo2->setCurrentIndex(kFiveBandStartingTolerance);
+    } else {
+        Combo2->addItems(colorcode::itemTexts(colorcode::kEncoderTolerances));
+        Combo2->setCurrentIndex(kFourBandStartingTolerance);
+    }
+    ui::setToleranceSwatches(Combo2, colorcode::Palette::Encoder);
     // Bands painted for one code would be misread as the other's: the page
     // starts over, keeping what was typed.
     const QString typed = Text25->text();

@@ -43,9 +43,9 @@ public:
     QGroupBox *Frame5 = nullptr; // "입력정보": entry, unit and tolerance
     QLabel *Label1 = nullptr;    // "저항값", caption of the entry
     QLineEdit *Text25 = nullptr; // value entry, text as typed, no unit
-    QComboBox *Combo1 = nullptr; // unit, editable: "Ω", "KΩ", "MΩ" or anything typed
+    QComboBox *Combo1 = nullptr; // unit, editable: "Ω", "KΩ", "MΩ" or anything typed
     QLabel *Label2 = nullptr;    // "허용오차", caption of the tolerance box
-    QComboBox *Combo2 = nullptr; // tolerance, editable: the five entries or anything typed
+    QComboBox *Combo2 = nullptr; // tolerance, editable: the code's entries or anything typed
 
     QGroupBox *Frame4 = nullptr;      // "Keypad", telephone layout
     QPushButton *Command6 = nullptr;  // "1"
@@ -103,6 +103,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The constructor's steps, in order.
+    void buildInputs();
+    void buildKeypad();
+    void buildDrawingAndResults();
+    void buildCodeChoice();
+    void setKeyboardOrder();
+    void connectHandlers();
+
     void appendKey(QChar key);
     void describeBands();
     void setCodeBands(colorcode::BandCount bands);

@@ -1,9 +1,9 @@
 #include "pages/value_to_color/working.h"
 
 #include "colorcode/korean.h"
-
 #include "colorcode/numbertext.h"
 #include "colorcode/resistance.h"
+#include "colorcode/sentences.h"
 
 #include <QStringList>
 
@@ -13,15 +13,11 @@ namespace valuetocolor {
 
 namespace {
 
-constexpr QStringView kEnterValue = u"저항값을 입력하세요.";
-constexpr QStringView kPickUnit = u"단위는 Ω, KΩ, MΩ 가운데 하나라야 색띠를 구할 수 있습니다.";
-
 // ", 금색(±5%)": the tolerance band after the value bands, when the text is
 // one of the list's.
-QString toleranceWords(QStringView tolerance)
+QString toleranceWords(QStringView tolerance, std::span<const QStringView> offered)
 {
-    const colorcode::ToleranceEntry *t =
-        colorcode::toleranceOf(tolerance, colorcode::kEncoderTolerances);
+    const colorcode::ToleranceEntry *t = colorcode::toleranceOf(tolerance, offered);
     if (!t)
         return {};
     return u", "_s + t->colourWord.toString() + u"("_s + t->text.toString() + u")"_s;
@@ -32,21 +28,20 @@ QString fiveBandRefusalWorking(QStringView entry, QStringView unit, FiveBandRefu
     const QString typed = entry.toString() + unit.toString();
     switch (refusal) {
     case FiveBandRefusal::Empty:
-        return kEnterValue.toString();
+        return colorcode::enterValueSentence();
     case FiveBandRefusal::NotANumber:
         return u"색띠는 0부터 9까지의 숫자만 나타냅니다. 4.75처럼 숫자와 소수점 하나로 "
                "입력하세요."_s;
     case FiveBandRefusal::NoUnit:
-        return kPickUnit.toString();
+        return colorcode::pickUnitSentence();
     case FiveBandRefusal::OutOfRange:
         return u"5색 코드로 나타낼 수 있는 값은 %1부터 %2까지입니다. %3 그 범위 밖입니다."_s.arg(
             kFiveBandLowest.text(colorcode::kListUnits),
             kFiveBandHighest.text(colorcode::kListUnits),
             colorcode::withParticle(typed, colorcode::Particle::Topic));
     case FiveBandRefusal::TooManyDigits: {
-        QString out = u"%1 유효숫자가 네 자리 이상이라 5색 코드가 없습니다."_s.arg(
-            colorcode::withParticle(typed, colorcode::Particle::Topic));
-        const std::optional<double> ohms = enteredOhms(entry, unit);
+        QString out = colorcode::tooManyDigitsSentence(typed);
+        const std::optional<double> ohms = colorcode::enteredOhms(entry, unit);
         if (const std::optional<colorcode::Resistance> e96 =
                 ohms ? nearestFiveBandE96(*ohms) : std::nullopt) {
             out += u" 가장 가까운 E96 값: %1 → %2"_s.arg(e96->text(colorcode::kListUnits),
@@ -60,7 +55,8 @@ QString fiveBandRefusalWorking(QStringView entry, QStringView unit, FiveBandRefu
 
 QString fiveBandHint(double ohms)
 {
-    const std::optional<colorcode::Resistance> five = colorcode::resistanceOf(ohms, 3);
+    const std::optional<colorcode::Resistance> five =
+        colorcode::resistanceOf(ohms, colorcode::significantDigits(colorcode::BandCount::Five));
     if (!five || five->exponent < -2 || five->exponent > 9)
         return {};
     return u" 5색 저항이라면: "_s + colorcode::bandWords(*five);
@@ -70,7 +66,8 @@ QString fiveBandHint(double ohms)
 // value, written as the page writes values: "1KΩ" for 1000 Ω.
 QString shortEntry(double ohms, QStringView tolerance)
 {
-    const std::optional<colorcode::Resistance> two = colorcode::resistanceOf(ohms, 2);
+    const std::optional<colorcode::Resistance> two =
+        colorcode::resistanceOf(ohms, colorcode::significantDigits(colorcode::BandCount::Four));
     if (!two)
         return {};
     const colorcode::Unit &unit = two->unit(colorcode::kListUnits);
@@ -85,16 +82,15 @@ QString shortEntry(double ohms, QStringView tolerance)
 QString refusalWorking(QStringView entry, QStringView unit, QStringView tolerance, Refusal refusal)
 {
     const QString typed = entry.toString() + unit.toString();
-    const std::optional<double> ohms = enteredOhms(entry, unit);
+    const std::optional<double> ohms = colorcode::enteredOhms(entry, unit);
     switch (refusal) {
     case Refusal::NoFourBandCode: {
         // Two digits below 10 Ω need a gold or silver multiplier, which this
         // page does not paint; three digits need a third digit band.
-        const std::optional<colorcode::Resistance> two =
-            ohms ? colorcode::resistanceOf(*ohms, 2) : std::nullopt;
-        if (two && two->exponent < 0)
+        if (const std::optional<QString> real =
+                ohms ? colorcode::realCodeBelowTen(*ohms) : std::nullopt)
             return u"%1처럼 10Ω 미만의 소수는 금색·은색 승수가 필요해 여기서는 나타낼 수 "
-                   "없습니다. 4색 코드로는: %2"_s.arg(typed, colorcode::bandWords(*two));
+                   "없습니다. %2"_s.arg(typed, *real);
         return u"%1 유효숫자가 세 자리라 4색 코드가 없습니다.%2"_s.arg(
             colorcode::withParticle(typed, colorcode::Particle::Topic),
             ohms ? fiveBandHint(*ohms) : QString());
@@ -135,15 +131,15 @@ QString encodingWorking(QStringView entry, QStringView unit, QStringView toleran
     const FourBands &bands = std::get<FourBands>(result);
     if (!bands.value) {
         if (entry.isEmpty())
-            return kEnterValue.toString();
-        return kPickUnit.toString();
+            return colorcode::enterValueSentence();
+        return colorcode::pickUnitSentence();
     }
     const colorcode::Resistance &value = *bands.value;
     QString out = u"%1%2 = %3 = %4%5 × %6 → %7"_s.arg(
         entry.toString(), unit.toString(), colorcode::withUnit(value.ohms(), colorcode::kOhm),
         QString::number(value.digit(0)), QString::number(value.digit(1)),
         colorcode::powerOfTenText(value.exponent), colorcode::bandWords(value));
-    return out + toleranceWords(tolerance);
+    return out + toleranceWords(tolerance, colorcode::kEncoderTolerances);
 }
 
 QString fiveBandWorking(QStringView entry, QStringView unit, QStringView tolerance,
@@ -157,7 +153,7 @@ QString fiveBandWorking(QStringView entry, QStringView unit, QStringView toleran
                                              QString::number(value.significand),
                                              colorcode::powerOfTenText(value.exponent),
                                              colorcode::bandWords(value)) +
-           toleranceWords(tolerance);
+           toleranceWords(tolerance, colorcode::kFiveBandTolerances);
 }
 
 } // namespace valuetocolor

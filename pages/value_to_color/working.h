@@ -22,7 +22,7 @@ QString encodingWorking(QStringView entry, QStringView unit, QStringView toleran
                         const std::variant<FourBands, Refusal> &result);
 
 // The same for a 5-band code: "4.75KΩ = 4750Ω = 475 × 10¹ → 노랑, 보라, 초록,
-// 갈색, 금색(±5%)"; after a refusal the range a 5-band code spans, or for a
+// 갈색, 갈색(±1%)"; after a refusal the range a 5-band code spans, or for a
 // value of four or more digits the nearest E96 value and its bands.
 QString fiveBandWorking(QStringView entry, QStringView unit, QStringView tolerance,
                         const std::variant<FiveBands, FiveBandRefusal> &result);

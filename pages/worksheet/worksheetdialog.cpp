@@ -1,5 +1,6 @@
 #include "pages/worksheet/worksheetdialog.h"
 
+#include "colorcode/sentences.h"
 #include "colorcode/speech.h"
 #include "pages/worksheet/worksheet.h"
 #include "widgets/savedialog.h"
@@ -254,8 +255,7 @@ bool frmWorksheet::write(const QString &path, const practice::WorksheetPrint &pr
         return false;
     if (practice::writeWorksheetPdf(path, m_questions, print))
         return true;
-    showMessage(u"연습지를 저장하지 못했습니다:\n%1\n\n폴더가 있는지, 쓸 수 있는 곳인지 "
-                "확인하고 다른 곳에 저장해 보십시오."_s.arg(QDir::toNativeSeparators(path)));
+    showMessage(colorcode::saveFailedSentence(u"연습지", QDir::toNativeSeparators(path)));
     return false;
 }
 

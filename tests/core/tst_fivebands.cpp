@@ -54,6 +54,8 @@ private slots:
     void multiplierBelowOne();
     void working_data();
     void working();
+    void tolerances_data();
+    void tolerances();
 };
 
 void tst_FiveBands::accepted_data()
@@ -164,11 +166,11 @@ void tst_FiveBands::working_data()
     QTest::addColumn<QString>("working");
     QTest::newRow("4.75 k\u2126")
         << u"4.75"_s << kK
-        << u"4.75K\u2126 = 4750\u2126 = 475 × 10¹ → 노랑, 보라, 초록, 갈색, 금색(±5%)"_s;
+        << u"4.75K\u2126 = 4750\u2126 = 475 × 10¹ → 노랑, 보라, 초록, 갈색, 갈색(±1%)"_s;
     QTest::newRow("four digits: the nearest E96 value")
         << u"1.005"_s << kO
-        << u"1.005\u2126은 유효숫자가 네 자리 이상이라 5색 코드가 없습니다. "
-           "가장 가까운 E96 값: 1\u2126 → 갈색, 검정, 검정, 은색"_s;
+        << u"1.005\u2126은 유효숫자가 4자리 이상입니다. 색띠와 표시는 유효숫자 3자리까지 "
+           "나타냅니다. 가장 가까운 E96 값: 1\u2126 → 갈색, 검정, 검정, 은색"_s;
     QTest::newRow("out of range: the range")
         << u"0.5"_s << kO
         << u"5색 코드로 나타낼 수 있는 값은 1\u2126부터 999M\u2126까지입니다. "
@@ -183,8 +185,31 @@ void tst_FiveBands::working()
     QFETCH(QString, entry);
     QFETCH(QString, unit);
     QFETCH(QString, working);
-    const auto result = encodeFiveBands(entry, unit, u"±5%"_s);
-    QCOMPARE(fiveBandWorking(entry, unit, u"±5%"_s, result), working);
+    const auto result = encodeFiveBands(entry, unit, u"±1%"_s);
+    QCOMPARE(fiveBandWorking(entry, unit, u"±1%"_s, result), working);
+}
+
+void tst_FiveBands::tolerances_data()
+{
+    QTest::addColumn<QString>("tolerance");
+    QTest::addColumn<ToleranceFill>("fill");
+    QTest::addColumn<quint32>("colour");
+    QTest::newRow("±0.05%, the tightest") << u"±0.05%"_s << ToleranceFill::Filled << 0x0080FFu;
+    // A 5-band code carries only the precision tolerances: ±20% has no band
+    // in it.
+    QTest::newRow("±20%: not a 5-band tolerance") << u"±20%"_s << ToleranceFill::Unchanged << 0u;
+}
+
+void tst_FiveBands::tolerances()
+{
+    QFETCH(QString, tolerance);
+    QFETCH(ToleranceFill, fill);
+    QFETCH(quint32, colour);
+    const auto result = encodeFiveBands(u"4.75"_s, kK, tolerance);
+    const auto *bands = std::get_if<FiveBands>(&result);
+    QVERIFY(bands);
+    QCOMPARE(bands->toleranceFill, fill);
+    QCOMPARE(bands->toleranceColor, colour);
 }
 
 QTEST_GUILESS_MAIN(tst_FiveBands)

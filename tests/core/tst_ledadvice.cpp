@@ -19,6 +19,8 @@ private slots:
     void pageRows();
     void rating_data();
     void rating();
+    void powerSentence_data();
+    void powerSentence();
     void e24_data();
     void e24();
     void nothingForZeroOhms();
@@ -108,7 +110,11 @@ void tst_LedAdvice::rating_data()
     QTest::newRow("exactly 1 W") << 10.0 << 100 << u"1W"_s << u"2W"_s;
     QTest::newRow("exactly 1.5 W") << 15.0 << 150 << u"1.5W"_s << u"3W"_s;
     QTest::newRow("exactly 2.5 W") << 5.0 << 10 << u"2.5W"_s << u"5W"_s;
-    QTest::newRow("just above 2.5 W") << 5.01 << 10 << u"2.51W"_s << QString();
+    // Past twice the margin the largest rating still bears the heat itself.
+    QTest::newRow("just above 2.5 W, 5 W without the margin")
+        << 5.01 << 10 << u"2.51W"_s << u"5W"_s;
+    QTest::newRow("exactly 5 W") << 5.0 << 5 << u"5W"_s << u"5W"_s;
+    QTest::newRow("just above 5 W") << 5.01 << 5 << u"5.02W"_s << QString();
     QTest::newRow("a binary 1.3 V") << 3.3 - 2 << 27 << u"62.6mW"_s << u"1/4W"_s;
 }
 
@@ -122,6 +128,30 @@ void tst_LedAdvice::rating()
     QVERIFY(advice);
     QCOMPARE(advice->power, power);
     QCOMPARE(advice->rating.value_or(QString()), rating);
+}
+
+void tst_LedAdvice::powerSentence_data()
+{
+    QTest::addColumn<double>("drop");
+    QTest::addColumn<int>("ohms");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("twice the margin") << 3.0 << 150 << u"저항의 발열: 60mW → 1/8W 저항을 쓰세요"_s;
+    // 5 V, 2 V and 1000 mA: 3 Ω, 3 W. It is no more than a 5 W resistor
+    // bears, so the sentence names it rather than refusing.
+    QTest::newRow("3 W, under the largest rating")
+        << 3.0 << 3 << u"저항의 발열: 3W → 5W 저항을 쓰세요(여유가 적어 뜨거워집니다)"_s;
+    QTest::newRow("9 W, over the largest rating")
+        << 3.0 << 1 << u"저항의 발열: 9W → 5W를 넘어 저항 하나로는 감당할 수 없습니다"_s;
+}
+
+void tst_LedAdvice::powerSentence()
+{
+    QFETCH(double, drop);
+    QFETCH(int, ohms);
+    QFETCH(QString, sentence);
+    const std::optional<led::Advice> advice = led::adviseLed(drop, std::uint64_t(ohms), ohms);
+    QVERIFY(advice);
+    QCOMPARE(led::powerAdvice(*advice), sentence);
 }
 
 void tst_LedAdvice::e24_data()

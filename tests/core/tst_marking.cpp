@@ -244,11 +244,16 @@ void tst_Marking::markings_data()
     QTest::newRow("4.7 kilo-ohm, no E96 value")
         << u"4.7"_s << kKiloOhm << u"3자리 472 · 4자리 4701"_s;
     QTest::newRow("4.7 ohm, R forms only") << u"4.7"_s << kOhm << u"R 표기 4R7, 4R70"_s;
-    QTest::newRow("47 ohm") << u"47"_s << kOhm << u"3자리 470 · R 표기 47R, 47R0"_s;
+    // A marking that reads two ways says so, after the one that reads one way.
+    QTest::newRow("47 ohm, 47R also an EIA-96 code")
+        << u"47"_s << kOhm << u"3자리 470 · R 표기 47R0, 47R(EIA-96으로는 3.01\u2126)"_s;
     QTest::newRow("10 ohm, both letters of ×0.1")
-        << u"10"_s << kOhm << u"3자리 100 · R 표기 10R, 10R0 · EIA-96 01X, 01S"_s;
-    QTest::newRow("4.99 ohm, both letters of ×0.01")
-        << u"4.99"_s << kOhm << u"R 표기 4R99 · EIA-96 68Y, 68R"_s;
+        << u"10"_s << kOhm
+        << u"3자리 100 · R 표기 10R0, 10R(EIA-96으로는 1.24\u2126) · EIA-96 01X, 01S"_s;
+    QTest::newRow("4.99 ohm, 68R also an R form")
+        << u"4.99"_s << kOhm << u"R 표기 4R99 · EIA-96 68Y, 68R(R 표기로는 68\u2126)"_s;
+    QTest::newRow("1.24 ohm, Y before R")
+        << u"1.24"_s << kOhm << u"R 표기 1R24 · EIA-96 10Y, 10R(R 표기로는 10\u2126)"_s;
     QTest::newRow("0.047 ohm, four characters only") << u"0.047"_s << kOhm << u"R 표기 R047"_s;
     QTest::newRow("97.6 megaohm, the largest E96 code")
         << u"97.6"_s << kMegaOhm << u"4자리 9765 · EIA-96 96F"_s;

@@ -43,6 +43,8 @@ void tst_Speech::spoken_data()
         << u"저항의 발열: 87mW → 1/4W 저항을 쓰세요"_s
         << u"저항의 발열: 87밀리와트, 4분의 1와트 저항을 쓰세요"_s;
     QTest::newRow("temperature coefficient") << u"100ppm/K"_s << u"100피피엠 퍼 켈빈"_s;
+    QTest::newRow("one degree, not one kilo")
+        << u"1\u2103 오를 때 최대 0.47\u2126"_s << u"1도 오를 때 최대 0점4 7옴"_s;
     QTest::newRow("guide's arrow and thousands")
         << u"2,700\u2126->2.7K\u2126"_s << u"2700옴, 2점7킬로옴"_s;
     QTest::newRow("page name") << u"저항값@컬러"_s << u"저항값에서 컬러"_s;

@@ -44,13 +44,16 @@ void tst_Tempco::working_data()
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("working");
     QTest::newRow("4.7 k\u2126, 100 ppm")
-        << Resistance{470, 3, 1} << 1 << u"4.7K\u2126 × 100ppm/K = 1K 오를 때 최대 0.47\u2126"_s;
+        << Resistance{470, 3, 1} << 1
+        << u"4.7K\u2126 × 100ppm/K = 1\u2103 오를 때 최대 0.47\u2126"_s;
     QTest::newRow("1 \u2126, 1 ppm: a micro-ohm")
-        << Resistance{100, 3, -2} << 8 << u"1\u2126 × 1ppm/K = 1K 오를 때 최대 0.000001\u2126"_s;
+        << Resistance{100, 3, -2} << 8
+        << u"1\u2126 × 1ppm/K = 1\u2103 오를 때 최대 0.000001\u2126"_s;
     QTest::newRow("999 M\u2126, 250 ppm: the change in kilo-ohms")
-        << Resistance{999, 3, 6} << 0 << u"999M\u2126 × 250ppm/K = 1K 오를 때 최대 249.75K\u2126"_s;
+        << Resistance{999, 3, 6} << 0
+        << u"999M\u2126 × 250ppm/K = 1\u2103 오를 때 최대 249.75K\u2126"_s;
     QTest::newRow("0 \u2126") << Resistance{0, 3, 0} << 3
-                              << u"0\u2126 × 15ppm/K = 1K 오를 때 최대 0\u2126"_s;
+                              << u"0\u2126 × 15ppm/K = 1\u2103 오를 때 최대 0\u2126"_s;
 }
 
 void tst_Tempco::working()

@@ -70,7 +70,7 @@ void tst_Working::encoding_data()
     QTest::newRow("R1: a fraction of ten ohms")
         << u"4.7"_s << ohm
         << u"4.7\u2126처럼 10\u2126 미만의 소수는 금색·은색 승수가 필요해 여기서는 나타낼 수 "
-           "없습니다. 4색 코드로는: 노랑, 보라, 금색"_s;
+           "없습니다. 실제 저항에는 노랑, 보라, 금색"_s;
     QTest::newRow("R2: a whole value typed long")
         << u"1000"_s << ohm
         << u"네 글자 이상은 읽지 않습니다. 같은 값을 1K\u2126으로 입력하세요."_s;
@@ -89,10 +89,9 @@ void tst_Working::encoding_data()
     QTest::newRow("not a digit") << u"4x"_s << ohm
                                  << u"색띠는 0부터 9까지의 숫자만 나타냅니다. 4.7처럼 숫자와 "
                                     "소수점 하나로 입력하세요."_s;
-    QTest::newRow("empty entry") << QString() << ohm << u"저항값을 입력하세요."_s;
+    QTest::newRow("empty entry") << QString() << ohm << u"저항값을 입력하세요. 예: 4.7K\u2126"_s;
     QTest::newRow("a unit of no list")
-        << u"47"_s << u"k\u2126"_s
-        << u"단위는 Ω, KΩ, MΩ 가운데 하나라야 색띠를 구할 수 있습니다."_s;
+        << u"47"_s << u"k\u2126"_s << u"단위는 \u2126, K\u2126, M\u2126 가운데 하나를 고르세요."_s;
 }
 
 void tst_Working::encoding()
@@ -129,6 +128,26 @@ void tst_Working::led_data()
     QTest::newRow("LED above the supply")
         << u"2"_s << u"5"_s << u"20"_s
         << u"LED전압이 공급전압보다 높으면 저항에 걸릴 전압이 없어 저항값이 없습니다."_s;
+    // Below 10 Ω the page's bands stay two digits, black first; the working
+    // adds the code a resistor one buys carries.
+    QTest::newRow("3 \u2126, a real resistor's gold multiplier")
+        << u"5"_s << u"2"_s << u"1000"_s
+        << u"(5V − 2V) ÷ 1000mA = 3\u2126 → 유효숫자 두 자리: 3\u2126 → 검정, 주황, 검정(실제 "
+           "저항에는 주황, 검정, 금색)"_s;
+    QTest::newRow("no room: LED at the supply")
+        << u"5"_s << u"5"_s << u"20"_s
+        << u"(5V − 5V) ÷ 20mA = 0\u2126 → 공급전압과 LED전압이 같아 저항에 걸릴 전압이 "
+           "없습니다. 저항을 넣으려면 공급전압이 LED전압보다 높아야 합니다."_s;
+    QTest::newRow("no room: a current far too large")
+        << u"5"_s << u"2"_s << u"99999999"_s
+        << u"(5V − 2V) ÷ 99999999mA = 0.0000300000003\u2126 → 전류가 너무 커서 저항값이 "
+           "1\u2126보다 작습니다. LED전류는 보통 20mA 안팎입니다. 1\u2126보다 작은 저항은 "
+           "색띠로 나타낼 수 없습니다."_s;
+    QTest::newRow("no room: the supply barely above the LED")
+        << u"2.01"_s << u"2"_s << u"20"_s
+        << u"(2.01V − 2V) ÷ 20mA = 0.5\u2126 → 공급전압이 LED전압보다 조금밖에 높지 않아 "
+           "저항값이 1\u2126보다 작습니다. 1\u2126보다 작은 저항은 색띠로 나타낼 수 "
+           "없습니다."_s;
     QTest::newRow("100 G\u2126: no code")
         << u"99500000"_s << u"0"_s << u"1"_s
         << u"(99500000V − 0V) ÷ 1mA = 99500000000\u2126 → 100G\u2126 이상은 4색 코드로 나타낼 "

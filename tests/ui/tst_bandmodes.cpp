@@ -154,7 +154,7 @@ void tst_BandModes::sixBandMode()
             .contains(colorcode::spokenText(u"저항값 4.7K\u2126, 허용오차 ±1%, 온도계수 50ppm/K")));
     QCOMPARE(working(w.get()),
              u"노랑 4, 보라 7, 검정 0, 갈색 ×10¹ → 470 × 10¹ = 4700\u2126 = 4.7K\u2126, 허용오차 "
-             "±1%, 4.7K\u2126 × 50ppm/K = 1K 오를 때 최대 0.235\u2126, E3, E6, E12, E24, E192 "
+             "±1%, 4.7K\u2126 × 50ppm/K = 1\u2103 오를 때 최대 0.235\u2126, E3, E6, E12, E24, E192 "
              "표준값"_s);
 }
 
@@ -166,10 +166,11 @@ void tst_BandModes::sixBandLayout()
     QTest::mouseClick(page->optSixBand, Qt::LeftButton);
     QVERIFY(page->cboTempco->isVisible());
 
-    // The list and its caption stand on the drawing's panel; nothing else
-    // meets anything, and the frames hold their three options and readouts.
-    checkPlaced(page,
-                {{page->cboTempco, page->Picture5}, {page->lblTempcoCaption, page->Picture5}});
+    // The list and its caption stand beside the drawing, clear of its frame;
+    // nothing meets anything but the leader that runs to the list, and the
+    // frames hold their three options and readouts.
+    checkPlaced(page, {{page->linTempco2, page->Picture5}, {page->linTempco2, page->cboTempco}});
+    QVERIFY(!page->cboTempco->geometry().intersects(page->Picture5->geometry()));
     checkPlaced(page->Frame6);
     checkPlaced(page->Frame8);
     for (QWidget *shown : std::initializer_list<QWidget *>{page->optSixBand, page->lblTempco,
@@ -192,7 +193,7 @@ void tst_BandModes::sixBandLayout()
     // number covers the list or another band.
     QVERIFY(page->Picture5->rect().contains(page->shpTempco->geometry()));
     const QLine leader = page->linTempco2->property("line").toLine();
-    const QPoint end = page->Picture5->mapTo(page, leader.p2());
+    const QPoint end = page->linTempco2->parentWidget()->mapTo(page, leader.p2());
     QCOMPARE(end.x(), page->cboTempco->x() - 1);
     QVERIFY(end.y() > page->cboTempco->y() && end.y() < page->cboTempco->geometry().bottom());
     const QList<ui::BandShape *> bands{page->Shape9,  page->Shape14, page->Shape15,
@@ -255,6 +256,13 @@ void tst_BandModes::fiveBandCode()
     QVERIFY(page->optEncodeFive->isChecked());
     QVERIFY(page->txtDigit3->isVisible());
     QCOMPARE(page->Label26->text(), u"※5색 저항 기준입니다."_s);
+    // A 5-band resistor carries the precision tolerances, and no ±20%.
+    QStringList offered;
+    for (int i = 0; i < page->Combo2->count(); ++i)
+        offered << page->Combo2->itemText(i);
+    QCOMPARE(offered,
+             (QStringList{u"±1%"_s, u"±2%"_s, u"±0.05%"_s, u"±0.5%"_s, u"±0.25%"_s, u"±0.1%"_s}));
+    QCOMPARE(page->Combo2->currentText(), u"±1%"_s);
 
     encode(page, u"4.75"_s, 1);
     const QList<ui::BandShape *> bands{page->Shape5, page->Shape6, page->shpDigit3, page->Shape7,
@@ -262,7 +270,7 @@ void tst_BandModes::fiveBandCode()
     QList<quint32> colours;
     for (const ui::BandShape *band : bands)
         colours << colour(band);
-    QCOMPARE(colours, (QList<quint32>{kYellow, kViolet, kGreen, kBrown, kGold}));
+    QCOMPARE(colours, (QList<quint32>{kYellow, kViolet, kGreen, kBrown, kBrown}));
     // The bands in order along the body, the third digit before the multiplier.
     for (qsizetype i = 1; i < bands.size(); ++i)
         QVERIFY(bands[i]->x() > bands[i - 1]->geometry().right());
@@ -270,19 +278,19 @@ void tst_BandModes::fiveBandCode()
     QCOMPARE((QStringList{page->Text27->text(), page->Text28->text(), page->txtDigit3->text(),
                           page->Text29->text()}),
              (QStringList{u"4"_s, u"7"_s, u"5"_s, u"1"_s}));
-    QCOMPARE(page->Label3->text(), u"4.75K\u2126±5%"_s);
+    QCOMPARE(page->Label3->text(), u"4.75K\u2126±1%"_s);
     QCOMPARE(page->Label3->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QTRY_VERIFY(uitest::find<QWidget>(w.get(), u"announcer"_s)
                     ->accessibleName()
                     .contains(colorcode::spokenText(
-                        u"결과 4.75K\u2126±5%, 제1색띠 노랑, 제2색띠 보라, 제3색띠 초록, 승수 "
-                        u"갈색, 허용오차 금색, 제1색띠 숫자 4, 제2색띠 숫자 7, 제3색띠 숫자 5, "
+                        u"결과 4.75K\u2126±1%, 제1색띠 노랑, 제2색띠 보라, 제3색띠 초록, 승수 "
+                        u"갈색, 허용오차 갈색, 제1색띠 숫자 4, 제2색띠 숫자 7, 제3색띠 숫자 5, "
                         u"승수 지수 1")));
     page->Text28->setFocus();
     QTest::keyClick(page->Text28, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), page->txtDigit3);
     QCOMPARE(working(w.get()),
-             u"4.75K\u2126 = 4750\u2126 = 475 × 10¹ → 노랑, 보라, 초록, 갈색, 금색(±5%), E96, "
+             u"4.75K\u2126 = 4750\u2126 = 475 × 10¹ → 노랑, 보라, 초록, 갈색, 갈색(±1%), E96, "
              "E192 표준값"_s);
     checkPlaced(page);
     checkPlaced(page->Picture2);
@@ -292,6 +300,11 @@ void tst_BandModes::fiveBandCode()
     QCOMPARE(colour(page->Shape7), kEncoderSilver);
     QCOMPARE(page->Text29->text(), u"-2"_s);
     QCOMPARE(label(page->Shape7), u"×0.01"_s);
+
+    // Back to the 4-band code: its five tolerances, "±5%" first chosen.
+    QTest::mouseClick(page->optEncodeFour, Qt::LeftButton);
+    QCOMPARE(page->Combo2->count(), 5);
+    QCOMPARE(page->Combo2->currentText(), u"±5%"_s);
 }
 
 void tst_BandModes::fiveBandRefusal_data()
@@ -302,8 +315,7 @@ void tst_BandModes::fiveBandRefusal_data()
     QTest::addColumn<int>("icon");
     QTest::addColumn<QString>("workingPart");
     QTest::newRow("four digits")
-        << u"4.753"_s << 1
-        << u"5색 칼라코드는 유효숫자 세 자리까지만 나타냅니다. 다시 입력하세요!"_s
+        << u"4.753"_s << 1 << u"5색 칼라코드는 유효숫자 3자리까지만 나타냅니다. 다시 입력하세요!"_s
         << int(QMessageBox::Information) << u"가장 가까운 E96 값: 4.75K\u2126"_s;
     QTest::newRow("below 1 \u2126")
         << u"0.5"_s << 0

@@ -40,6 +40,17 @@ const QStringList kFiveBandTexts{u"및 제3색을 읽어 숫자로 환산한다.
                                  u"갈색(±1%)"_s,
                                  u"예) 적-자-적-등-갈 272,000\u2126->272K\u2126±1%"_s};
 
+// The 6-band guide reads the 5-band code, then its sixth band.
+const QStringList kSixBandTexts{u"및 제3색을 읽어 숫자로 환산한다."_s,
+                                u"4"_s,
+                                u"(예:등색은 10³)"_s,
+                                u"5"_s,
+                                u"5"_s,
+                                u"갈색(±1%)"_s,
+                                u"예) 적-자-적-등-갈-갈 272K\u2126±1% 100ppm/K"_s};
+const QString kSixBandLine =
+    u"제6색은 온도계수: 272K\u2126 × 100ppm/K = 1\u2103 오를 때 최대 27.2\u2126"_s;
+
 QStringList captionsShown(Form1 *w)
 {
     QStringList texts;
@@ -48,14 +59,17 @@ QStringList captionsShown(Form1 *w)
     return texts;
 }
 
-// Which resistor picture shows: "4", "5", or "both"/"none" when broken.
+// Which resistor picture shows: "4", "5", "6", or "many"/"none" when broken.
 QString pictureShown(Form1 *w)
 {
-    const bool four = w->findChild<QWidget *>(u"Picture4"_s)->isVisible();
-    const bool five = w->findChild<QWidget *>(u"Picture6"_s)->isVisible();
-    if (four && five)
-        return u"both"_s;
-    return four ? u"4"_s : five ? u"5"_s : u"none"_s;
+    QStringList shown;
+    for (const auto &[name, bands] :
+         {std::pair{u"Picture4"_s, u"4"_s}, std::pair{u"Picture6"_s, u"5"_s},
+          std::pair{u"picSixBand"_s, u"6"_s}}) {
+        if (w->findChild<QWidget *>(name)->isVisible())
+            shown << bands;
+    }
+    return shown.size() == 1 ? shown[0] : shown.isEmpty() ? u"none"_s : u"many"_s;
 }
 
 void click(Form1 *w, const char *option)
@@ -112,6 +126,9 @@ void tst_Guide::options_data()
         << QStringList{u"Option4"_s, u"Option3"_s, u"Option4"_s} << u"5"_s << kFiveBandTexts;
     QTest::newRow("4색 clicked while selected runs its handler")
         << QStringList{u"Option3"_s} << u"4"_s << kFourBandTexts;
+    QTest::newRow("6색") << QStringList{u"optGuideSix"_s} << u"6"_s << kSixBandTexts;
+    QTest::newRow("6색, then 5색: the sixth band's line goes")
+        << QStringList{u"optGuideSix"_s, u"Option4"_s} << u"5"_s << kFiveBandTexts;
 }
 
 void tst_Guide::options()
@@ -126,6 +143,14 @@ void tst_Guide::options()
     QCOMPARE(pictureShown(w.get()), picture);
     QCOMPARE(captionsShown(w.get()), texts);
     QCOMPARE(w->findChild<QRadioButton *>(clicks.last())->isChecked(), true);
+    auto *tempco = w->findChild<QLabel *>(u"lblGuideTempco"_s);
+    QCOMPARE(tempco->isVisible(), picture == u"6");
+    if (picture == u"6") {
+        QCOMPARE(tempco->text(), kSixBandLine);
+        // A screen reader hears the sixth band's line with the rest.
+        QVERIFY(
+            w->findChild<QWidget *>(u"Picture1"_s)->accessibleDescription().contains(kSixBandLine));
+    }
 }
 
 void tst_Guide::handlerOfUnselectedButtonDoesNothing_data()
@@ -193,6 +218,7 @@ void tst_Guide::everythingFits_data()
     QTest::newRow("design") << QString();
     QTest::newRow("5색") << u"Option4"_s;
     QTest::newRow("4색") << u"Option3"_s;
+    QTest::newRow("6색") << u"optGuideSix"_s;
 }
 
 void tst_Guide::everythingFits()
@@ -202,26 +228,30 @@ void tst_Guide::everythingFits()
     QFETCH(QString, option);
     auto w = uitest::openWindow();
     w->SSTab1->setCurrentIndex(kGuidePage);
-    if (option == u"Option4")
-        click(w.get(), "Option4");
-    else if (option == u"Option3")
-        click(w.get(), "Option3");
+    if (!option.isEmpty())
+        click(w.get(), qPrintable(option));
 
     GuidePage *page = w->guidePage();
-    QCOMPARE(page->size(), QSize(477, 298));
+    // The page is as tall as the design's, and wider where the window grew.
+    QCOMPARE(page->height(), 298);
+    QVERIFY(page->width() >= 477);
     QCOMPARE(page->Picture1->geometry(), QRect(36, 59, 411, 220));
-    QCOMPARE(page->Frame1->geometry(), QRect(344, 19, 111, 43));
+    // The frame keeps its place over the drawing and grows to the right for
+    // "6색".
+    QCOMPARE(page->Frame1->geometry().topLeft(), QPoint(344, 19));
+    QCOMPARE(page->Frame1->height(), 43);
     QVERIFY(page->rect().contains(page->Frame1->geometry()));
     QVERIFY(page->rect().contains(page->Picture1->geometry()));
-    for (QRadioButton *button : {page->Option3, page->Option4}) {
+    for (QRadioButton *button : {page->Option3, page->Option4, page->optGuideSix}) {
         QVERIFY(page->Frame1->rect().contains(button->geometry()));
         QVERIFY(button->width() >= button->sizeHint().width());
     }
     QCOMPARE(page->Option3->pos(), QPoint(8, 20));
     QCOMPARE(page->Option4->pos(), QPoint(60, 20));
+    QCOMPARE(page->optGuideSix->pos(), QPoint(112, 20));
 
     const QRect drawing = page->Picture1->rect();
-    for (const QString &name : kCaptions) {
+    for (const QString &name : kCaptions + QStringList{u"lblGuideTempco"_s}) {
         auto *label = page->findChild<QLabel *>(name);
         QVERIFY2(drawing.contains(label->geometry()), qPrintable(name));
         QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),

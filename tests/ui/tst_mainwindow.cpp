@@ -1,7 +1,9 @@
 #include "uitest.h"
 
 #include "pages/guide/guidepage.h"
+#include "pages/led/ledpage.h"
 #include "shell/placement.h"
+#include "widgets/raisedtext.h"
 #include "widgets/twips.h"
 
 #include <QClipboard>
@@ -18,30 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Where the tab bar's scroll arrows start, or its right end without them.
-int visibleRight(QTabBar *bar)
-{
-    int right = bar->width();
-    for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
-        if (arrow->isVisible())
-            right = std::min(right, arrow->x());
-    }
-    return right;
-}
-
-// Scrolls the tab bar with its right arrow, as a user would, until the
-// whole tab is in view.
-void scrollIntoView(QTabBar *bar, int tab)
-{
-    for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
-        if (arrow->arrowType() != Qt::RightArrow)
-            continue;
-        for (int clicks = 0;
-             clicks < bar->count() && bar->tabRect(tab).right() >= visibleRight(bar); ++clicks)
-            QTest::mouseClick(arrow, Qt::LeftButton);
-    }
-}
-
 } // namespace
 
 class tst_MainWindow : public QObject {
@@ -50,6 +28,7 @@ class tst_MainWindow : public QObject {
 private slots:
     void initTestCase();
     void windowAndTabs();
+    void workingLineKeepsItsHeight();
     void menus();
     void digitListsPlaced_data();
     void digitListsPlaced();
@@ -77,17 +56,24 @@ void tst_MainWindow::windowAndTabs()
 {
     auto w = uitest::openWindow();
     QCOMPARE(w->windowTitle(), u"Pallado"_s);
-    QCOMPARE(w->centralWidget()->size(), QSize(ui::px(7695), ui::px(5175)));
-    QCOMPARE(w->SSTab1->geometry(), ui::twipsRect(240, 120, 7215, 4815));
+    // The window keeps the design's height and grows only wider, by as much
+    // as the five captions need; the tab control keeps its place.
+    const QRect design = ui::twipsRect(240, 120, 7215, 4815);
+    QCOMPARE(w->centralWidget()->height(), ui::px(5175));
+    QCOMPARE(w->centralWidget()->width() - w->SSTab1->width(), ui::px(7695) - design.width());
+    QCOMPARE(w->SSTab1->geometry().topLeft(), design.topLeft());
+    QCOMPARE(w->SSTab1->height(), design.height());
+    QVERIFY(w->SSTab1->width() >= design.width());
     QCOMPARE(w->SSTab1->count(), 5);
     QCOMPARE(w->SSTab1->currentIndex(), 0);
     const QStringList captions{u"컬러@저항값(&C)"_s, u"저항값@컬러(&R)"_s, u"저항값계산(&L)"_s,
                                u"저항값 읽는법(&H)"_s, u"SMD 저항(&S)"_s};
     const QSize pictures[] = {{30, 14}, {14, 15}, {26, 13}, {14, 15}, {18, 11}};
     QTabBar *bar = w->SSTab1->tabBar();
-    // At the start the first four tabs show whole beside the scroll arrows.
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(bar->tabRect(i).right() < visibleRight(bar));
+    // All five tabs show whole, at 1x and 2x alike (this test runs at both):
+    // no scroll arrows, every tab inside the bar, whatever page is shown.
+    for (QToolButton *arrow : bar->findChildren<QToolButton *>())
+        QVERIFY(!arrow->isVisible());
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(w->SSTab1->tabText(i), captions[i]);
         QWidget *picture = bar->tabButton(i, QTabBar::LeftSide);
@@ -96,12 +82,41 @@ void tst_MainWindow::windowAndTabs()
         // The whole caption shows while its page does: no tab is cut short,
         // none is left scrolled away.
         w->SSTab1->setCurrentIndex(i);
-        QVERIFY(bar->tabRect(i).left() >= 0);
-        QVERIFY(bar->tabRect(i).right() < visibleRight(bar));
+        for (int t = 0; t < 5; ++t)
+            QVERIFY(bar->rect().contains(bar->tabRect(t)));
         const QString shown = QString(captions[i]).remove(u'&');
         QVERIFY(bar->tabRect(i).width() >=
                 bar->fontMetrics().horizontalAdvance(shown) + picture->width());
     }
+}
+
+void tst_MainWindow::workingLineKeepsItsHeight()
+{
+    // The working is heard and seen whole in its tooltip; a working of three
+    // lines and more does not make the window taller: the line shows its
+    // beginning with "…".
+    auto w = uitest::openWindow();
+    const int height = w->height();
+    LedPage *page = w->ledPage();
+    w->SSTab1->setCurrentWidget(page);
+    page->Text26->setText(u"5"_s);
+    page->Text30->setText(u"2"_s);
+    page->Text31->setText(u"99999999"_s);
+    QTest::mouseClick(page->Command5, Qt::LeftButton);
+    const QString whole = page->working();
+    QCOMPARE(w->lblWorking->text(), whole);
+    QCOMPARE(w->lblWorking->toolTip(), whole);
+    QCOMPARE(w->lblWorking->accessibleName(), whole);
+    auto *line = static_cast<ui::RaisedTextLabel *>(w->lblWorking);
+    QCOMPARE(line->shownText(), whole);
+
+    const QString longer = QStringList(6, whole).join(u' ');
+    line->setText(longer);
+    QCoreApplication::processEvents();
+    QCOMPARE(w->height(), height);
+    const QString shown = line->shownText();
+    QVERIFY2(shown.endsWith(u'\u2026') && longer.startsWith(shown.chopped(1)), qPrintable(shown));
+    QVERIFY(shown.size() < longer.size());
 }
 
 void tst_MainWindow::menus()
@@ -229,7 +244,6 @@ void tst_MainWindow::focusAfterPageChange()
     auto w = uitest::openWindow();
     if (page == 0)
         w->SSTab1->setCurrentIndex(2);
-    scrollIntoView(w->SSTab1->tabBar(), page);
     QTest::mouseClick(w->SSTab1->tabBar(), Qt::LeftButton, {},
                       w->SSTab1->tabBar()->tabRect(page).center());
     QCOMPARE(w->SSTab1->currentIndex(), page);

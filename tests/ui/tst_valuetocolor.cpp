@@ -207,11 +207,13 @@ void tst_ValueToColor::startingState()
 
 void tst_ValueToColor::layoutFits()
 {
-    // Everything on the page inside its 477 x 298 pixels, siblings apart, and
+    // Everything on the page inside its 298 pixels' height (and at least 477
+    // wide, more where the window grew for its tabs), siblings apart, and
     // every caption wide enough for its Korean text.
     Page p;
     QWidget *page = p.window->valueToColorPage();
-    QCOMPARE(page->size(), QSize(477, 298));
+    QCOMPARE(page->height(), 298);
+    QVERIFY(page->width() >= 477);
     const auto checkChildren = [](QWidget *parent) {
         QList<QWidget *> kids;
         for (QObject *o : parent->children()) {
