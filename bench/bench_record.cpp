@@ -99,7 +99,7 @@ void bench_Record::practiceOpens()
         const SkillStates states = record.skills();
         std::mt19937 random(1);
         Review review;
-        const Resistor q = scheduledQuestion(review, states, QDate::currentDate(), random);
+        const Resistor q = scheduledQuestion(review, u"read", states, QDate::currentDate(), random);
         Q_UNUSED(q);
     }
 }

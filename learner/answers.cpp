@@ -227,13 +227,18 @@ QString bandsText(const Resistor &resistor)
 
 QStringView kindKey(Kind kind)
 {
-    switch (kind) {
-    case Kind::Read:
-        return u"read";
-    case Kind::Write:
-        return u"write";
-    case Kind::Marking:
-        return u"marking";
+    for (const KindName &k : kKindNames) {
+        if (k.kind == kind)
+            return k.key;
+    }
+    return {};
+}
+
+QStringView kindName(Kind kind)
+{
+    for (const KindName &k : kKindNames) {
+        if (k.kind == kind)
+            return k.name;
     }
     return {};
 }
@@ -318,20 +323,18 @@ QStringList csvHeader()
 QStringList csvFields(const QDateTime &when, QStringView kind, QStringView question,
                       QStringView given, bool right, QStringView mistake, double seconds)
 {
-    QString kindName = kind.toString();
-    if (kind == kindKey(Kind::Read))
-        kindName = u"색띠 읽기"_s;
-    else if (kind == kindKey(Kind::Write))
-        kindName = u"색띠 고르기"_s;
-    else if (kind == kindKey(Kind::Marking))
-        kindName = u"SMD 표시 읽기"_s;
+    QString kindText = kind.toString();
+    for (const KindName &k : kKindNames) {
+        if (k.key == kind)
+            kindText = k.name.toString();
+    }
     QString mistakeName = mistake.toString();
     for (const MistakeNames &m : kMistakes) {
         if (m.key == mistake)
             mistakeName = m.name.toString();
     }
     return {when.toString(u"yyyy-MM-ddTHH:mm:ss") + offsetText(when.offsetFromUtc()),
-            kindName,
+            kindText,
             question.toString(),
             given.toString(),
             right ? u"정답"_s : u"오답"_s,

@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -27,7 +28,7 @@ struct Answer {
     QDateTime when; // when it was judged
     Kind kind = Kind::Read;
     Resistor question;
-    QString given; // the answer as given: "4.7KΩ ±5%", "노랑, 보라, 적색, 금색"
+    QString given; // the answer as given: "4.7KΩ ±5%", "노랑, 보라, 적색, 금색"
     std::optional<Resistor> spelt; // the bands it spells, compared band by band
     Judgement judgement;
     double seconds = 0; // from the question shown to the answer judged
@@ -66,10 +67,25 @@ SkillAnswer skillAnswer(const Answer &answer);
 // "노랑, 보라, 적색, 금색"; "없음" for the tolerance band that is not there.
 QString bandsText(const Resistor &resistor);
 
-// How the record names a kind and a slip: "read", "write"; "" for none,
-// "reversed", "five-as-four", "neighbour-colour", "power-of-ten",
-// "tolerance-only". These never change once written.
+// The kinds of question: how the record names each ("read"; never changed
+// once written) and how the learner reads it ("색띠 읽기": the practice's
+// option, the exported file), in the order the practice offers them.
+struct KindName {
+    Kind kind;
+    QStringView key;
+    QStringView name;
+};
+inline constexpr std::array<KindName, 3> kKindNames{{
+    {Kind::Read, u"read", u"색띠 읽기"},
+    {Kind::Write, u"write", u"색띠 고르기"},
+    {Kind::Marking, u"marking", u"SMD 표시 읽기"},
+}};
 QStringView kindKey(Kind kind);
+QStringView kindName(Kind kind);
+
+// How the record names a slip: "" for none, "reversed", "five-as-four",
+// "neighbour-colour", "power-of-ten", "tolerance-only",
+// "last-digit-as-digit". These never change once written.
 QStringView mistakeKey(Mistake mistake);
 
 // The colours of the confusion table, rows and columns alike: the ten digit
