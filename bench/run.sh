@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Runs every benchmark of a Release build folder (default build-bench).
 # Start-up is measured on a real X server (Xvfb when there is no display),
-# where "first exposed frame" means what it means on a desktop; the other
-# benchmarks run on the offscreen platform.
+# where "first exposed frame" means what it means on a desktop, with the
+# program as a user starts it and the probe loaded from outside; PAIRS sets
+# how many alternating pairs (at least 15). The other benchmarks run on the
+# offscreen platform.
 set -euo pipefail
 build=${1:-build-bench}
 runtime=$(mktemp -d); chmod 700 "$runtime"; export XDG_RUNTIME_DIR=$runtime
-startup=("$build"/bench/bench_startup "$build"/bench/bench_startup_full "$build"/bench/bench_startup_bare "${ROUNDS:-21}")
+startup=("$build"/bench/bench_startup "$build"/bench/libpallado_probe.so "$build"/pallado
+         "$build"/bench/bench_startup_bare "${PAIRS:-21}")
 if [[ -n "${DISPLAY:-}" ]]; then
     QT_QPA_PLATFORM=xcb "${startup[@]}"
 elif command -v xvfb-run >/dev/null; then

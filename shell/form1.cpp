@@ -31,6 +31,8 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +58,11 @@ constexpr int kWorksheetOffsetLeft = 1800;
 // inside its corner.
 constexpr int kPracticeOffsetTop = 300;
 constexpr int kPracticeOffsetLeft = 240;
+
+// How long after the first frame the hidden pages are built: long enough
+// for the display to show the frame, far shorter than a learner takes to
+// pick a tab.
+constexpr int kBuildAfterFrameMs = 20;
 
 // While a dialog is open the pages are disabled. However it ends (OK, its
 // close button, Escape, the close box, or closing itself while loading),
@@ -149,16 +156,14 @@ Form1::Form1(QWidget *parent)
     SSTab1 = new QTabWidget(client);
     SSTab1->setObjectName(u"SSTab1"_s);
     SSTab1->setGeometry(kTabRect);
+    // Only the first page is built before the first frame; the others wait
+    // in empty stand-ins (see buildHiddenPages).
     m_colorToValue = new ColorToValuePage;
-    m_valueToColor = new ValueToColorPage;
-    m_led = new LedPage;
-    m_guide = new GuidePage;
-    m_smd = new SmdPage;
     SSTab1->addTab(m_colorToValue, u"컬러@저항값(&C)"_s);
-    SSTab1->addTab(m_valueToColor, u"저항값@컬러(&R)"_s);
-    SSTab1->addTab(m_led, u"저항값계산(&L)"_s);
-    SSTab1->addTab(m_guide, u"저항값 읽는법(&H)"_s);
-    SSTab1->addTab(m_smd, u"SMD 저항(&S)"_s);
+    SSTab1->addTab(new QWidget, u"저항값@컬러(&R)"_s);
+    SSTab1->addTab(new QWidget, u"저항값계산(&L)"_s);
+    SSTab1->addTab(new QWidget, u"저항값 읽는법(&H)"_s);
+    SSTab1->addTab(new QWidget, u"SMD 저항(&S)"_s);
     // Each tab's picture has a size of its own, so it is a small picture
     // widget beside the caption rather than an icon of the bar's one size.
     for (int i = 0; i < int(std::size(kTabPictures)); ++i) {
@@ -182,8 +187,7 @@ Form1::Form1(QWidget *parent)
     lblWorking->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(lblWorking, 1);
-    for (ui::LearnerPage *page : learnerPages())
-        connect(page, &ui::LearnerPage::workingChanged, this, &Form1::showWorking);
+    connect(m_colorToValue, &ui::LearnerPage::workingChanged, this, &Form1::showWorking);
 
     connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
     connect(Menu_r, &QAction::triggered, this, &Form1::Menu_r_Click);
@@ -242,11 +246,9 @@ void Form1::Form_Load()
     }
 
     // 2 to 5. Each page takes its starting state: page 0 its tall digit
-    // lists, fonts and hidden holders, page 1 its fonts, page 2 its starting
-    // texts and fonts.
+    // lists, fonts and hidden holders here, page 1 its fonts and page 2 its
+    // starting texts and fonts when they are built.
     m_colorToValue->takeStartingState();
-    m_valueToColor->takeStartingState();
-    m_led->takeStartingState();
 
     // The learner's own choice of numbers on the bands, remembered.
     Menu_bandLabels->setChecked(QSettings().value(kBandLabelsKey).toString() == u"1");
@@ -267,7 +269,74 @@ void Form1::Menu_bandLabels_Click()
 
 QList<ui::LearnerPage *> Form1::learnerPages() const
 {
+    if (!hiddenPagesBuilt())
+        return {m_colorToValue};
     return {m_colorToValue, m_valueToColor, m_led, m_smd};
+}
+
+ValueToColorPage *Form1::valueToColorPage()
+{
+    buildHiddenPages();
+    return m_valueToColor;
+}
+
+LedPage *Form1::ledPage()
+{
+    buildHiddenPages();
+    return m_led;
+}
+
+GuidePage *Form1::guidePage()
+{
+    buildHiddenPages();
+    return m_guide;
+}
+
+SmdPage *Form1::smdPage()
+{
+    buildHiddenPages();
+    return m_smd;
+}
+
+// Building the four pages takes about as long as the rest of the start-up
+// together, and none of them is seen before the learner picks its tab.
+void Form1::buildHiddenPages()
+{
+    if (hiddenPagesBuilt())
+        return;
+    m_valueToColor = new ValueToColorPage;
+    m_led = new LedPage;
+    m_guide = new GuidePage;
+    m_smd = new SmdPage;
+    const QSignalBlocker quiet(SSTab1);
+    const int current = SSTab1->currentIndex();
+    placePage(1, m_valueToColor);
+    placePage(2, m_led);
+    placePage(3, m_guide);
+    placePage(4, m_smd);
+    SSTab1->setCurrentIndex(current);
+    m_valueToColor->takeStartingState();
+    m_led->takeStartingState();
+    for (ui::LearnerPage *page :
+         std::initializer_list<ui::LearnerPage *>{m_valueToColor, m_led, m_smd}) {
+        page->setBandLabelsShown(Menu_bandLabels->isChecked());
+        connect(page, &ui::LearnerPage::workingChanged, this, &Form1::showWorking);
+    }
+}
+
+// Puts the built page in its stand-in's place, keeping the tab's caption and
+// picture.
+void Form1::placePage(int index, QWidget *page)
+{
+    QTabBar *bar = SSTab1->tabBar();
+    QWidget *picture = bar->tabButton(index, QTabBar::LeftSide);
+    bar->setTabButton(index, QTabBar::LeftSide, nullptr); // removeTab would delete it
+    QWidget *standIn = SSTab1->widget(index);
+    const QString caption = SSTab1->tabText(index);
+    SSTab1->removeTab(index);
+    SSTab1->insertTab(index, page, caption);
+    bar->setTabButton(index, QTabBar::LeftSide, picture);
+    delete standIn;
 }
 
 void Form1::showWorking()
@@ -291,6 +360,9 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::SSTab1_Click()
 {
+    // A tab picked before its page was built.
+    if (!hiddenPagesBuilt())
+        buildHiddenPages();
     showWorking();
     ui::announce(this, colorcode::withoutAccessKey(SSTab1->tabText(SSTab1->currentIndex())));
     // Each page starts at the control it names.
@@ -364,6 +436,13 @@ void Form1::Menu_exit_Click()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    // The hidden pages are built once the first frame is on the screen: a
+    // timer, so the event loop sends the frame to the display before.
+    if (event->type() == QEvent::Expose && watched == static_cast<QObject *>(windowHandle()) &&
+        !m_buildArmed) {
+        m_buildArmed = true;
+        QTimer::singleShot(kBuildAfterFrameMs, this, &Form1::buildHiddenPages);
+    }
     // Ctrl+X is the shortcut of "E&xit", but in a text box it is the desktop's
     // cut: ending the program there would throw away what the user typed.
     // Editable boxes claim the key themselves; read-only ones are made to

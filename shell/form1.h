@@ -56,11 +56,15 @@ public:
     QAction *Menu_about = nullptr;      // "&About": the About box
     QLabel *lblWorking = nullptr;       // status bar: the working of the shown page's last result
 
+    // The pages other than the first are built just after the window's first
+    // frame, or as soon as one is shown or asked for here, whichever comes
+    // first; until then their tabs hold empty stand-ins.
     ColorToValuePage *colorToValuePage() const { return m_colorToValue; }
-    ValueToColorPage *valueToColorPage() const { return m_valueToColor; }
-    LedPage *ledPage() const { return m_led; }
-    GuidePage *guidePage() const { return m_guide; }
-    SmdPage *smdPage() const { return m_smd; }
+    ValueToColorPage *valueToColorPage();
+    LedPage *ledPage();
+    GuidePage *guidePage();
+    SmdPage *smdPage();
+    bool hiddenPagesBuilt() const { return m_smd != nullptr; }
 
     void Form_Load();
     void SSTab1_Click();
@@ -77,6 +81,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildHiddenPages();
+    void placePage(int index, QWidget *page);
     QList<ui::LearnerPage *> learnerPages() const;
     practice::Record &record();
     void showAllTabs(QWidget *client);
@@ -93,4 +99,6 @@ private:
     // The learner's record, made when the practice or the progress view
     // first needs it.
     std::unique_ptr<practice::Record> m_record;
+    // The hidden pages' building is timed from the first frame.
+    bool m_buildArmed = false;
 };

@@ -28,16 +28,36 @@ int listHeight(const QComboBox *list)
     return list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, list).height();
 }
 
+// The swatches are painted only in the open list, so its view and the
+// delegate are made when the list first opens: making six list views costs
+// as much as painting the page's first frame.
+class ColourList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        if (!m_swatchesSet) {
+            m_swatchesSet = true;
+            // Plain list rows rather than the style's menu rows, which are
+            // twice as wide as these short texts and would stick out of a
+            // narrow list.
+            setItemDelegate(new SwatchDelegate(this, kColourRowHeight));
+        }
+        QComboBox::showPopup();
+    }
+
+private:
+    bool m_swatchesSet = false;
+};
+
 } // namespace
 
 QComboBox *makeColourList(QWidget *parent, const QString &name, const QStringList &entries,
                           QStringView caption, const QRect &geometry)
 {
-    auto *list = new QComboBox(parent);
+    auto *list = new ColourList(parent);
     list->setObjectName(name);
-    // Plain list rows rather than the style's menu rows, which are twice as
-    // wide as these short texts and would stick out of a narrow list.
-    list->setItemDelegate(new SwatchDelegate(list, kColourRowHeight));
     list->addItems(entries);
     list->setAccessibleName(caption.toString());
     list->setGeometry(geometry.x(), geometry.y(), geometry.width(),

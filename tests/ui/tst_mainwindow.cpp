@@ -2,11 +2,16 @@
 
 #include "pages/guide/guidepage.h"
 #include "pages/led/ledpage.h"
+#include "pages/smd/smdpage.h"
+#include "pages/value_to_color/valuetocolorpage.h"
 #include "shell/placement.h"
+#include "widgets/bandshape.h"
 #include "widgets/raisedtext.h"
+#include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,6 +49,9 @@ private slots:
     void ctrlXCutsInTextBox_data();
     void ctrlXCutsInTextBox();
     void ctrlXElsewhereEnds();
+    void hiddenPagesBuilt_data();
+    void hiddenPagesBuilt();
+    void lateBuiltPageFollowsWindow();
 };
 
 void tst_MainWindow::initTestCase()
@@ -174,6 +182,9 @@ void tst_MainWindow::digitListsPlaced()
     const QModelIndex last = view->model()->index(view->model()->rowCount() - 1, 0);
     QCOMPARE(view->model()->rowCount(), 10);
     QVERIFY(view->viewport()->rect().contains(view->visualRect(last)));
+    // The open list paints each colour's swatch (its painter is made on
+    // the first opening).
+    QVERIFY(qobject_cast<ui::SwatchDelegate *>(combo->itemDelegate()));
     combo->hidePopup();
 }
 
@@ -335,6 +346,70 @@ void tst_MainWindow::ctrlXElsewhereEnds()
     w->guidePage()->Option3->setFocus();
     QTest::keyClick(w->guidePage()->Option3, Qt::Key_X, Qt::ControlModifier);
     QVERIFY(!w->isVisible());
+}
+
+// The pages behind the first are built after the first frame or when first
+// wanted; by any road, every tab ends up holding its page, under its own
+// caption and picture, on the tab that was picked.
+void tst_MainWindow::hiddenPagesBuilt_data()
+{
+    QTest::addColumn<int>("picked"); // the tab picked before the build; -1: none
+    QTest::newRow("after the first frame") << -1;
+    QTest::newRow("value page picked first") << 1;
+    QTest::newRow("last page picked first") << 4;
+}
+
+void tst_MainWindow::hiddenPagesBuilt()
+{
+    QFETCH(int, picked);
+    Form1 w;
+    QVERIFY(!w.hiddenPagesBuilt());
+    const QStringList captions = {u"컬러@저항값(&C)"_s, u"저항값@컬러(&R)"_s, u"저항값계산(&L)"_s,
+                                  u"저항값 읽는법(&H)"_s, u"SMD 저항(&S)"_s};
+    QTabBar *bar = w.SSTab1->tabBar();
+    QList<QWidget *> pictures;
+    for (int i = 0; i < captions.size(); ++i)
+        pictures << bar->tabButton(i, QTabBar::LeftSide);
+    if (picked < 0) {
+        w.show();
+        QTRY_VERIFY(w.hiddenPagesBuilt());
+        QCOMPARE(w.SSTab1->currentIndex(), 0);
+    } else {
+        w.SSTab1->setCurrentIndex(picked);
+        QVERIFY(w.hiddenPagesBuilt());
+        QCOMPARE(w.SSTab1->currentIndex(), picked);
+    }
+    QCOMPARE(w.SSTab1->count(), captions.size());
+    const QList<QWidget *> pages = {w.SSTab1->widget(0), w.valueToColorPage(), w.ledPage(),
+                                    w.guidePage(), w.smdPage()};
+    for (int i = 0; i < captions.size(); ++i) {
+        QCOMPARE(w.SSTab1->widget(i), pages[i]);
+        QCOMPARE(w.SSTab1->tabText(i), captions[i]);
+        QCOMPARE(bar->tabButton(i, QTabBar::LeftSide), pictures[i]);
+        QCOMPARE(pictures[i]->objectName(), u"TabPicture%1"_s.arg(i));
+    }
+}
+
+// A page built after the learner has turned on the numbers on the bands
+// shows them too, and its working reaches the window's working line.
+void tst_MainWindow::lateBuiltPageFollowsWindow()
+{
+    auto w = std::make_unique<Form1>();
+    w->Menu_bandLabels->setChecked(true);
+    w->SSTab1->setCurrentIndex(1);
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    auto *page = w->valueToColorPage();
+    QCOMPARE(QApplication::focusWidget(), page->firstFocus());
+    uitest::type(page->Text25, u"4.7"_s);
+    page->Combo1->setCurrentIndex(1);
+    QTest::mouseClick(page->Command3, Qt::LeftButton);
+    QCOMPARE(uitest::find<ui::BandShape>(w.get(), u"Shape6"_s)->label(), u"7");
+    QVERIFY(!w->lblWorking->text().isEmpty());
+    QCOMPARE(w->lblWorking->text(), page->working());
+    w->Menu_bandLabels->trigger();
+    QCOMPARE(uitest::find<ui::BandShape>(w.get(), u"Shape6"_s)->label(), QString());
 }
 
 QTEST_MAIN(tst_MainWindow)

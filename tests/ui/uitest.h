@@ -40,6 +40,9 @@ inline std::unique_ptr<Form1> openWindow()
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("main window did not become active");
+    // The pages behind the first one are built just after the first frame.
+    if (!QTest::qWaitFor([&] { return window->hiddenPagesBuilt(); }))
+        qWarning("the hidden pages were not built after the first frame");
     return window;
 }
 
