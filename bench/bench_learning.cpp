@@ -19,12 +19,17 @@
 // for another of its group. A slower learner, all growth halved, is run as
 // well, to show the schedule does not hang on the weights.
 //
-// 20 questions a day, read and pick in turn, 30 s apart at 19:00, for 30
-// days; 200 seeds with each way of choosing questions. Recall is taken at
-// the next day's sitting, before its first question.
+// A marking question asks one skill, its marking's form: recalled, the
+// answer is right; forgotten, it is wrong, and the working is shown.
+//
+// 20 questions a day, read, pick and marking in turn, 30 s apart at 19:00,
+// for 30 days; 200 seeds with each way of choosing questions. Recall is
+// taken at the next day's sitting, before its first question, for the band
+// skills and the marking skills apart.
 
 #include "learner/schedule.h"
 #include "learner/skills.h"
+#include "pages/practice/markingpractice.h"
 #include "pages/practice/practice.h"
 
 #include "colorcode/numbertext.h"
@@ -99,6 +104,7 @@ bool isHard(SkillId skill)
         return hardColourWord(colorcode::kTolerances[std::size_t(s.index)].colourWord);
     case SkillKind::ReadingEnd:
     case SkillKind::FiveBand:
+    case SkillKind::Marking:
         return false;
     }
     return false;
@@ -235,10 +241,53 @@ Outcome answer(Learner &learner, const Resistor &q, Kind kind, double now)
     return {j.value_or(Judgement{}), readResistor(q, number, unit.suffix, t->text)};
 }
 
-struct Run {
+// The band skills, or the markings'.
+struct Group {
     std::vector<double> shareByDay; // share of skills at the goal the day after each day
     int firstDay = 0;               // 0: never within kDays
 };
+
+struct Run {
+    Group bands;
+    Group markings;
+};
+
+constexpr QStringView kMarkings = u"marking";
+
+// The learner reads a marking: right when its form is recalled.
+void answerMarking(Learner &learner, Review &review, SkillStates &states, bool scheduled,
+                   QDate today, double now, std::mt19937 &random)
+{
+    Question q;
+    if (const std::optional<Question> back = comeBack(review, kMarkings, random)) {
+        q = *back;
+    } else {
+        const std::optional<int> form =
+            scheduled ? scheduledMarkingForm(states, today, random) : std::nullopt;
+        const smd::MarkingQuestion m = form ? smd::markingQuestion(smd::Form(*form), random)
+                                            : smd::randomMarkingQuestion(random);
+        q = {Resistor{m.value}, m.marking, int(m.form)};
+    }
+    const SkillId skill = *markingSkill(q.form);
+    const bool right = learner.retrieve(skill, now);
+    remember(review, kMarkings, q, right);
+    learn(states[std::size_t(skill)], right, today);
+}
+
+void tally(Group &group, const Learner &learner, bool markings, double next, int day)
+{
+    int atGoal = 0;
+    int skills = 0;
+    for (SkillId s = 0; s < kSkillCount; ++s) {
+        if (isBandSkill(s) == markings)
+            continue;
+        ++skills;
+        atGoal += learner.recall(s, next) >= kGoal ? 1 : 0;
+    }
+    group.shareByDay.push_back(double(atGoal) / skills);
+    if (atGoal == skills && group.firstDay == 0)
+        group.firstDay = day + 1;
+}
 
 Run simulate(bool scheduled, double growth, unsigned seed)
 {
@@ -252,9 +301,13 @@ Run simulate(bool scheduled, double growth, unsigned seed)
         const QDate today = kFirstDay.addDays(day);
         for (int i = 0; i < kQuestionsADay; ++i) {
             const double now = day + kSittingStart + i * kSecondsPerQuestion / kSecondsPerDay;
-            const Resistor q = scheduled ? scheduledQuestion(review, states, today, random)
+            if (i % 3 == 2) {
+                answerMarking(learner, review, states, scheduled, today, now, random);
+                continue;
+            }
+            const Resistor q = scheduled ? scheduledQuestion(review, {}, states, today, random)
                                          : pickNext(review, random);
-            const Kind kind = i % 2 == 0 ? Kind::Read : Kind::Write;
+            const Kind kind = i % 3 == 0 ? Kind::Read : Kind::Write;
             const Outcome o = answer(learner, q, kind, now);
             remember(review, q, o.judgement.right);
             const std::vector<SkillId> failed = failedSkills(q, o.judgement, o.answered);
@@ -264,18 +317,8 @@ Run simulate(bool scheduled, double growth, unsigned seed)
             }
         }
         const double next = day + 1 + kSittingStart;
-        // The band skills: the markings' are asked by marking questions only.
-        int atGoal = 0;
-        int bandSkills = 0;
-        for (SkillId s = 0; s < kSkillCount; ++s) {
-            if (!isBandSkill(s))
-                continue;
-            ++bandSkills;
-            atGoal += learner.recall(s, next) >= kGoal ? 1 : 0;
-        }
-        run.shareByDay.push_back(double(atGoal) / bandSkills);
-        if (atGoal == bandSkills && run.firstDay == 0)
-            run.firstDay = day + 1;
+        tally(run.bands, learner, false, next, day);
+        tally(run.markings, learner, true, next, day);
     }
     return run;
 }
@@ -286,18 +329,35 @@ struct Summary {
     int reached = 0;   // seeds that got every skill there within kDays
 };
 
-Summary summarise(bool scheduled, double growth)
+struct Summaries {
+    Summary bands;
+    Summary markings;
+};
+
+void add(Summary &s, const Group &group, std::vector<int> &firstDays)
 {
-    Summary s;
-    std::vector<int> firstDays;
+    s.share += group.shareByDay.back() / kSeeds;
+    firstDays.push_back(group.firstDay == 0 ? kDays + 1 : group.firstDay);
+    s.reached += group.firstDay == 0 ? 0 : 1;
+}
+
+double median(std::vector<int> days)
+{
+    std::sort(days.begin(), days.end());
+    return (days[kSeeds / 2 - 1] + days[kSeeds / 2]) / 2.0;
+}
+
+Summaries summarise(bool scheduled, double growth)
+{
+    Summaries s;
+    std::vector<int> bandDays, markingDays;
     for (unsigned seed = 1; seed <= kSeeds; ++seed) {
         const Run run = simulate(scheduled, growth, seed);
-        s.share += run.shareByDay.back() / kSeeds;
-        firstDays.push_back(run.firstDay == 0 ? kDays + 1 : run.firstDay);
-        s.reached += run.firstDay == 0 ? 0 : 1;
+        add(s.bands, run.bands, bandDays);
+        add(s.markings, run.markings, markingDays);
     }
-    std::sort(firstDays.begin(), firstDays.end());
-    s.median = (firstDays[kSeeds / 2 - 1] + firstDays[kSeeds / 2]) / 2.0;
+    s.bands.median = median(bandDays);
+    s.markings.median = median(markingDays);
     return s;
 }
 
@@ -313,22 +373,37 @@ void print(const char *name, const Summary &s)
 
 } // namespace
 
+bool goalMet(const Summary &schedule, const Summary &uniform)
+{
+    const bool twiceAsEarly = uniform.median > kDays || schedule.median * 2 <= uniform.median;
+    return twiceAsEarly && schedule.share > uniform.share && schedule.median <= kDays;
+}
+
 int main()
 {
-    std::printf("learning: %d seeds, %d questions a day for %d days, recall goal p >= %.1f\n",
+    std::printf("learning: %d seeds, %d questions a day (read, pick, marking in turn) for %d days, "
+                "recall goal p >= %.1f\n",
                 kSeeds, kQuestionsADay, kDays, kGoal);
     std::printf("%-9s %20s %26s %21s\n", "questions", "share at goal, day 31",
                 "first day all at goal (median)", "all at goal by day 30");
-    const Summary schedule = summarise(true, 1.0);
-    const Summary uniform = summarise(false, 1.0);
-    print("schedule", schedule);
-    print("uniform", uniform);
-    std::printf("a slower learner, growth halved:\n");
-    print("schedule", summarise(true, 0.5));
-    print("uniform", summarise(false, 0.5));
-    const bool twiceAsEarly = uniform.median > kDays || schedule.median * 2 <= uniform.median;
-    const bool met = twiceAsEarly && schedule.share > uniform.share && schedule.median <= kDays;
-    std::printf("goal (every skill at least twice as early, higher share on day 31): %s\n",
+    const Summaries schedule = summarise(true, 1.0);
+    const Summaries uniform = summarise(false, 1.0);
+    const Summaries slowSchedule = summarise(true, 0.5);
+    const Summaries slowUniform = summarise(false, 0.5);
+    std::printf("band skills:\n");
+    print("schedule", schedule.bands);
+    print("uniform", uniform.bands);
+    std::printf("marking skills:\n");
+    print("schedule", schedule.markings);
+    print("uniform", uniform.markings);
+    std::printf("a slower learner, growth halved, band skills:\n");
+    print("schedule", slowSchedule.bands);
+    print("uniform", slowUniform.bands);
+    std::printf("a slower learner, marking skills:\n");
+    print("schedule", slowSchedule.markings);
+    print("uniform", slowUniform.markings);
+    const bool met = goalMet(schedule.bands, uniform.bands);
+    std::printf("goal (every band skill at least twice as early, higher share on day 31): %s\n",
                 met ? "met" : "NOT met");
     return met ? 0 : 1;
 }

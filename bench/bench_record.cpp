@@ -1,15 +1,20 @@
 // The learner's record with 100,000 answers: what the practice reads when it
 // opens (goal: under 100 ms), what the progress view reads, and the progress
 // view opened and painted whole (goal: under 300 ms), each from a record
-// opened afresh. Run by `make bench` on the offscreen platform; QtTest
-// prints the time per iteration.
+// opened afresh; and how long the interface waits for one answer, with the
+// record free and with another program holding its lock (goal: never more
+// than Record::kAnswerWaitMs). Run by `make bench` on the offscreen
+// platform; QtTest prints the time per iteration.
 
 #include "colorcode/numbertext.h"
 #include "learner/record.h"
+#include "pages/practice/judging.h"
 #include "pages/progress/progressdialog.h"
 #include "shell/application.h"
 
 #include <QApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +69,7 @@ private slots:
     void progressViewReads();
     void progressViewOpens();
     void oneAnswerWritten();
+    void oneAnswerWhileLocked();
 
 private:
     QTemporaryDir m_dir;
@@ -80,6 +86,7 @@ void bench_Record::initTestCase()
     Record record(m_path);
     for (std::size_t i = 0; i < answers.size(); i += kPerTransaction)
         QVERIFY(record.add(std::span(answers).subspan(i, kPerTransaction)));
+    QVERIFY(record.waitWritten(600000));
     QCOMPARE(record.totals(QDate::currentDate()).answers, kAnswers);
 }
 
@@ -92,7 +99,7 @@ void bench_Record::practiceOpens()
         const SkillStates states = record.skills();
         std::mt19937 random(1);
         Review review;
-        const Resistor q = scheduledQuestion(review, states, QDate::currentDate(), random);
+        const Resistor q = scheduledQuestion(review, u"read", states, QDate::currentDate(), random);
         Q_UNUSED(q);
     }
 }
@@ -141,6 +148,33 @@ void bench_Record::oneAnswerWritten()
     {
         QVERIFY(record.add(one.front()));
     }
+}
+
+void bench_Record::oneAnswerWhileLocked()
+{
+    Record record(m_path);
+    QCOMPARE(record.status(), RecordStatus::Kept);
+    std::mt19937 random(3);
+    Review review;
+    const Resistor q = pickNext(review, random);
+    const Answer answer =
+        pickingAnswer(q, q, judgeWriting(q, q), 5.0, QDateTime::currentDateTimeUtc());
+    {
+        // Another program's connection, holding the write lock throughout.
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
+        db.setDatabaseName(m_path);
+        QVERIFY(db.open());
+        QSqlQuery hold(db);
+        QVERIFY(hold.exec(u"BEGIN IMMEDIATE"_s));
+        QBENCHMARK
+        {
+            QVERIFY(record.add(answer));
+        }
+        QCOMPARE(record.status(), RecordStatus::Locked);
+        QVERIFY(hold.exec(u"ROLLBACK"_s));
+    }
+    QSqlDatabase::removeDatabase(u"holder"_s);
+    QVERIFY(record.waitWritten(60000));
 }
 
 QTEST_MAIN(bench_Record)

@@ -94,8 +94,9 @@ inline constexpr std::array<QStringView, 5> kEncoderTolerances{u"±1%", u"±2%",
 
 // The units a value is written in, each with the power of ten it stands
 // for. The suffix goes straight after the number. The ohm character is
-// U+2126 OHM SIGN everywhere, never the Greek capital omega; only the LED
-// page writes gigaohms.
+// U+2126 OHM SIGN everywhere, never the Greek capital omega. The lists offer
+// ohms to megaohms (kListUnits); the LED page and the SMD markings also write
+// gigaohms (a "479" marking is 47GΩ).
 struct Unit {
     QStringView suffix;
     int power;

@@ -35,6 +35,15 @@ FifteenDigits fifteenDigits(double v)
     return out;
 }
 
+bool sameOhms(double a, double b)
+{
+    if (!std::isfinite(a) || !std::isfinite(b))
+        return false;
+    const FifteenDigits x = fifteenDigits(a);
+    const FifteenDigits y = fifteenDigits(b);
+    return x.negative == y.negative && x.digits == y.digits && x.exponent == y.exponent;
+}
+
 QString numberText(double v)
 {
     if (!std::isfinite(v))

@@ -23,6 +23,12 @@ struct FifteenDigits {
 };
 FifteenDigits fifteenDigits(double v);
 
+// Whether two amounts are one value: their fifteen-digit texts are the same,
+// so 4.7 × 1000 is 4700 and 0.47 × 10 is 4.7 however the product rounds. A
+// value that is not finite (a typed number too large for its unit) is no
+// value at all and the same as nothing.
+bool sameOhms(double a, double b);
+
 // The shortest decimal text of v with at most 15 significant digits: no
 // trailing zeros, no trailing point, "0.95" below 1, never an exponent.
 // 99 * 0.1 gives "9.9", 4.7 - 0.235 gives "4.465". A value that is not finite

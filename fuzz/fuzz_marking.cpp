@@ -87,6 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const colorcode::Unit &u = q.value.unit(colorcode::kListUnits);
     const auto right =
         smd::judgeMarkingAnswer(q, colorcode::numberText(q.value.inUnit(u)), u.suffix);
-    require(right && right->right && right->slip == smd::MarkingSlip::None);
+    require(right && right->right && right->mistake == practice::Mistake::None);
     return 0;
 }

@@ -3,6 +3,10 @@
 #include "colorcode/numbertext.h"
 #include "learner/skills.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -43,6 +47,40 @@ void add(std::vector<Mixup> &mixups, std::optional<int> asked, std::optional<int
 {
     if (asked && taken)
         mixups.push_back({*asked, *taken});
+}
+
+QString dayText(QDate day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+QString keysText(const std::vector<SkillId> &skills)
+{
+    QStringList keys;
+    for (SkillId s : skills)
+        keys << kSkills[std::size_t(s)].key.toString();
+    // An empty text, never a null one, which the record would bind as NULL.
+    return keys.isEmpty() ? u""_s : keys.join(u' ');
+}
+
+std::vector<SkillId> skillsOf(QStringView keys)
+{
+    std::vector<SkillId> skills;
+    for (QStringView key : keys.split(u' ', Qt::SkipEmptyParts)) {
+        if (const std::optional<SkillId> s = skillOfKey(key))
+            skills.push_back(*s);
+    }
+    return skills;
+}
+
+// "+09:00", "-03:30", "+00:00": ISO 8601's offset, never "Z", so every
+// line reads alike.
+QString offsetText(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    return u"%1%2:%3"_s.arg(seconds < 0 ? u"-"_s : u"+"_s)
+        .arg(minutes / 60, 2, 10, QChar(u'0'))
+        .arg(minutes % 60, 2, 10, QChar(u'0'));
 }
 
 bool needsQuotes(QStringView field)
@@ -110,6 +148,77 @@ SkillAnswer skillAnswer(const Answer &answer)
             failedSkills(answer.question, answer.judgement, answer.spelt)};
 }
 
+Row rowOf(const Answer &answer)
+{
+    const SkillAnswer learnt = skillAnswer(answer);
+    Row row;
+    row.at = answer.when.toUTC().toString(Qt::ISODateWithMs);
+    row.day = dayText(learnt.day);
+    row.kind = kindKey(answer.kind).toString();
+    row.question = questionText(answer);
+    row.given = answer.given.isNull() ? u""_s : answer.given;
+    row.correct = answer.judgement.right;
+    row.slip = mistakeKey(answer.judgement.mistake).toString();
+    row.seconds = answer.seconds;
+    row.skills = keysText(learnt.exercised);
+    row.missed = keysText(learnt.failed);
+    for (const Mixup &m : mixups(answer))
+        row.mixups.emplace_back(confusionColourWord(m.asked).toString(),
+                                confusionColourWord(m.taken).toString());
+    return row;
+}
+
+SkillAnswer skillAnswerOf(const Row &row)
+{
+    return {QDate::fromString(row.day, Qt::ISODate), skillsOf(row.skills), skillsOf(row.missed)};
+}
+
+QByteArray waitingLine(const Row &row)
+{
+    QJsonArray mixed;
+    for (const auto &[asked, taken] : row.mixups)
+        mixed.append(QJsonArray{asked, taken});
+    const QJsonObject o{
+        {u"token"_s, row.token},       {u"at"_s, row.at},
+        {u"day"_s, row.day},           {u"kind"_s, row.kind},
+        {u"question"_s, row.question}, {u"given"_s, row.given},
+        {u"correct"_s, row.correct},   {u"slip"_s, row.slip},
+        {u"seconds"_s, row.seconds},   {u"skills"_s, row.skills},
+        {u"missed"_s, row.missed},     {u"mixups"_s, mixed},
+    };
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
+std::optional<Row> rowOfWaitingLine(QByteArrayView line)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(line.toByteArray(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject o = document.object();
+    for (const QString &key : {u"token"_s, u"at"_s, u"day"_s, u"kind"_s, u"question"_s, u"given"_s,
+                               u"slip"_s, u"skills"_s, u"missed"_s}) {
+        if (!o.value(key).isString())
+            return std::nullopt;
+    }
+    if (!o.value(u"correct"_s).isBool() || !o.value(u"seconds"_s).isDouble() ||
+        o.value(u"token"_s).toString().isEmpty())
+        return std::nullopt;
+    Row row{o.value(u"token"_s).toString(),    o.value(u"at"_s).toString(),
+            o.value(u"day"_s).toString(),      o.value(u"kind"_s).toString(),
+            o.value(u"question"_s).toString(), o.value(u"given"_s).toString(),
+            o.value(u"correct"_s).toBool(),    o.value(u"slip"_s).toString(),
+            o.value(u"seconds"_s).toDouble(),  o.value(u"skills"_s).toString(),
+            o.value(u"missed"_s).toString(),   {}};
+    for (const QJsonValue &pair : o.value(u"mixups"_s).toArray()) {
+        const QJsonArray p = pair.toArray();
+        if (p.size() != 2 || !p[0].isString() || !p[1].isString())
+            return std::nullopt;
+        row.mixups.emplace_back(p[0].toString(), p[1].toString());
+    }
+    return row;
+}
+
 QString bandsText(const Resistor &resistor)
 {
     return colorcode::bandWords(resistor.value) + u", "_s +
@@ -118,13 +227,18 @@ QString bandsText(const Resistor &resistor)
 
 QStringView kindKey(Kind kind)
 {
-    switch (kind) {
-    case Kind::Read:
-        return u"read";
-    case Kind::Write:
-        return u"write";
-    case Kind::Marking:
-        return u"marking";
+    for (const KindName &k : kKindNames) {
+        if (k.kind == kind)
+            return k.key;
+    }
+    return {};
+}
+
+QStringView kindName(Kind kind)
+{
+    for (const KindName &k : kKindNames) {
+        if (k.kind == kind)
+            return k.name;
     }
     return {};
 }
@@ -197,27 +311,30 @@ std::vector<Mixup> mixups(const Answer &answer)
 
 QStringList csvHeader()
 {
-    return {u"시각(UTC)"_s, u"문제 종류"_s, u"문제"_s,         u"답"_s,
-            u"채점"_s,      u"실수"_s,      u"걸린 시간(초)"_s};
+    return {u"시각(현지 시각 · UTC와의 차 포함)"_s,
+            u"문제 종류"_s,
+            u"문제"_s,
+            u"답"_s,
+            u"채점"_s,
+            u"실수"_s,
+            u"걸린 시간(초)"_s};
 }
 
 QStringList csvFields(const QDateTime &when, QStringView kind, QStringView question,
                       QStringView given, bool right, QStringView mistake, double seconds)
 {
-    QString kindName = kind.toString();
-    if (kind == kindKey(Kind::Read))
-        kindName = u"색띠 읽기"_s;
-    else if (kind == kindKey(Kind::Write))
-        kindName = u"색띠 고르기"_s;
-    else if (kind == kindKey(Kind::Marking))
-        kindName = u"SMD 표시 읽기"_s;
+    QString kindText = kind.toString();
+    for (const KindName &k : kKindNames) {
+        if (k.key == kind)
+            kindText = k.name.toString();
+    }
     QString mistakeName = mistake.toString();
     for (const MistakeNames &m : kMistakes) {
         if (m.key == mistake)
             mistakeName = m.name.toString();
     }
-    return {when.toUTC().toString(u"yyyy-MM-dd HH:mm:ss"),
-            kindName,
+    return {when.toString(u"yyyy-MM-ddTHH:mm:ss") + offsetText(when.offsetFromUtc()),
+            kindText,
             question.toString(),
             given.toString(),
             right ? u"정답"_s : u"오답"_s,

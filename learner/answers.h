@@ -1,20 +1,25 @@
 #pragma once
 
 // A judged practice answer as the learner's record keeps it, and what is read
-// from it: its texts, the colours it mixed up, and the lines of the CSV file
-// a learner or teacher exports. Plain values over Qt Core; the record itself
-// (learner/record.h) stores them.
+// from it: the row the record stores (made here, in one place), the colours
+// it mixed up, the line an answer waits in while the record cannot take it,
+// and the lines of the CSV file a learner or teacher exports. Plain values
+// over Qt Core; the record itself (learner/record.h) writes the rows.
 
 #include "learner/judgement.h"
 #include "learner/question.h"
 #include "learner/schedule.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace practice {
@@ -23,7 +28,7 @@ struct Answer {
     QDateTime when; // when it was judged
     Kind kind = Kind::Read;
     Resistor question;
-    QString given; // the answer as given: "4.7KΩ ±5%", "노랑, 보라, 적색, 금색"
+    QString given; // the answer as given: "4.7KΩ ±5%", "노랑, 보라, 적색, 금색"
     std::optional<Resistor> spelt; // the bands it spells, compared band by band
     Judgement judgement;
     double seconds = 0; // from the question shown to the answer judged
@@ -62,10 +67,25 @@ SkillAnswer skillAnswer(const Answer &answer);
 // "노랑, 보라, 적색, 금색"; "없음" for the tolerance band that is not there.
 QString bandsText(const Resistor &resistor);
 
-// How the record names a kind and a slip: "read", "write"; "" for none,
-// "reversed", "five-as-four", "neighbour-colour", "power-of-ten",
-// "tolerance-only". These never change once written.
+// The kinds of question: how the record names each ("read"; never changed
+// once written) and how the learner reads it ("색띠 읽기": the practice's
+// option, the exported file), in the order the practice offers them.
+struct KindName {
+    Kind kind;
+    QStringView key;
+    QStringView name;
+};
+inline constexpr std::array<KindName, 3> kKindNames{{
+    {Kind::Read, u"read", u"색띠 읽기"},
+    {Kind::Write, u"write", u"색띠 고르기"},
+    {Kind::Marking, u"marking", u"SMD 표시 읽기"},
+}};
 QStringView kindKey(Kind kind);
+QStringView kindName(Kind kind);
+
+// How the record names a slip: "" for none, "reversed", "five-as-four",
+// "neighbour-colour", "power-of-ten", "tolerance-only",
+// "last-digit-as-digit". These never change once written.
 QStringView mistakeKey(Mistake mistake);
 
 // The colours of the confusion table, rows and columns alike: the ten digit
@@ -91,13 +111,45 @@ struct Mixup {
 // which colour was taken for which (a neighbour colour).
 std::vector<Mixup> mixups(const Answer &answer);
 
+// An answer as the record stores it: every field as it is written.
+struct Row {
+    // Names the answer while it waits to be written, so it is written once
+    // however often it is offered; the record gives it.
+    QString token;
+    QString at;  // when judged: UTC, ISO 8601 with milliseconds
+    QString day; // the learner's local day, ISO 8601
+    QString kind;
+    QString question;
+    QString given;
+    bool correct = false;
+    QString slip;
+    double seconds = 0;
+    QString skills;                                  // keys of the skills exercised, space between
+    QString missed;                                  // and of those failed
+    std::vector<std::pair<QString, QString>> mixups; // colour words asked, taken
+    friend bool operator==(const Row &, const Row &) = default;
+};
+
+Row rowOf(const Answer &answer);
+
+// The row as the skills see it, as skillAnswer(answer) of its answer.
+SkillAnswer skillAnswerOf(const Row &row);
+
+// A row as one line of the file answers wait in (JSON, no line break in it),
+// and back; nullopt for a line that is not one, such as the half line a
+// power cut leaves.
+QByteArray waitingLine(const Row &row);
+std::optional<Row> rowOfWaitingLine(QByteArrayView line);
+
 // The exported file: UTF-8 with a byte-order mark, so a spreadsheet shows the
 // Korean, a header row, then one line per answer; lines end in CR LF and a
 // field holding a comma, a quote or a line break is quoted.
 inline constexpr QStringView kCsvByteOrderMark = u"\uFEFF";
 QStringList csvHeader();
 // The fields of one answer as the record holds it: the kind and slip by
-// their keys, the time in UTC.
+// their keys. The time is written as given, with its offset from UTC (ISO
+// 8601, "2027-03-01T18:00:00+09:00"); the record gives the learner's local
+// time, and a teacher in another zone still reads the same instant.
 QStringList csvFields(const QDateTime &when, QStringView kind, QStringView question,
                       QStringView given, bool right, QStringView mistake, double seconds);
 QString csvLine(const QStringList &fields);

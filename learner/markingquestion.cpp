@@ -17,7 +17,7 @@ constexpr int kRPointInTen = 2;
 
 // Exponents of each form's values, from the smallest up.
 constexpr int kThreeDigitExponents = 6; // 10Ω to 9.1MΩ
-constexpr int kFourDigitExponents = 5;  // 100Ω to 976KΩ
+constexpr int kFourDigitExponents = 5;  // 100Ω to 9.76MΩ
 constexpr int kEia96LowestExponent = -1;
 constexpr int kEia96Exponents = 6; // 10Ω (X) to 9.76MΩ (E)
 
@@ -50,28 +50,43 @@ Resistance rPointValue(std::mt19937 &random)
 
 } // namespace
 
-MarkingQuestion randomMarkingQuestion(std::mt19937 &random)
+MarkingQuestion markingQuestion(Form form, std::mt19937 &random)
 {
-    const int roll = below(random, 10);
     MarkingQuestion q;
-    if (roll < kThreeDigitInTen) {
-        q.form = Form::ThreeDigit;
-        q.value = {pick(random, Series::E24), 2, below(random, kThreeDigitExponents)};
-    } else if (roll < kThreeDigitInTen + kFourDigitInTen) {
-        q.form = Form::FourDigit;
+    q.form = form;
+    switch (form) {
+    case Form::FourDigit:
         q.value = {pick(random, Series::E96), 3, below(random, kFourDigitExponents)};
-    } else if (roll < kThreeDigitInTen + kFourDigitInTen + kRPointInTen) {
-        q.form = Form::RPoint;
+        break;
+    case Form::RPoint:
         q.value = rPointValue(random);
-    } else {
-        q.form = Form::Eia96;
+        break;
+    case Form::Eia96:
         q.value = {pick(random, Series::E96), 3,
                    kEia96LowestExponent + below(random, kEia96Exponents)};
+        break;
+    case Form::ThreeDigit:
+    case Form::Jumper:
+        q.form = Form::ThreeDigit;
+        q.value = {pick(random, Series::E24), 2, below(random, kThreeDigitExponents)};
+        break;
     }
     // The usual marking of the form: an EIA-96 code with Y, X or B, never
     // the R that would make it an R form too.
     q.marking = markingsIn(q.form, q.value).value(0);
     return q;
+}
+
+MarkingQuestion randomMarkingQuestion(std::mt19937 &random)
+{
+    const int roll = below(random, 10);
+    if (roll < kThreeDigitInTen)
+        return markingQuestion(Form::ThreeDigit, random);
+    if (roll < kThreeDigitInTen + kFourDigitInTen)
+        return markingQuestion(Form::FourDigit, random);
+    if (roll < kThreeDigitInTen + kFourDigitInTen + kRPointInTen)
+        return markingQuestion(Form::RPoint, random);
+    return markingQuestion(Form::Eia96, random);
 }
 
 } // namespace smd

@@ -22,11 +22,17 @@ struct MarkingQuestion {
     friend bool operator==(const MarkingQuestion &, const MarkingQuestion &) = default;
 };
 
-// A marking as chips carry them: 3-digit codes of E24 values from 10Ω to
-// 9.1MΩ, 4-digit codes of E96 values from 100Ω to 976KΩ, R forms of E24 and
-// E96 values below 10Ω ("4R7", "R22", "4R99"), and EIA-96 codes of E96 values
-// from 10Ω to 9.76MΩ with their usual letters. None of them is read both
-// ways. The same seed gives the same questions.
+// A marking of `form` as chips carry them: 3-digit codes of E24 values from
+// 10Ω to 9.1MΩ, 4-digit codes of E96 values from 100Ω to 9.76MΩ, R forms
+// of E24 and E96 values below 10Ω ("4R7", "R22", "4R99"), and EIA-96 codes
+// of E96 values from 10Ω to 9.76MΩ with their usual letters. None of them
+// is read both ways; the jumper, which no question asks, gives a 3-digit
+// code.
+MarkingQuestion markingQuestion(Form form, std::mt19937 &random);
+
+// A marking of a form drawn as chips carry them: the digit codes most, the
+// R forms and EIA-96 codes now and then. The same seed gives the same
+// questions.
 MarkingQuestion randomMarkingQuestion(std::mt19937 &random);
 
 } // namespace smd

@@ -23,8 +23,9 @@ struct Totals {
     friend bool operator==(const Totals &, const Totals &) = default;
 };
 
-// "푼 문제 312 · 정답률 87% · 연속 5일". The share right is cut, not rounded,
-// so it shows 100% only when every answer was right.
+// "푼 문제 312 · 정답률 87% · 연속 5일", and "정답률 –" while there is no
+// answer. The share right is cut, not rounded, so it shows 100% only when
+// every answer was right.
 QString totalsText(const Totals &totals);
 
 // The share right in whole percent, cut as the totals cut it; 0 for none.

@@ -34,6 +34,17 @@ struct Resistor {
     friend bool operator==(const Resistor &, const Resistor &) = default;
 };
 
+// A question as the practice keeps it, whatever its kind: the resistor it is
+// about (the bands drawn or stated; for a marking, the value it writes, the
+// tolerance unused) and, for a marking question, the marking on the chip and
+// its form (smd::Form as a number).
+struct Question {
+    Resistor resistor;
+    QString marking;
+    int form = 0;
+    friend bool operator==(const Question &, const Question &) = default;
+};
+
 // A question from the parts a learner meets: 4-band values of the E24 series
 // with ±5% or ±10% (now and then ±20%), 5-band values of the E96 series with
 // ±1% or ±2% (now and then a precision tolerance), two in five of them

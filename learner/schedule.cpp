@@ -55,14 +55,15 @@ Resistor questionWith(SkillId skill, std::mt19937 &random)
     return q;
 }
 
-// The due skill to build the next question around: the lowest box, then
-// the one asked longest ago (never asked first), then table order.
-std::optional<SkillId> mostPressing(const SkillStates &states, QDate today)
+// The due skill to build the next question around, among the band skills or
+// among the markings': the lowest box, then the one asked longest ago (never
+// asked first), then table order.
+std::optional<SkillId> mostPressing(const SkillStates &states, QDate today, bool markings)
 {
     std::optional<SkillId> best;
     for (SkillId skill = 0; skill < kSkillCount; ++skill) {
         const SkillState &s = states[std::size_t(skill)];
-        if (!isBandSkill(skill) || !isDue(s, today))
+        if (isBandSkill(skill) == markings || !isDue(s, today))
             continue;
         if (!best) {
             best = skill;
@@ -78,25 +79,19 @@ std::optional<SkillId> mostPressing(const SkillStates &states, QDate today)
     return best;
 }
 
-// Whether `question` is the missed question pickNext just brought back:
-// pickNext counts every waiting question one further and starts the one it
-// asks again from nought.
-bool cameBack(const Review &review, const Resistor &question)
+// Whether no skill of the band questions (or of the markings) was asked yet.
+bool nothingAsked(const SkillStates &states, bool markings)
 {
-    return std::any_of(review.pending.begin(), review.pending.end(), [&](const Review::Pending &p) {
-        return p.askedSince == 0 && p.question == question;
-    });
-}
-
-bool nothingAsked(const SkillStates &states)
-{
-    return std::all_of(states.begin(), states.end(),
-                       [](const SkillState &s) { return s.asked == 0; });
+    for (SkillId skill = 0; skill < kSkillCount; ++skill) {
+        if (isBandSkill(skill) != markings && states[std::size_t(skill)].asked > 0)
+            return false;
+    }
+    return true;
 }
 
 Resistor chosen(const SkillStates &states, QDate today, std::mt19937 &random)
 {
-    const std::optional<SkillId> pressing = mostPressing(states, today);
+    const std::optional<SkillId> pressing = mostPressing(states, today, false);
     const bool known = !pressing || random() % kKnownEvery == 0;
     Resistor best = known ? randomQuestion(random) : questionWith(*pressing, random);
     int bestDue = dueCount(best, states, today);
@@ -156,22 +151,25 @@ bool isDue(const SkillState &state, QDate today)
     return !state.due.isValid() || state.due <= today;
 }
 
-Resistor scheduledQuestion(Review &review, const SkillStates &states, QDate today,
+Resistor scheduledQuestion(Review &review, QStringView kind, const SkillStates &states, QDate today,
                            std::mt19937 &random)
 {
-    const Resistor q = pickNext(review, random);
-    if (cameBack(review, q) || nothingAsked(states))
-        return q;
+    if (const std::optional<Question> back = comeBack(review, kind, random))
+        return back->resistor;
+    if (nothingAsked(states, false))
+        return randomQuestion(random);
     return chosen(states, today, random);
 }
 
-const Resistor &nextQuestion(Session &session, const SkillStates &states, QDate today,
-                             std::mt19937 &random)
+std::optional<int> scheduledMarkingForm(const SkillStates &states, QDate today,
+                                        std::mt19937 &random)
 {
-    nextQuestion(session, random);
-    if (!cameBack(session.review, *session.current) && !nothingAsked(states))
-        session.current = chosen(states, today, random);
-    return *session.current;
+    if (nothingAsked(states, true))
+        return std::nullopt;
+    const std::optional<SkillId> pressing = mostPressing(states, today, true);
+    if (!pressing || random() % kKnownEvery == 0)
+        return std::nullopt;
+    return kSkills[std::size_t(*pressing)].index;
 }
 
 } // namespace practice

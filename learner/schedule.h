@@ -71,18 +71,21 @@ bool isDue(const SkillState &state, QDate today);
 // One question in this many is built from skills that are not due.
 inline constexpr int kKnownEvery = 4;
 
-// The next question: a missed one that comes back (pickNext's rule), else,
-// with nothing asked yet, today's mix (randomQuestion); else now and then
-// (one in kKnownEvery) one whose skills are known, otherwise one that
-// exercises the most pressing due skill (lowest box, then the longest
-// unseen) and, of a few such, the one with the most other due skills. With
-// nothing due, any question.
-Resistor scheduledQuestion(Review &review, const SkillStates &states, QDate today,
+// The next band question of `kind`: a missed one that comes back
+// (comeBack's rule), else, with no band skill asked yet, today's mix
+// (randomQuestion); else now and then (one in kKnownEvery) one whose skills
+// are known, otherwise one that exercises the most pressing due skill
+// (lowest box, then the longest unseen) and, of a few such, the one with the
+// most other due skills. With nothing due, any question.
+Resistor scheduledQuestion(Review &review, QStringView kind, const SkillStates &states, QDate today,
                            std::mt19937 &random);
 
-// nextQuestion(Session&, …) with the scheduled question: a current question
-// not yet judged counts as asked, not as missed.
-const Resistor &nextQuestion(Session &session, const SkillStates &states, QDate today,
-                             std::mt19937 &random);
+// The form of the next marking question (smd::Form as a number), scheduled
+// as the band skills are: the most pressing due marking form (lowest box,
+// then the longest unseen). nullopt for today's mix: no marking asked yet,
+// none due, or the one question in kKnownEvery left to the mix. A missed
+// marking comes back by comeBack before this is asked.
+std::optional<int> scheduledMarkingForm(const SkillStates &states, QDate today,
+                                        std::mt19937 &random);
 
 } // namespace practice

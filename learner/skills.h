@@ -116,7 +116,7 @@ std::vector<SkillId> failedSkills(const Resistor &question, const Judgement &jud
                                   const std::optional<Resistor> &answered);
 
 // The resistor a reading spells, with as many digit bands as the question
-// has, for comparing it band by band: 4.8 KΩ read on a 4-band question is
+// has, for comparing it band by band: 4.8 KΩ read on a 4-band question is
 // yellow, grey, red. nullopt when it is no number, its unit is none of the
 // list, the tolerance text is none of the nine, or no such bands spell it.
 std::optional<Resistor> readResistor(const Resistor &question, QStringView number, QStringView unit,

@@ -8,8 +8,9 @@ set -euo pipefail
 # Korean texts (a message box's buttons), which the program loads at start.
 # libqt6sql6-sqlite: the SQLite driver Qt Sql loads for the learner's record.
 # qt6-base-dev holds Qt Print Support's headers too. poppler-utils: the
-# worksheet test reads the PDF's text and renders its page. qt6-charts-dev:
-# the progress view's daily chart; on Debian 12 its CMake files look for Qt
+# worksheet test reads the PDF's text and renders its page. libsqlite3-dev:
+# the record's test speaks to SQLite directly as another program would.
+# qt6-charts-dev: the progress view's daily chart; on Debian 12 its CMake files look for Qt
 # OpenGL, whose own come with libqt6opengl6-dev. postgresql and
 # libqt6sql6-psql: the class record's server, which the tests start in a
 # scratch folder, and the driver that reaches it.
@@ -18,7 +19,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libqt6sql6-sqlite
     qt6-charts-dev libqt6opengl6-dev
     fonts-nanum qt6-translations-l10n
-    poppler-utils
+    poppler-utils libsqlite3-dev
     postgresql libqt6sql6-psql
     "$@"
 )

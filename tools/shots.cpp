@@ -104,6 +104,8 @@ void practise(practice::Record &record)
         }
     }
     record.add(answers);
+    // Shown only once written: the record writes on a thread of its own.
+    record.waitWritten(60000);
 }
 
 } // namespace

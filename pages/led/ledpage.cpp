@@ -8,6 +8,7 @@
 #include "widgets/bandshape.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
+#include "widgets/keys.h"
 #include "widgets/svgpicture.h"
 #include "widgets/swatchdelegate.h"
 
@@ -23,8 +24,6 @@ using namespace Qt::StringLiterals;
 using namespace colorcode;
 
 namespace {
-
-constexpr int kEnter = 13; // the character code of Enter
 
 // The bands' roles, in words for their descriptions.
 constexpr QStringView kFirstDigit = kFirstDigitRole;
@@ -142,14 +141,6 @@ void clearBand(ui::BandShape *band, QStringView role)
     band->describe(role, Palette::Encoder);
 }
 
-bool isEnter(const QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent *>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 QString refusalText(const led::InputRefusal &refusal)
 {
     switch (refusal.problem) {
@@ -256,13 +247,13 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
 
 bool LedPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (isEnter(event)) {
+    if (ui::isEnter(event)) {
         if (watched == Text26)
-            Text26_KeyPress(kEnter);
+            Text26_KeyPress(ui::kEnter);
         else if (watched == Text30)
-            Text30_KeyPress(kEnter);
+            Text30_KeyPress(ui::kEnter);
         else if (watched == Text31)
-            Text31_KeyPress(kEnter);
+            Text31_KeyPress(ui::kEnter);
         else if (auto *button = qobject_cast<QPushButton *>(watched)) {
             // Outside a dialog a button takes Enter only as the default
             // button; here Enter on a focused button presses it, as the
@@ -277,20 +268,20 @@ bool LedPage::eventFilter(QObject *watched, QEvent *event)
 
 void LedPage::Text26_KeyPress(int keyAscii)
 {
-    if (keyAscii == kEnter)
+    if (keyAscii == ui::kEnter)
         Text30->setFocus();
 }
 
 void LedPage::Text30_KeyPress(int keyAscii)
 {
-    if (keyAscii == kEnter)
+    if (keyAscii == ui::kEnter)
         Text31->setFocus();
 }
 
 void LedPage::Text31_KeyPress(int keyAscii)
 {
     // Only selects the button; a second Enter computes.
-    if (keyAscii == kEnter)
+    if (keyAscii == ui::kEnter)
         Command5->setFocus();
 }
 

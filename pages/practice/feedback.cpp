@@ -56,9 +56,11 @@ QString mistakeSentence(Kind kind, const Judgement &j)
 QString feedback(const Resistor &question, Kind kind, const std::optional<Judgement> &judgement)
 {
     if (!judgement)
-        return u"저항값을 숫자로 입력하십시오. 예: 4.7"_s;
+        return kNumberRequest.toString();
     QString line = judgement->right ? u"정답입니다."_s : u"오답입니다."_s;
-    const QString sentence = mistakeSentence(kind, *judgement);
+    QString sentence = mistakeSentence(kind, *judgement);
+    if (!judgement->right && judgement->mistake == Mistake::None)
+        sentence = kValueWrong.toString();
     if (!sentence.isEmpty())
         line += u' ' + sentence;
     if (!judgement->toleranceRight && judgement->mistake != Mistake::ToleranceOnly)

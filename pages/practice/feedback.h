@@ -11,6 +11,13 @@
 
 namespace practice {
 
+// What the learner is asked for when an answer has nothing to judge: text
+// that is no number, or a number that is not above zero.
+inline constexpr QStringView kNumberRequest = u"저항값을 0보다 큰 숫자로 입력하십시오. 예: 4.7";
+
+// A wrong value whose slip has no name.
+inline constexpr QStringView kValueWrong = u"저항값이 틀렸습니다.";
+
 // What the learner is told after a check: a first line that starts with
 // "정답" or "오답" and names the slip, and on the last line the working of the
 // question (colorcode::readingWorking): how its right answer comes from

@@ -15,12 +15,23 @@ namespace {
 // the bands of any resistor here spell.
 constexpr int kMostDigits = 3;
 
-// Whether two values are one: each is its digits times an exact power of
-// ten, so equal values give the same double, however many digit bands spell
-// them.
+// Whether two values are one, however many digit bands spell them.
 bool sameValue(const Resistance &a, const Resistance &b)
 {
-    return a.ohms() == b.ohms();
+    return colorcode::sameOhms(a.ohms(), b.ohms());
+}
+
+// The digit a tolerance band's colour stands for when it is read as a digit
+// band (brown 1, red 2, green 5, …); nullopt for gold, silver and no band.
+std::optional<int> digitOfColour(const colorcode::ToleranceEntry *tolerance)
+{
+    if (!tolerance || !tolerance->filled)
+        return std::nullopt;
+    for (const colorcode::BandColor &band : colorcode::kBandColors) {
+        if (band.colourWord == tolerance->colourWord)
+            return band.digit;
+    }
+    return std::nullopt;
 }
 
 // The digits of a value without its trailing zeros: 47 for 4.7 kΩ and for
@@ -61,8 +72,9 @@ struct Slip {
 // drawn question makes it on the question's bands; one who picks bands for a
 // stated value makes it backwards, so the picked bands, read with the slip,
 // give the stated value.
-Slip slipBetween(const Resistance &bands, const Resistance &value)
+Slip slipBetween(const Resistor &resistor, const Resistance &value)
 {
+    const Resistance &bands = resistor.value;
     const int n = bands.digitCount;
     if (bands.exponent >= 0 && bands.exponent <= 9) {
         // From the wrong end the multiplier band is the first digit, the
@@ -71,6 +83,14 @@ Slip slipBetween(const Resistance &bands, const Resistance &value)
         for (int i = n - 1; i >= 1; --i)
             reversed = reversed * 10 + bands.digit(i);
         if (sameValue({reversed, n, bands.digit(0)}, value))
+            return {Mistake::Reversed};
+        // A 5-band resistor's tolerance band has a digit's colour: from the
+        // wrong end it is the first digit, the multiplier band the second,
+        // the third digit band the third and the second one the multiplier.
+        const std::optional<int> tolerance = digitOfColour(resistor.tolerance);
+        if (n == 3 && tolerance &&
+            sameValue({*tolerance * 100 + bands.exponent * 10 + bands.digit(2), 3, bands.digit(1)},
+                      value))
             return {Mistake::Reversed};
     }
     if (n == 3 && sameValue({bands.digit(0) * 10 + bands.digit(1), 2, bands.digit(2)}, value))
@@ -109,7 +129,7 @@ std::optional<Judgement> judgeReading(const Resistor &question, QStringView numb
 {
     const std::optional<double> typed = colorcode::parseNumber(number);
     const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
-    if (!typed || !u)
+    if (!typed || *typed <= 0 || !u)
         return std::nullopt;
     const bool toleranceRight = tolerance == question.tolerance->text;
     // The product is rounded to fifteen digits on the way, so 0.0047 MΩ is
@@ -124,7 +144,7 @@ std::optional<Judgement> judgeReading(const Resistor &question, QStringView numb
     }
     Judgement j = judged(question, *said, toleranceRight);
     if (!sameValue(*said, question.value)) {
-        const Slip slip = slipBetween(question.value, *said);
+        const Slip slip = slipBetween(question, *said);
         j.mistake = slip.mistake;
         j.band = slip.band;
         j.rightDigit = slip.bandsDigit;
@@ -137,7 +157,7 @@ Judgement judgeWriting(const Resistor &question, const Resistor &picked)
 {
     Judgement j = judged(question, picked.value, picked.tolerance == question.tolerance);
     if (!sameValue(picked.value, question.value)) {
-        const Slip slip = slipBetween(picked.value, question.value);
+        const Slip slip = slipBetween(picked, question.value);
         j.mistake = slip.mistake;
         j.band = slip.band;
         j.rightDigit = slip.readDigit;

@@ -14,7 +14,7 @@ namespace practice {
 // allowed), its unit (one of colorcode::kUnitList) and the tolerance text.
 // Any unit is right when the value is: 4.7 KΩ, 4700 Ω and 0.0047 MΩ are one
 // answer. nullopt when there is nothing to judge: the number is not a plain
-// decimal number, or the unit is none of the list.
+// decimal number above zero, or the unit is none of the list.
 std::optional<Judgement> judgeReading(const Resistor &question, QStringView number,
                                       QStringView unit, QStringView tolerance);
 

@@ -1,27 +1,17 @@
 #include "pages/practice/markingpractice.h"
 
+#include "pages/practice/feedback.h"
+
 #include "colorcode/colortables.h"
 #include "colorcode/numbertext.h"
 
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using colorcode::Resistance;
 
 namespace smd {
 
 namespace {
-
-// Two values are one when their fifteen-digit texts are: 4.7 × 1000 is 4700.
-// A typed number too large for its unit is no value at all.
-bool sameOhms(double a, double b)
-{
-    if (!std::isfinite(a) || !std::isfinite(b))
-        return false;
-    const colorcode::FifteenDigits x = colorcode::fifteenDigits(a);
-    const colorcode::FifteenDigits y = colorcode::fifteenDigits(b);
-    return x.negative == y.negative && x.digits == y.digits && x.exponent == y.exponent;
-}
 
 bool countsZeros(Form form)
 {
@@ -30,24 +20,25 @@ bool countsZeros(Form form)
 
 } // namespace
 
-std::optional<MarkingJudgement> judgeMarkingAnswer(const MarkingQuestion &question,
-                                                   QStringView number, QStringView unit)
+std::optional<practice::Judgement> judgeMarkingAnswer(const MarkingQuestion &question,
+                                                      QStringView number, QStringView unit)
 {
     const std::optional<double> typed = colorcode::parseNumber(number);
     const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
-    if (!typed || !u)
+    if (!typed || *typed <= 0 || !u)
         return std::nullopt;
     const double answered = *typed * std::pow(10.0, u->power);
-    MarkingJudgement j;
-    j.right = sameOhms(answered, question.value.ohms());
-    if (!j.right && countsZeros(question.form) && sameOhms(answered, question.marking.toDouble()))
-        j.slip = MarkingSlip::LastDigitAsDigit;
+    practice::Judgement j;
+    j.right = colorcode::sameOhms(answered, question.value.ohms());
+    if (!j.right && countsZeros(question.form) &&
+        colorcode::sameOhms(answered, question.marking.toDouble()))
+        j.mistake = practice::Mistake::LastDigitAsDigit;
     return j;
 }
 
-QString slipSentence(const MarkingQuestion &question, MarkingSlip slip)
+QString slipSentence(const MarkingQuestion &question, practice::Mistake slip)
 {
-    if (slip == MarkingSlip::None)
+    if (slip != practice::Mistake::LastDigitAsDigit)
         return {};
     const QString zeros = question.marking.right(1);
     const QString digits = question.marking.chopped(1);
@@ -59,12 +50,14 @@ QString slipSentence(const MarkingQuestion &question, MarkingSlip slip)
 }
 
 QString markingFeedback(const MarkingQuestion &question,
-                        const std::optional<MarkingJudgement> &judgement)
+                        const std::optional<practice::Judgement> &judgement)
 {
     if (!judgement)
-        return u"저항값을 숫자로 입력하십시오. 예: 4.7"_s;
+        return practice::kNumberRequest.toString();
     QString line = judgement->right ? u"정답입니다."_s : u"오답입니다."_s;
-    const QString sentence = slipSentence(question, judgement->slip);
+    QString sentence = slipSentence(question, judgement->mistake);
+    if (!judgement->right && sentence.isEmpty())
+        sentence = practice::kValueWrong.toString();
     if (!sentence.isEmpty())
         line += u' ' + sentence;
     return line + u'\n' + markingWorking(question.marking, readMarking(question.marking));

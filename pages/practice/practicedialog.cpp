@@ -2,7 +2,6 @@
 
 #include "colorcode/colortables.h"
 #include "learner/record.h"
-#include "pages/practice/markingpractice.h"
 #include "widgets/accessibility.h"
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"
@@ -19,23 +18,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using practice::Kind;
+using practice::AnswerControls;
 
 namespace {
 
 constexpr QSize kClientSize{480, 408};
 
 constexpr QRect kKindFrame{8, 4, 464, 46};
-constexpr QRect kOptRead{10, 18, 106, 22};
-constexpr QRect kOptWrite{120, 18, 114, 22};
-constexpr QRect kOptSmd{238, 18, 150, 22};
+// The kinds' options side by side in the frame, each as wide as its text.
+constexpr QPoint kFirstOption{10, 18};
+constexpr int kOptionHeight = 22;
+constexpr int kOptionGap = 8;
 constexpr QRect kScore{8, 54, 464, 20};
 constexpr QRect kInstruction{8, 78, 290, 20};
 constexpr QRect kQuestion{300, 76, 172, 24}; // 12-point bold
@@ -123,8 +125,9 @@ std::vector<std::optional<colorcode::ColorCode>> toleranceSwatches()
 
 } // namespace
 
-frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::Record &record)
-    : QDialog(owner), m_session(session), m_record(record)
+frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::Record &record,
+                         std::span<const practice::QuestionKind *const> kinds)
+    : QDialog(owner), m_session(session), m_record(record), m_kinds(kinds)
 {
     setObjectName(u"frmPractice"_s);
     setWindowTitle(u"색띠 연습"_s);
@@ -132,15 +135,33 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
     setFixedSize(kClientSize);
 
     // Made in tab order: the kind, the answer controls, the buttons.
-    fraKind = ui::makeFrame(this, u"fraKind"_s, u"문제 종류"_s, kKindFrame);
-    optRead = ui::makeOption(fraKind, u"optRead"_s, u"색띠 읽기(&R)"_s, kOptRead);
-    optRead->setAccessibleName(u"색띠 읽기"_s);
-    optRead->setChecked(true);
-    optWrite = ui::makeOption(fraKind, u"optWrite"_s, u"색띠 고르기(&W)"_s, kOptWrite);
-    optWrite->setAccessibleName(u"색띠 고르기"_s);
-    optSmd = ui::makeOption(fraKind, u"optSmd"_s, u"SMD 표시 읽기(&D)"_s, kOptSmd);
-    optSmd->setAccessibleName(u"SMD 표시 읽기"_s);
+    makeKindOptions();
+    makeQuestionControls();
+    makeAnswerControls();
+    makeButtons();
+    connectControls();
+    askFirstQuestion();
+}
 
+void frmPractice::makeKindOptions()
+{
+    fraKind = ui::makeFrame(this, u"fraKind"_s, u"문제 종류"_s, kKindFrame);
+    QPoint at = kFirstOption;
+    for (const practice::QuestionKind *k : m_kinds) {
+        QRadioButton *option =
+            ui::makeOption(fraKind, k->optionName(), k->optionText(), QRect(at, QSize(0, 0)));
+        option->setAccessibleName(k->spokenName());
+        option->resize(option->sizeHint().width(), kOptionHeight);
+        at.rx() += option->width() + kOptionGap;
+        m_options.push_back(option);
+    }
+    optRead = fraKind->findChild<QRadioButton *>(u"optRead"_s);
+    optWrite = fraKind->findChild<QRadioButton *>(u"optWrite"_s);
+    optSmd = fraKind->findChild<QRadioButton *>(u"optSmd"_s);
+}
+
+void frmPractice::makeQuestionControls()
+{
     lblScore = makeLabel(this, u"lblScore"_s, QString(), kScore);
     lblScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblInstruction = makeLabel(this, u"lblInstruction"_s, QString(), kInstruction);
@@ -161,7 +182,10 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
     Band3 = picQuestion->band(2);
     Band4 = picQuestion->band(3);
     Band5 = picQuestion->band(4);
+}
 
+void frmPractice::makeAnswerControls()
+{
     lblAnswer = makeLabel(this, u"lblAnswer"_s, u"저항값(&V)"_s, kAnswerCaption);
     txtAnswer = new QLineEdit(this);
     txtAnswer->setObjectName(u"txtAnswer"_s);
@@ -199,7 +223,10 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
     lblMultiplier = ui::makeCaption(this, u"lblMultiplier"_s, u"승수(&M)"_s, cboMultiplier);
     lblToleranceBand =
         ui::makeCaption(this, u"lblToleranceBand"_s, u"허용오차(&T)"_s, cboToleranceBand);
+}
 
+void frmPractice::makeButtons()
+{
     cmdCheck = makeButton(this, u"cmdCheck"_s, u"채점(&G)"_s, u"채점"_s, kCheck);
     cmdNext = makeButton(this, u"cmdNext"_s, u"다음 문제(&N)"_s, u"다음 문제"_s, kNext);
     cmdProgress = makeButton(this, u"cmdProgress"_s, u"기록 보기(&S)"_s, u"기록 보기"_s, kProgress);
@@ -213,21 +240,18 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
     lblFeedback = new ui::RaisedTextLabel(feedbackPanel);
     lblFeedback->setObjectName(u"lblFeedback"_s);
     lblFeedback->setGeometry(QRect(QPoint(), kFeedback.size()).marginsRemoved(kFeedbackMargins));
+}
 
+void frmPractice::connectControls()
+{
     // Option buttons change by click or arrow key; only the one that becomes
     // selected acts.
-    connect(optRead, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optRead_Click();
-    });
-    connect(optWrite, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optWrite_Click();
-    });
-    connect(optSmd, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optSmd_Click();
-    });
+    for (std::size_t i = 0; i < m_options.size(); ++i) {
+        connect(m_options[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                setKind(*m_kinds[i]);
+        });
+    }
     connect(cmdProgress, &QPushButton::clicked, this, &frmPractice::cmdProgress_Click);
     // A pick is `activated`; the lists reset from code paint nothing.
     for (QComboBox *list : {cboDigit1, cboDigit2, cboDigit3, cboMultiplier, cboToleranceBand})
@@ -235,18 +259,40 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
     connect(cmdCheck, &QPushButton::clicked, this, &frmPractice::cmdCheck_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmPractice::cmdNext_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmPractice::cmdClose_Click);
+}
 
+void frmPractice::askFirstQuestion()
+{
     m_random.seed(std::uint32_t(std::chrono::system_clock::now().time_since_epoch().count()));
     // The record is opened here, not at start-up; a record it cannot use is
     // told of once, and the practice goes on without it.
     const QString notice = m_record.takeNotice();
     m_skills = m_record.skills();
-    // A question left open last time is asked again; an answered one is
-    // followed by the next.
+    // The practice opens on the kind it was left on. A question left open
+    // last time is asked again; an answered one is followed by the next.
+    const practice::QuestionKind &k = kind();
+    m_session.kind = k.key().toString();
+    const auto at = std::find(m_kinds.begin(), m_kinds.end(), &k);
+    {
+        const QSignalBlocker quiet(m_options[std::size_t(at - m_kinds.begin())]);
+        m_options[std::size_t(at - m_kinds.begin())]->setChecked(true);
+    }
     if (!m_session.current || m_session.judged)
-        practice::nextQuestion(m_session, m_skills, QDate::currentDate(), m_random);
+        askNext();
     showQuestion();
     showNotice(notice);
+}
+
+const practice::QuestionKind &frmPractice::kind() const
+{
+    return practice::kindOf(m_kinds, m_session.kind);
+}
+
+void frmPractice::askNext()
+{
+    const practice::QuestionKind &k = kind();
+    practice::ask(m_session, k.key(),
+                  k.next(m_session.review, m_skills, QDate::currentDate(), m_random));
 }
 
 void frmPractice::showNotice(const QString &notice)
@@ -268,7 +314,8 @@ void frmPractice::showEvent(QShowEvent *event)
 
 QWidget *frmPractice::firstAnswerControl() const
 {
-    return m_kind == Kind::Write ? static_cast<QWidget *>(cboDigit1) : txtAnswer;
+    return kind().controls() == AnswerControls::Bands ? static_cast<QWidget *>(cboDigit1)
+                                                      : txtAnswer;
 }
 
 void frmPractice::placeBandLists(bool fiveBand)
@@ -293,40 +340,43 @@ void frmPractice::placeBandLists(bool fiveBand)
 
 void frmPractice::showQuestion()
 {
-    const practice::Resistor &q = question();
-    const bool read = m_kind == Kind::Read;
-    const bool write = m_kind == Kind::Write;
-    const bool marking = m_kind == Kind::Marking;
-    const bool five = q.bands() == colorcode::BandCount::Five;
+    const practice::QuestionKind &k = kind();
+    const practice::Question &q = current();
+    const AnswerControls controls = k.controls();
+    const bool typed = controls != AnswerControls::Bands;
+    const bool bands = controls == AnswerControls::Bands;
+    const bool tolerance = controls == AnswerControls::ValueAndTolerance;
+    const bool chip = !q.marking.isEmpty();
+    const bool five = q.resistor.bands() == colorcode::BandCount::Five;
     for (QWidget *w : {static_cast<QWidget *>(lblAnswer), static_cast<QWidget *>(txtAnswer),
                        static_cast<QWidget *>(cboUnit)})
-        w->setVisible(!write);
-    // A marking tells no tolerance.
-    lblTolerance->setVisible(read);
-    cboTolerance->setVisible(read);
+        w->setVisible(typed);
+    lblTolerance->setVisible(tolerance);
+    cboTolerance->setVisible(tolerance);
     for (QWidget *w :
          {static_cast<QWidget *>(cboDigit1), static_cast<QWidget *>(cboDigit2),
           static_cast<QWidget *>(cboMultiplier), static_cast<QWidget *>(cboToleranceBand),
           static_cast<QWidget *>(lblDigit1), static_cast<QWidget *>(lblDigit2),
           static_cast<QWidget *>(lblMultiplier), static_cast<QWidget *>(lblToleranceBand)})
-        w->setVisible(write);
-    cboDigit3->setVisible(write && five);
-    lblDigit3->setVisible(write && five);
+        w->setVisible(bands);
+    cboDigit3->setVisible(bands && five);
+    lblDigit3->setVisible(bands && five);
     placeBandLists(five);
-    picQuestion->setVisible(!marking);
-    picQuestionChip->setVisible(marking);
-    picQuestionChip->setMarking(marking ? m_marking.marking : QString());
+    picQuestion->setVisible(!chip);
+    picQuestionChip->setVisible(chip);
+    picQuestionChip->setMarking(q.marking);
 
-    lblInstruction->setText(practice::instruction(m_kind).toString());
-    lblQuestion->setText(write ? practice::statedValue(q) : QString());
-    lblQuestion->setVisible(write);
+    lblInstruction->setText(k.instruction());
+    lblQuestion->setText(k.stated(q));
+    lblQuestion->setVisible(!lblQuestion->text().isEmpty());
     txtAnswer->clear();
     for (QComboBox *list : {cboDigit1, cboDigit2, cboDigit3, cboMultiplier, cboToleranceBand})
         list->setCurrentIndex(0);
-    if (read)
-        paint(q);
-    else if (write)
+    // The drawing shows the question's bands, or the bands picked so far.
+    if (bands)
         paintPicks();
+    else if (!chip)
+        paint(q.resistor);
     lblFeedback->clear();
     lblScore->setText(practice::scoreText(m_session.score));
     m_shown.start();
@@ -334,9 +384,7 @@ void frmPractice::showQuestion()
     cmdCheck->setDefault(true);
     firstAnswerControl()->setFocus();
     // A learner who cannot see the drawing hears the question.
-    ui::announce(this, marking ? practice::instruction(m_kind).toString() + u' ' +
-                                     picQuestionChip->accessibleName()
-                               : practice::questionInWords(q, m_kind));
+    ui::announce(this, k.spoken(q));
 }
 
 void frmPractice::paint(const practice::Resistor &resistor)
@@ -354,40 +402,35 @@ void frmPractice::paint(const practice::Resistor &resistor)
     }
 }
 
-std::optional<practice::Resistor> frmPractice::picks() const
+practice::Given frmPractice::given() const
 {
-    return practice::pickedResistor(question().bands(), cboDigit1->currentText(),
-                                    cboDigit2->currentText(), cboDigit3->currentText(),
-                                    cboMultiplier->currentText(), cboToleranceBand->currentText());
+    practice::Given g;
+    if (kind().controls() == AnswerControls::Bands) {
+        g.picked =
+            practice::pickedResistor(question().bands(), cboDigit1->currentText(),
+                                     cboDigit2->currentText(), cboDigit3->currentText(),
+                                     cboMultiplier->currentText(), cboToleranceBand->currentText());
+        return g;
+    }
+    g.number = txtAnswer->text();
+    g.unit = cboUnit->currentText();
+    if (kind().controls() == AnswerControls::ValueAndTolerance)
+        g.tolerance = cboTolerance->currentText();
+    return g;
 }
 
 void frmPractice::paintPicks()
 {
-    if (m_kind != Kind::Write)
-        return;
-    if (const std::optional<practice::Resistor> picked = picks())
+    if (const std::optional<practice::Resistor> picked = given().picked)
         paint(*picked);
 }
 
-void frmPractice::setKind(Kind kind)
+void frmPractice::setKind(const practice::QuestionKind &kind)
 {
-    m_kind = kind;
-    cmdNext_Click();
-}
-
-void frmPractice::optRead_Click()
-{
-    setKind(Kind::Read);
-}
-
-void frmPractice::optWrite_Click()
-{
-    setKind(Kind::Write);
-}
-
-void frmPractice::optSmd_Click()
-{
-    setKind(Kind::Marking);
+    // The question on screen, if not yet judged, is skipped: not counted.
+    m_session.kind = kind.key().toString();
+    askNext();
+    showQuestion();
 }
 
 void frmPractice::cmdProgress_Click()
@@ -404,40 +447,24 @@ void frmPractice::cmdCheck_Click()
 {
     if (m_session.judged)
         return;
-    const double seconds = m_shown.elapsed() / 1000.0;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    if (m_kind == Kind::Marking) {
-        checkMarking(seconds, now);
-        return;
-    }
-    std::optional<practice::Judgement> judgement;
-    std::optional<practice::Answer> answer;
-    if (m_kind == Kind::Read) {
-        judgement = practice::judgeReading(question(), txtAnswer->text(), cboUnit->currentText(),
-                                           cboTolerance->currentText());
-        if (judgement)
-            answer = practice::readingAnswer(question(), txtAnswer->text().trimmed(),
-                                             cboUnit->currentText(), cboTolerance->currentText(),
-                                             *judgement, seconds, now);
-    } else if (const std::optional<practice::Resistor> picked = picks()) {
-        judgement = practice::judgeWriting(question(), *picked);
-        answer = practice::pickingAnswer(question(), *picked, *judgement, seconds, now);
-    }
+    const practice::Checked checked = kind().check(current(), given(), m_shown.elapsed() / 1000.0,
+                                                   QDateTime::currentDateTimeUtc());
     // The answer is kept before the learner sees the verdict.
     QString notice;
-    if (answer) {
-        if (!m_record.add(*answer))
-            notice = m_record.takeNotice();
-        practice::learn(m_skills, practice::skillAnswer(*answer));
+    if (checked.answer) {
+        // Kept, or waiting to be: either way, a state not yet told is told.
+        m_record.add(*checked.answer);
+        notice = m_record.takeNotice();
+        practice::learn(m_skills, checked.skills);
     }
-    lblFeedback->setText(practice::feedback(question(), m_kind, judgement));
+    lblFeedback->setText(checked.feedback);
     ui::announce(this, lblFeedback->text());
     showNotice(notice);
-    if (!judgement) {
+    if (!checked.judgement) {
         firstAnswerControl()->setFocus();
         return;
     }
-    practice::record(m_session, *judgement);
+    practice::judge(m_session, checked.judgement->right);
     lblScore->setText(practice::scoreText(m_session.score));
     ui::announce(this, lblScore->text());
     // The question is done: Enter now moves on.
@@ -446,52 +473,10 @@ void frmPractice::cmdCheck_Click()
     cmdCheck->setEnabled(false);
 }
 
-void frmPractice::checkMarking(double seconds, const QDateTime &now)
-{
-    const std::optional<smd::MarkingJudgement> judgement =
-        smd::judgeMarkingAnswer(m_marking, txtAnswer->text(), cboUnit->currentText());
-    // The answer is kept before the learner sees the verdict.
-    QString notice;
-    if (judgement) {
-        const practice::Answer answer =
-            practice::markingAnswer(m_marking.value, m_marking.marking, int(m_marking.form),
-                                    txtAnswer->text(), cboUnit->currentText(), judgement->right,
-                                    judgement->slip == smd::MarkingSlip::LastDigitAsDigit
-                                        ? practice::Mistake::LastDigitAsDigit
-                                        : practice::Mistake::None,
-                                    seconds, now);
-        if (!m_record.add(answer))
-            notice = m_record.takeNotice();
-        practice::learn(m_skills, practice::skillAnswer(answer));
-    }
-    lblFeedback->setText(smd::markingFeedback(m_marking, judgement));
-    ui::announce(this, lblFeedback->text());
-    showNotice(notice);
-    if (!judgement) {
-        txtAnswer->setFocus();
-        return;
-    }
-    practice::score(m_session.score, judgement->right);
-    m_markingJudged = true;
-    lblScore->setText(practice::scoreText(m_session.score));
-    ui::announce(this, lblScore->text());
-    cmdNext->setDefault(true);
-    cmdNext->setFocus();
-    cmdCheck->setEnabled(false);
-}
-
 void frmPractice::cmdNext_Click()
 {
-    if (m_kind == Kind::Marking) {
-        // A marking left unanswered counts as asked, as a band question does.
-        if (!m_markingJudged && !m_marking.marking.isEmpty())
-            practice::score(m_session.score, std::nullopt);
-        m_marking = smd::randomMarkingQuestion(m_random);
-        m_markingJudged = false;
-        showQuestion();
-        return;
-    }
-    practice::nextQuestion(m_session, m_skills, QDate::currentDate(), m_random);
+    // A question left before it is judged is skipped: not counted.
+    askNext();
     showQuestion();
 }
 

@@ -1,17 +1,21 @@
 #pragma once
 
 // frmPractice, "색띠 연습": the learner reads the bands of a drawn resistor,
-// or picks the bands of a stated value, and is told whether the answer is
-// right, which classic slip a wrong one shows, and how the right answer comes
-// from the bands. A missed question comes back a few questions later.
+// picks the bands of a stated value, or reads the marking on an SMD chip, and
+// is told whether the answer is right, which classic slip a wrong one shows,
+// and how the right answer comes. A missed question comes back a few
+// questions later.
 //
-// The handlers read the controls, call one rule of the practice's rules and
-// write the result back. The score, the missed questions and the question on
-// screen live in a practice::Session that the main window keeps; the dialog
-// is made anew at each opening and goes on where the last one stopped. Each
-// judged answer is written to the learner's record before its feedback is
-// shown, and the questions are chosen for the skills the record says are due
-// or weak.
+// One flow for every kind of question (practice::QuestionKind): ask, check,
+// feedback, next. The handlers read the controls, call the kind on screen and
+// write the result back; the dialog never asks which kind it has. The score,
+// the missed questions, the question on screen and its kind live in a
+// practice::Session that the main window keeps; the dialog is made anew at
+// each opening and goes on where the last one stopped, on the same kind. A
+// question left before it is judged is skipped, not counted. Each judged
+// answer is written to the learner's record before its feedback is shown,
+// and the questions are chosen for the skills the record says are due or
+// weak.
 
 #include "learner/schedule.h"
 #include "pages/practice/markingpractice.h"
@@ -22,6 +26,8 @@
 
 #include <optional>
 #include <random>
+#include <span>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -46,15 +52,16 @@ class frmPractice : public QDialog {
 public:
     // The score, the missed questions and the question on screen live in
     // `session`, which outlasts the dialog: closed and opened again, it goes
-    // on where it stopped.
-    frmPractice(QWidget *owner, practice::Session &session, practice::Record &record);
+    // on where it stopped. `kinds` are the kinds offered, an option each.
+    frmPractice(QWidget *owner, practice::Session &session, practice::Record &record,
+                std::span<const practice::QuestionKind *const> kinds = practice::kinds());
 
-    // The question on screen.
-    const practice::Resistor &question() const { return *m_session.current; }
+    // The question on screen: its resistor, and the whole of it.
+    const practice::Resistor &question() const { return m_session.current->resistor; }
+    const practice::Question &current() const { return *m_session.current; }
 
-    void optRead_Click();
-    void optWrite_Click();
-    void optSmd_Click();
+    // An option chosen: its kind's first question.
+    void setKind(const practice::QuestionKind &kind);
     void cmdProgress_Click();
 
     // Reads the skills from the record again, after it changed elsewhere.
@@ -63,8 +70,9 @@ public:
     void cmdNext_Click();
     void cmdClose_Click();
 
-    QGroupBox *fraKind = nullptr;    // "문제 종류": how the question is put
-    QRadioButton *optRead = nullptr; // "색띠 읽기(&R)": read the drawn bands; selected at first
+    QGroupBox *fraKind = nullptr; // "문제 종류": how the question is put
+    // One option a kind, made from the kinds' list; selected: the kind on screen.
+    QRadioButton *optRead = nullptr;  // "색띠 읽기(&R)": read the drawn bands
     QRadioButton *optWrite = nullptr; // "색띠 고르기(&W)": pick the bands of a stated value
     QRadioButton *optSmd = nullptr;   // "SMD 표시 읽기(&D)": read the marking on a chip
     QLabel *lblScore = nullptr;       // "맞힌 문제 3 / 5 · 연속 정답 2"
@@ -109,23 +117,28 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void setKind(practice::Kind kind);
+    void makeKindOptions();
+    void makeQuestionControls();
+    void makeAnswerControls();
+    void makeButtons();
+    void connectControls();
+    void askFirstQuestion();
+
+    const practice::QuestionKind &kind() const;
+    void askNext();
     void showQuestion();
     void paintPicks();
     void paint(const practice::Resistor &resistor);
-    std::optional<practice::Resistor> picks() const;
+    practice::Given given() const;
     void placeBandLists(bool fiveBand);
     QWidget *firstAnswerControl() const;
-
     void showNotice(const QString &notice);
-    void checkMarking(double seconds, const QDateTime &now);
 
     practice::Session &m_session;
     practice::Record &m_record;
+    std::span<const practice::QuestionKind *const> m_kinds;
+    std::vector<QRadioButton *> m_options; // in the order of m_kinds
     practice::SkillStates m_skills;
-    QElapsedTimer m_shown;          // since the question appeared
-    smd::MarkingQuestion m_marking; // the chip of a marking question
-    bool m_markingJudged = false;
-    practice::Kind m_kind = practice::Kind::Read;
+    QElapsedTimer m_shown; // since the question appeared
     std::mt19937 m_random;
 };

@@ -246,12 +246,15 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     connect(cmdResetRecord, &QPushButton::clicked, this, &frmProgress::cmdResetRecord_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmProgress::cmdClose_Click);
 
-    refresh();
     // Room for the frame the focus gives the totals, so nothing below them
     // moves as the focus comes and goes.
     lblTotals->setFrameStyle(QFrame::Box | QFrame::Plain);
-    lblTotals->setMinimumHeight(lblTotals->sizeHint().height());
+    m_focusFrame = 2 * lblTotals->frameWidth();
     lblTotals->setFrameStyle(QFrame::NoFrame);
+    // A sentence about the record, when there is one, wraps rather than runs
+    // past the window.
+    lblTotals->setWordWrap(true);
+    refresh();
     // As large as its contents ask, within the screen. The table's headers
     // are given their sizes now rather than when it is first shown, so it
     // asks for its whole size.
@@ -259,11 +262,21 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     tblConfusion->doItemsLayout();
     if (const QScreen *screen = owner ? owner->screen() : this->screen())
         resize(sizeHint().boundedTo(screen->availableGeometry().size() - kScreenRoom));
+    fitTotals();
+}
+
+void frmProgress::fitTotals()
+{
+    // A wrapped label's height is given here for the width it has: the
+    // dialog's layout asks it for its height at no width of its own.
+    layout()->activate();
+    lblTotals->setMinimumHeight(lblTotals->heightForWidth(lblTotals->width()) + m_focusFrame);
 }
 
 void frmProgress::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    fitTotals();
     // Placed beside the main window, a view as tall as a small screen would
     // reach past its foot: moved back onto the screen, whole.
     if (const QScreen *screen = this->screen()) {
@@ -283,12 +296,17 @@ void frmProgress::showEvent(QShowEvent *event)
 
 void frmProgress::refresh()
 {
-    // A record this program cannot keep says why, after its zeros.
-    QString totals = practice::totalsText(m_record.totals(QDate::currentDate()));
-    if (const QString why = practice::statusMessage(m_record.status()); !why.isEmpty())
-        totals += u'\n' + why;
+    // A record that cannot be read says why instead of showing zeros; one
+    // read while its answers wait says so after its totals.
+    QString totals = m_record.readable()
+                         ? practice::totalsText(m_record.totals(QDate::currentDate()))
+                         : QString();
+    if (const QString why = m_record.statusText(); !why.isEmpty())
+        totals += (totals.isEmpty() ? u""_s : u"\n"_s) + why;
     lblTotals->setText(totals);
     lblTotals->setAccessibleName(totals);
+    if (isVisible())
+        fitTotals();
     skillChart->setStates(m_record.skills());
     showDays();
     showConfusions();
@@ -394,8 +412,19 @@ void frmProgress::showMessage(const QString &text)
     box.exec();
 }
 
+bool frmProgress::recordUnreadable()
+{
+    if (m_record.readable())
+        return false;
+    showMessage(u"학습 기록을 읽을 수 없어 CSV 파일을 만들지 않았습니다.\n\n"_s +
+                m_record.statusText());
+    return true;
+}
+
 bool frmProgress::exportTo(const QString &path)
 {
+    if (recordUnreadable())
+        return false;
     // Written beside the file and put in its place only when whole, so a
     // failure never leaves half a file or spoils the one that was there.
     QSaveFile file(path);
@@ -408,6 +437,9 @@ bool frmProgress::exportTo(const QString &path)
 
 void frmProgress::cmdExportRecord_Click()
 {
+    // Said before a file is asked for, as no file would be written.
+    if (recordUnreadable())
+        return;
     const QString path = ui::askSavePath(this, u"dlgSaveCsv"_s, u"학습 기록을 CSV로 저장"_s,
                                          kFileName.toString(), u"CSV 파일 (*.csv)"_s, u"csv"_s);
     if (!path.isEmpty())
@@ -424,7 +456,7 @@ void frmProgress::cmdResetRecord_Click()
     if (box.exec() != QMessageBox::Yes)
         return;
     if (!m_record.reset()) {
-        const QString why = practice::statusMessage(m_record.status());
+        const QString why = m_record.statusText();
         showMessage(u"학습 기록을 지우지 못했습니다."_s +
                     (why.isEmpty() ? QString() : u"\n\n"_s + why));
     }

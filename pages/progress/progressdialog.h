@@ -57,7 +57,11 @@ private:
     void showDays();
     void showConfusions();
     void showMessage(const QString &text);
+    void fitTotals();
+    // Says why when the record cannot be read, and is then true.
+    bool recordUnreadable();
 
     practice::Record &m_record;
     QChart *m_dailyChart = nullptr;
+    int m_focusFrame = 0; // the height the totals' focus frame adds
 };

@@ -8,6 +8,7 @@
 #include "widgets/chippicture.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
+#include "widgets/keys.h"
 #include "widgets/raisedtext.h"
 
 #include <QComboBox>
@@ -22,8 +23,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int kEnter = 13; // the character code of Enter
 
 constexpr QStringView kMarkingCaption = u"표시";
 constexpr QStringView kValueCaption = u"저항값";
@@ -89,14 +88,6 @@ QString spokenMarkings(const smd::Markings &markings)
         forms << smd::formName(form.form) + u' ' + spelled.join(u" 또는 "_s);
     }
     return forms.join(u". "_s);
-}
-
-bool isEnter(const QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent *>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace
@@ -168,11 +159,11 @@ QWidget *SmdPage::firstFocus() const
 
 bool SmdPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (isEnter(event)) {
+    if (ui::isEnter(event)) {
         if (watched == txtMarking)
-            txtMarking_KeyPress(kEnter);
+            txtMarking_KeyPress(ui::kEnter);
         else if (watched == txtChipValue)
-            txtChipValue_KeyPress(kEnter);
+            txtChipValue_KeyPress(ui::kEnter);
     }
     // Every key goes on to the entry as it was typed.
     return QWidget::eventFilter(watched, event);
@@ -180,13 +171,13 @@ bool SmdPage::eventFilter(QObject *watched, QEvent *event)
 
 void SmdPage::txtMarking_KeyPress(int keyAscii)
 {
-    if (keyAscii == kEnter)
+    if (keyAscii == ui::kEnter)
         cmdReadMarking->setFocus(Qt::TabFocusReason);
 }
 
 void SmdPage::txtChipValue_KeyPress(int keyAscii)
 {
-    if (keyAscii == kEnter)
+    if (keyAscii == ui::kEnter)
         cmdMakeMarking->setFocus(Qt::TabFocusReason);
 }
 

@@ -9,6 +9,7 @@
 #include "widgets/bandshape.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
+#include "widgets/keys.h"
 #include "widgets/svgpicture.h"
 #include "widgets/swatchdelegate.h"
 #include "widgets/twips.h"
@@ -284,18 +285,15 @@ void ValueToColorPage::takeStartingState()
 
 bool ValueToColorPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Text25 && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            Text25_KeyPress('\r');
-    }
+    if (watched == Text25 && ui::isEnter(event))
+        Text25_KeyPress(ui::kEnter);
     // Every key goes on to the entry as it was typed.
     return QWidget::eventFilter(watched, event);
 }
 
 void ValueToColorPage::Text25_KeyPress(int keyAscii)
 {
-    if (keyAscii == '\r')
+    if (keyAscii == ui::kEnter)
         Command3->setFocus(Qt::TabFocusReason);
 }
 

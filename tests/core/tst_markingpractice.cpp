@@ -8,12 +8,12 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using practice::Mistake;
 using smd::Form;
 using smd::MarkingQuestion;
-using smd::MarkingSlip;
 
 Q_DECLARE_METATYPE(smd::MarkingQuestion)
-Q_DECLARE_METATYPE(smd::MarkingSlip)
+Q_DECLARE_METATYPE(practice::Mistake)
 
 namespace {
 
@@ -74,26 +74,24 @@ void tst_MarkingPractice::judge_data()
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("unit");
     QTest::addColumn<bool>("right");
-    QTest::addColumn<MarkingSlip>("slip");
-    QTest::newRow("472 as 4.7 kilo-ohm")
-        << k472 << u"4.7"_s << kKiloOhm << true << MarkingSlip::None;
-    QTest::newRow("472 in megaohms")
-        << k472 << u" 0.0047 "_s << kMegaOhm << true << MarkingSlip::None;
+    QTest::addColumn<Mistake>("slip");
+    QTest::newRow("472 as 4.7 kilo-ohm") << k472 << u"4.7"_s << kKiloOhm << true << Mistake::None;
+    QTest::newRow("472 in megaohms") << k472 << u" 0.0047 "_s << kMegaOhm << true << Mistake::None;
     QTest::newRow("472 read as 472 ohm")
-        << k472 << u"472"_s << kOhm << false << MarkingSlip::LastDigitAsDigit;
+        << k472 << u"472"_s << kOhm << false << Mistake::LastDigitAsDigit;
     QTest::newRow("472, another wrong value")
-        << k472 << u"47"_s << kKiloOhm << false << MarkingSlip::None;
+        << k472 << u"47"_s << kKiloOhm << false << Mistake::None;
     QTest::newRow("470 read as 470 ohm: no zeros to add")
-        << k470 << u"470"_s << kOhm << false << MarkingSlip::LastDigitAsDigit;
+        << k470 << u"470"_s << kOhm << false << Mistake::LastDigitAsDigit;
     QTest::newRow("4701 read as 4.701 kilo-ohm")
-        << k4701 << u"4.701"_s << kKiloOhm << false << MarkingSlip::LastDigitAsDigit;
+        << k4701 << u"4.701"_s << kKiloOhm << false << Mistake::LastDigitAsDigit;
     // Only the digit codes count zeros.
-    QTest::newRow("4R7 read as 47 ohm") << k4R7 << u"47"_s << kOhm << false << MarkingSlip::None;
-    QTest::newRow("01C read as 1 ohm") << k01C << u"1"_s << kOhm << false << MarkingSlip::None;
-    QTest::newRow("01C right") << k01C << u"10"_s << kKiloOhm << true << MarkingSlip::None;
+    QTest::newRow("4R7 read as 47 ohm") << k4R7 << u"47"_s << kOhm << false << Mistake::None;
+    QTest::newRow("01C read as 1 ohm") << k01C << u"1"_s << kOhm << false << Mistake::None;
+    QTest::newRow("01C right") << k01C << u"10"_s << kKiloOhm << true << Mistake::None;
     // Found by the fuzz target: a number that only overflows in its unit.
     QTest::newRow("10³⁰⁵ megaohm, beyond any double")
-        << k472 << u"1"_s + QString(305, u'0') << u"M\u2126"_s << false << MarkingSlip::None;
+        << k472 << u"1"_s + QString(305, u'0') << u"M\u2126"_s << false << Mistake::None;
 }
 
 void tst_MarkingPractice::judge()
@@ -102,11 +100,11 @@ void tst_MarkingPractice::judge()
     QFETCH(QString, number);
     QFETCH(QString, unit);
     QFETCH(bool, right);
-    QFETCH(MarkingSlip, slip);
+    QFETCH(Mistake, slip);
     const auto j = smd::judgeMarkingAnswer(question, number, unit);
     QVERIFY(j);
     QCOMPARE(j->right, right);
-    QCOMPARE(j->slip, slip);
+    QCOMPARE(j->mistake, slip);
 }
 
 void tst_MarkingPractice::feedback_data()
@@ -126,9 +124,16 @@ void tst_MarkingPractice::feedback_data()
         << u"오답입니다. 마지막 숫자(0)는 값의 숫자가 아니라 붙일 0의 개수입니다: 470 → 47에 0을 "
            "붙이지 않아 47\u2126.\n4, 7, 0 → 47 × 10⁰ = 47\u2126"_s;
     QTest::newRow("not a number") << k472 << u"4k7"_s << kOhm
-                                  << u"저항값을 숫자로 입력하십시오. 예: 4.7"_s;
+                                  << u"저항값을 0보다 큰 숫자로 입력하십시오. 예: 4.7"_s;
+    QTest::newRow("below zero, refused as letters are")
+        << k472 << u"-4.7"_s << kOhm << u"저항값을 0보다 큰 숫자로 입력하십시오. 예: 4.7"_s;
+    QTest::newRow("zero, refused as letters are")
+        << k472 << u"0"_s << kOhm << u"저항값을 0보다 큰 숫자로 입력하십시오. 예: 4.7"_s;
+    QTest::newRow("a wrong value with no named slip")
+        << k472 << u"47"_s << kOhm
+        << u"오답입니다. 저항값이 틀렸습니다.\n4, 7, 2 → 47 × 10² = 4700\u2126 = 4.7K\u2126"_s;
     QTest::newRow("a unit none of the list's")
-        << k472 << u"4.7"_s << u"k\u2126"_s << u"저항값을 숫자로 입력하십시오. 예: 4.7"_s;
+        << k472 << u"4.7"_s << u"k\u2126"_s << u"저항값을 0보다 큰 숫자로 입력하십시오. 예: 4.7"_s;
 }
 
 void tst_MarkingPractice::feedback()

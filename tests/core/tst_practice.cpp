@@ -117,8 +117,10 @@ void tst_Practice::reading_data()
               {kWrong, u"허용오차"_s}, u"±10%");
     ::reading("multiplier slip and the tolerance", k47, u"47"_s, kK, Mistake::PowerOfTen,
               {kWrong, u"승수"_s, u"허용오차도"_s}, u"±20%");
-    ::reading("wrong in no named way", k47, u"5.1"_s, kK, Mistake::None, {kWrong});
-    ::reading("below zero", k47, u"-4.7"_s, kK, Mistake::None, {kWrong});
+    ::reading("wrong in no named way", k47, u"5.1"_s, kK, Mistake::None,
+              {kWrong, u"저항값이 틀렸습니다"_s});
+    ::reading("5-band from the wrong end, its tolerance band read as a digit",
+              resistor(220, 3, 2, u"±1%"), u"12"_s, kK, Mistake::Reversed, {kWrong, u"거꾸로"_s});
     ::reading("huge", k47, QString(300, u'9'), kM, Mistake::None, {kWrong});
 }
 
@@ -144,6 +146,8 @@ void tst_Practice::notJudged_data()
     QTest::newRow("unit typed in") << u"4.7K"_s << kK;
     QTest::newRow("Greek omega as unit") << u"4.7"_s << u"K\u03A9"_s;
     QTest::newRow("gigaohms are not offered") << u"4.7"_s << u"G\u2126"_s;
+    QTest::newRow("below zero") << u"-47"_s << kK;
+    QTest::newRow("zero") << u"0"_s << kO;
 }
 
 void tst_Practice::notJudged()
@@ -154,7 +158,7 @@ void tst_Practice::notJudged()
     const std::optional<Judgement> j = judgeReading(q, number, unit, u"±5%");
     QVERIFY(!j);
     // A request that gives nothing of the answer away.
-    QCOMPARE(feedback(q, Kind::Read, j), u"저항값을 숫자로 입력하십시오. 예: 4.7"_s);
+    QCOMPARE(feedback(q, Kind::Read, j), u"저항값을 0보다 큰 숫자로 입력하십시오. 예: 4.7"_s);
 }
 
 void tst_Practice::writing_data()
@@ -210,7 +214,7 @@ void tst_Practice::feedbackTexts()
     QCOMPARE(feedback(q, Kind::Read, judgeReading(q, u"4.7", kK, u"±5%")),
              u"정답입니다."_s + working);
     QCOMPARE(feedback(q, Kind::Read, judgeReading(q, u"5.1", kK, u"±5%")),
-             u"오답입니다."_s + working);
+             u"오답입니다. 저항값이 틀렸습니다."_s + working);
     QCOMPARE(feedback(q, Kind::Read, judgeReading(q, u"47", kK, u"±5%")),
              u"오답입니다. 숫자는 맞지만 승수나 단위가 틀렸습니다."_s + working);
 }
@@ -310,22 +314,21 @@ void tst_Practice::missedComesBack_data()
 void tst_Practice::missedComesBack()
 {
     QFETCH(QString, answers);
+    const QuestionKind &reading = bandReading();
     // Not an E24 value, so no new question is ever the same.
-    const Resistor missed = resistor(45, 2, 2, u"±5%");
+    const Question missed{resistor(45, 2, 2, u"±5%"), {}, 0};
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         std::mt19937 random(seed);
         Session session;
-        session.current = missed;
+        ask(session, reading.key(), missed);
         for (const QChar answer : answers) {
-            if (answer != u's') {
-                Judgement j;
-                j.right = answer == u'r';
-                record(session, j);
-            }
+            if (answer != u's')
+                judge(session, answer == u'r');
             int gap = 0;
             do {
                 ++gap;
-                nextQuestion(session, random);
+                ask(session, reading.key(),
+                    reading.next(session.review, SkillStates{}, QDate(2027, 3, 10), random));
             } while (*session.current != missed && gap < 2 * kComesBackWithin);
             if (answer == u'r') {
                 QVERIFY(*session.current != missed);
@@ -338,24 +341,26 @@ void tst_Practice::missedComesBack()
     }
 }
 
+// A question is scored once; one left before it is judged is not counted
+// at all, neither as asked nor as missed.
 void tst_Practice::scoring()
 {
-    std::mt19937 random(1);
     Session session;
-    Judgement right, wrong;
-    right.right = true;
-    nextQuestion(session, random);
-    record(session, right);
-    record(session, wrong); // a question is scored once
-    nextQuestion(session, random);
-    record(session, right);
-    nextQuestion(session, random);
-    nextQuestion(session, random); // the third skipped: asked, not missed
+    const Question q{resistor(47, 2, 2, u"±5%"), {}, 0};
+    QVERIFY(!judge(session, true)); // nothing asked yet
+    ask(session, u"read", q);
+    QVERIFY(judge(session, true));
+    QVERIFY(!judge(session, false));
+    ask(session, u"read", q);
+    judge(session, true);
+    ask(session, u"read", q);
+    ask(session, u"write", q); // skipped
     QVERIFY(session.review.pending.empty());
-    QCOMPARE(scoreText(session.score), u"맞힌 문제 2 / 3 · 연속 정답 2"_s);
-    record(session, wrong);
-    QCOMPARE(scoreText(session.score), u"맞힌 문제 2 / 4 · 연속 정답 0"_s);
+    QCOMPARE(scoreText(session.score), u"맞힌 문제 2 / 2 · 연속 정답 2"_s);
+    judge(session, false);
+    QCOMPARE(scoreText(session.score), u"맞힌 문제 2 / 3 · 연속 정답 0"_s);
     QCOMPARE(session.review.pending.size(), std::size_t(1));
+    QCOMPARE(session.review.pending.front().kind, u"write"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Practice)

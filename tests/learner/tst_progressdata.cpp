@@ -1,3 +1,4 @@
+#include "learner/answers.h"
 #include "learner/progressdata.h"
 
 #include "pages/practice/judging.h"
@@ -56,6 +57,11 @@ private slots:
     void mixupsOfAnswers();
     void answerTexts();
     void csv();
+    void csvTimes_data();
+    void csvTimes();
+    void storedRow();
+    void waitingLines_data();
+    void waitingLines();
 };
 
 void tst_ProgressData::totals_data()
@@ -66,7 +72,7 @@ void tst_ProgressData::totals_data()
         << Totals{312, 272, 5} << u"푼 문제 312 · 정답률 87% · 연속 5일"_s;
     QTest::newRow("one wrong in many is not 100%")
         << Totals{1000, 999, 1} << u"푼 문제 1000 · 정답률 99% · 연속 1일"_s;
-    QTest::newRow("nothing yet") << Totals{} << u"푼 문제 0 · 정답률 0% · 연속 0일"_s;
+    QTest::newRow("nothing yet") << Totals{} << u"푼 문제 0 · 정답률 \u2013 · 연속 0일"_s;
 }
 
 void tst_ProgressData::totals()
@@ -155,12 +161,75 @@ void tst_ProgressData::answerTexts()
 
 void tst_ProgressData::csv()
 {
-    QCOMPARE(csvLine(csvHeader()), u"시각(UTC),문제 종류,문제,답,채점,실수,걸린 시간(초)\r\n"_s);
+    QCOMPARE(csvLine(csvHeader()),
+             u"시각(현지 시각 · UTC와의 차 포함),문제 종류,문제,답,채점,실수,걸린 시간(초)\r\n"_s);
     const QStringList fields =
         csvFields(kWhen.toTimeZone(QTimeZone(3600 * 9)), u"write", u"노랑, 보라, 적색, 금색",
                   u"say \"4.7\"", false, u"neighbour-colour", 12.345);
-    QCOMPARE(csvLine(fields), u"2027-03-10 09:15:02,색띠 고르기,\"노랑, 보라, 적색, 금색\","
+    QCOMPARE(csvLine(fields), u"2027-03-10T18:15:02+09:00,색띠 고르기,\"노랑, 보라, 적색, 금색\","
                               "\"say \"\"4.7\"\"\",오답,비슷한 색,12.3\r\n"_s);
+}
+
+// An answer as the record stores it: violet read as blue, one mix-up.
+void tst_ProgressData::storedRow()
+{
+    const Row row = rowOf(read(k47, u"4.6"));
+    QCOMPARE(row.at, u"2027-03-10T09:15:02.000Z"_s);
+    QCOMPARE(row.day, kWhen.toLocalTime().date().toString(Qt::ISODate));
+    QCOMPARE(row.kind, u"read"_s);
+    QCOMPARE(row.question, u"노랑, 보라, 적색, 금색"_s);
+    QCOMPARE(row.given, u"4.6K\u2126 ±5%"_s);
+    QVERIFY(!row.correct);
+    QCOMPARE(row.slip, u"neighbour-colour"_s);
+    QCOMPARE(row.mixups, (std::vector<std::pair<QString, QString>>{{u"보라"_s, u"파랑"_s}}));
+    QVERIFY(row.missed.split(u' ').contains(u"digit-7"_s));
+    QVERIFY(row.token.isEmpty()); // the record gives it
+}
+
+// The line an answer waits in reads back as the row; a line that is not
+// one (a power cut's half line, a hand-edited one) is passed over.
+void tst_ProgressData::waitingLines_data()
+{
+    Row row = rowOf(read(k47, u"4.6"));
+    row.token = u"0123abcd"_s;
+    const QByteArray line = waitingLine(row);
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("isRow");
+    QTest::newRow("whole") << line << true;
+    QTest::newRow("half") << line.left(line.size() / 2) << false;
+    QTest::newRow("no token") << QByteArray(line).replace("0123abcd", "") << false;
+}
+
+void tst_ProgressData::waitingLines()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, isRow);
+    QVERIFY(!line.contains('\n'));
+    Row row = rowOf(read(k47, u"4.6"));
+    row.token = u"0123abcd"_s;
+    const std::optional<Row> back = rowOfWaitingLine(line);
+    QCOMPARE(back.has_value(), isRow);
+    if (isRow)
+        QCOMPARE(*back, row);
+}
+
+// The time as the learner's clock showed it, with its offset; never "Z".
+void tst_ProgressData::csvTimes_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("time");
+    QTest::newRow("Newfoundland, half an hour behind the hour")
+        << -(3 * 3600 + 1800) << u"2027-03-10T05:45:02-03:30"_s;
+    QTest::newRow("UTC itself") << 0 << u"2027-03-10T09:15:02+00:00"_s;
+}
+
+void tst_ProgressData::csvTimes()
+{
+    QFETCH(int, offset);
+    QFETCH(QString, time);
+    const QStringList fields =
+        csvFields(kWhen.toTimeZone(QTimeZone(offset)), u"read", u"q", u"a", true, u"", 1);
+    QCOMPARE(fields.first(), time);
 }
 
 QTEST_GUILESS_MAIN(tst_ProgressData)

@@ -52,9 +52,10 @@ class tst_Schedule : public QObject {
 private slots:
     void learning_data();
     void learning();
-    void emptyRecordGivesTodaysMix();
     void dueSkillAskedNext();
     void lowestBoxFirst();
+    void markingForms_data();
+    void markingForms();
     void missedQuestionComesBack();
 };
 
@@ -93,14 +94,6 @@ void tst_Schedule::learning()
     QCOMPARE(practice::strength(s), strength);
 }
 
-void tst_Schedule::emptyRecordGivesTodaysMix()
-{
-    std::mt19937 a(7), b(7);
-    Review ra, rb;
-    for (int i = 0; i < 20; ++i)
-        QCOMPARE(scheduledQuestion(ra, SkillStates{}, kToday, a), pickNext(rb, b));
-}
-
 void tst_Schedule::dueSkillAskedNext()
 {
     // White as a digit is due, everything else rests: most questions show
@@ -112,14 +105,14 @@ void tst_Schedule::dueSkillAskedNext()
     Review review;
     int withWhite = 0, withNothingDue = 0;
     for (int i = 0; i < 200; ++i) {
-        const Resistor q = scheduledQuestion(review, states, kToday, random);
+        const Resistor q = scheduledQuestion(review, u"read", states, kToday, random);
         withWhite += exercises(q, white) ? 1 : 0;
         withNothingDue += anyDue(q, states) ? 0 : 1;
     }
     QVERIFY2(withWhite >= 130, qPrintable(QString::number(withWhite)));
     QVERIFY2(withNothingDue >= 25, qPrintable(QString::number(withNothingDue)));
     // Nothing due: questions still come, from the whole mix.
-    const Resistor q = scheduledQuestion(review, known(), kToday, random);
+    const Resistor q = scheduledQuestion(review, u"read", known(), kToday, random);
     QVERIFY(q.value.digitCount == 2 || q.value.digitCount == 3);
 }
 
@@ -137,7 +130,7 @@ void tst_Schedule::lowestBoxFirst()
     Review review;
     int withOrange = 0, withGreyOnly = 0;
     for (int i = 0; i < 100; ++i) {
-        const Resistor q = scheduledQuestion(review, states, kToday, random);
+        const Resistor q = scheduledQuestion(review, u"read", states, kToday, random);
         withOrange += exercises(q, orange) ? 1 : 0;
         withGreyOnly += exercises(q, grey) && !exercises(q, orange) ? 1 : 0;
     }
@@ -145,22 +138,75 @@ void tst_Schedule::lowestBoxFirst()
     QCOMPARE(withGreyOnly, 0);
 }
 
+// The marking forms are scheduled as the band skills are: the most pressing
+// due form is asked, one question in four left to today's mix; with no
+// marking answered yet, or none due, always today's mix.
+void tst_Schedule::markingForms_data()
+{
+    QTest::addColumn<QString>("due"); // the due form's key, with the box it is in
+    QTest::addColumn<int>("box");
+    QTest::addColumn<bool>("noneAsked");
+    QTest::addColumn<int>("form"); // the form asked; -1: today's mix only
+    QTest::newRow("EIA-96 just missed") << u"marking-eia-96"_s << 0 << false << 3;
+    QTest::newRow("R form due in box 2") << u"marking-r"_s << 2 << false << 2;
+    QTest::newRow("nothing due") << QString() << 0 << false << -1;
+    QTest::newRow("no marking answered yet") << QString() << 0 << true << -1;
+}
+
+void tst_Schedule::markingForms()
+{
+    QFETCH(QString, due);
+    QFETCH(int, box);
+    QFETCH(bool, noneAsked);
+    QFETCH(int, form);
+    SkillStates states = known();
+    if (noneAsked) {
+        for (SkillId s = 0; s < kSkillCount; ++s) {
+            if (!isBandSkill(s))
+                states[std::size_t(s)] = SkillState{};
+        }
+    }
+    if (!due.isEmpty())
+        states[std::size_t(skill(due))] = state(box, 0);
+    // A band skill due changes nothing for the markings.
+    states[std::size_t(skill(u"digit-9"))] = state(0, 0);
+    std::mt19937 random(9);
+    int asked = 0;
+    for (int i = 0; i < 200; ++i) {
+        const std::optional<int> f = scheduledMarkingForm(states, kToday, random);
+        if (f) {
+            QCOMPARE(*f, form);
+            ++asked;
+        }
+    }
+    if (form < 0)
+        QCOMPARE(asked, 0);
+    else
+        QVERIFY2(asked >= 130 && asked <= 170, qPrintable(QString::number(asked)));
+}
+
+// A missed question comes back within five of its own kind, never as the
+// next one; questions of another kind do not bring it nearer.
 void tst_Schedule::missedQuestionComesBack()
 {
     SkillStates states = known();
     states[std::size_t(skill(u"digit-9"))] = state(0, 0);
     std::mt19937 random(5);
-    Session session;
-    const Resistor missed = nextQuestion(session, states, kToday, random);
-    record(session, Judgement{});
+    Review review;
+    const Question missed{scheduledQuestion(review, u"read", states, kToday, random), {}, 0};
+    remember(review, u"read", missed, false);
+    remember(review, u"marking", Question{missed.resistor, u"472"_s, 0}, false);
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(!comeBack(review, u"write", random));
     int back = 0;
     for (int i = 1; i <= kComesBackWithin && back == 0; ++i) {
-        if (nextQuestion(session, states, kToday, random) == missed)
+        if (Question{scheduledQuestion(review, u"read", states, kToday, random), {}, 0} == missed)
             back = i;
     }
     QVERIFY(back >= kComesBackAfter);
-    // The questions left unanswered on the way count as asked.
-    QCOMPARE(session.score.asked, back);
+    remember(review, u"read", missed, true);
+    QCOMPARE(review.pending.size(), std::size_t(1));
+    QCOMPARE(review.pending.front().kind, u"marking"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Schedule)

@@ -750,7 +750,7 @@ void tst_Accessibility::practiceSpoken()
     practice::Record record(folder.filePath(u"record.sqlite"_s));
     // A question left open is asked again: 4.7KΩ ±5%.
     practice::Session session;
-    session.current = practice::Resistor{{47, 2, 2}, &colorcode::kTolerances[0]};
+    practice::ask(session, u"read", {{{47, 2, 2}, &colorcode::kTolerances[0]}, QString(), 0});
     settle();
     frmPractice d(w.get(), session, record);
     d.show();

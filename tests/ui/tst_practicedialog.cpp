@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -86,6 +88,76 @@ void verifyLayout(QWidget *dialog)
     }
 }
 
+// Types the value of `ohms` in ohms.
+void answerOhms(frmPractice &d, double ohms)
+{
+    d.txtAnswer->clear();
+    uitest::type(d.txtAnswer, colorcode::numberText(ohms));
+    QVERIFY(uitest::pickFromList(d.cboUnit, u"\u2126"_s));
+}
+
+// Picks the bands of `r` in the band lists.
+void pickBands(frmPractice &d, const practice::Resistor &r)
+{
+    const auto item = [](int digit) {
+        return colorcode::kBandColors[std::size_t(digit)].itemText.toString();
+    };
+    QComboBox *digits[] = {d.cboDigit1, d.cboDigit2, d.cboDigit3};
+    for (int i = 0; i < r.value.digitCount; ++i)
+        QVERIFY(uitest::pickFromList(digits[i], item(r.value.digit(i))));
+    QVERIFY(uitest::pickFromList(d.cboMultiplier, item(r.value.exponent)));
+    QVERIFY(uitest::pickFromList(d.cboToleranceBand, r.tolerance->colourWord.toString()));
+}
+
+// The record's rows, oldest first: kind key, verdict and slip key.
+QStringList recordRows(const QString &path)
+{
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"rows"_s);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery q(u"SELECT kind, correct, slip FROM answer ORDER BY id"_s, db);
+            while (q.next())
+                rows << u"%1 %2 %3"_s
+                            .arg(q.value(0).toString(),
+                                 q.value(1).toBool() ? u"right"_s : u"wrong"_s,
+                                 q.value(2).toString())
+                            .trimmed();
+        }
+    }
+    QSqlDatabase::removeDatabase(u"rows"_s);
+    return rows;
+}
+
+// A kind made here, as a later kind would be: one row of rules, no line of
+// the dialog changed. Its question is 10Ω, stated in words.
+class TenOhms : public practice::QuestionKind {
+public:
+    QStringView key() const override { return u"ten"; }
+    QString optionName() const override { return u"optTen"_s; }
+    QString optionText() const override { return u"십 옴(&O)"_s; }
+    QString spokenName() const override { return u"십 옴"_s; }
+    practice::AnswerControls controls() const override { return practice::AnswerControls::Value; }
+    QString instruction() const override { return u"이 값을 옴으로 답하십시오:"_s; }
+    practice::Question next(practice::Review &, const practice::SkillStates &, QDate,
+                            std::mt19937 &) const override
+    {
+        return {{{10, 2, 0}, &colorcode::kTolerances[0]}, {}, 0};
+    }
+    QString stated(const practice::Question &) const override { return u"10\u2126"_s; }
+    QString spoken(const practice::Question &) const override { return u"십 옴"_s; }
+    practice::Checked check(const practice::Question &, const practice::Given &given, double,
+                            const QDateTime &) const override
+    {
+        practice::Checked c;
+        c.judgement = practice::Judgement{};
+        c.judgement->right = given.number == u"10" && given.unit == u"\u2126";
+        c.feedback = c.judgement->right ? u"정답입니다."_s : u"오답입니다."_s;
+        return c;
+    }
+};
+
 } // namespace
 
 class tst_PracticeDialog : public QObject {
@@ -100,6 +172,8 @@ private slots:
     void recordNotKept();
     void markingQuestions();
     void progressFromPractice();
+    void everyKindInTurn();
+    void kindPlugsIn();
     void contract_data();
     void contract();
     void controls();
@@ -148,7 +222,8 @@ void tst_PracticeDialog::contract()
         QCOMPARE(title, u"색띠 연습"_s);
         QCOMPARE(placed, ui::twipsPoint(240, 300));
         QVERIFY(pagesDisabled);
-        QCOMPARE(score, u"맞힌 문제 0 / 1 · 연속 정답 0"_s);
+        // The question moved past unanswered is skipped, not counted.
+        QCOMPARE(score, u"맞힌 문제 0 / 0 · 연속 정답 0"_s);
         QVERIFY(w->SSTab1->isEnabled());
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -367,7 +442,8 @@ void tst_PracticeDialog::recordNotKept()
     blocker.close();
     practice::Record record(folder.filePath(u"blocked/record.sqlite"_s));
     practice::Session session;
-    const QString notice = practice::statusMessage(practice::RecordStatus::NotKept);
+    const QString notice = record.statusText();
+    QVERIFY(notice.contains(u"쓸 수 없어"));
     {
         frmPractice d(w.get(), session, record);
         QVERIFY(d.lblFeedback->text().contains(notice));
@@ -407,8 +483,9 @@ void tst_PracticeDialog::markingQuestions()
     QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
     uitest::type(d.txtAnswer, marking);
     QVERIFY(uitest::pickFromList(d.cboUnit, u"\u2126"_s));
-    // The questions moved past count as asked.
+    // The questions moved past unanswered are not counted.
     const int asked = session.score.asked;
+    QCOMPARE(asked, 0);
     d.cmdCheck->click();
     QVERIFY2(d.lblFeedback->text().startsWith(u"오답"), qPrintable(d.lblFeedback->text()));
     QCOMPARE(d.lblScore->text(), u"맞힌 문제 0 / %1 · 연속 정답 0"_s.arg(asked + 1));
@@ -445,6 +522,107 @@ void tst_PracticeDialog::progressFromPractice()
     QVERIFY(progressOpened);
     QVERIFY(pagesStillDisabled);
     QVERIFY(w->SSTab1->isEnabled());
+}
+
+// A learner walks the kinds in turn: read, marking, pick, marking, read, with
+// right and wrong answers, a skipped question and a refused one. The score
+// after each step, the feedback, and the record's rows are as the learner
+// expects; the practice opens again on the kind it was left on.
+void tst_PracticeDialog::everyKindInTurn()
+{
+    auto w = uitest::openWindow();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"record.sqlite"_s);
+    practice::Record record(path);
+    practice::Session session;
+    frmPractice d(w.get(), session, record);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    const auto check = [&](const QString &verdict, const QString &score) {
+        d.cmdCheck->click();
+        QVERIFY2(d.lblFeedback->text().startsWith(verdict), qPrintable(d.lblFeedback->text()));
+        QCOMPARE(d.lblScore->text(), score);
+        // Judged once: checking again changes nothing.
+        d.cmdCheck_Click();
+        QCOMPARE(d.lblScore->text(), score);
+    };
+
+    // Read, right.
+    QVERIFY(d.optRead->isChecked());
+    const practice::Resistor read = d.question();
+    answerOhms(d, read.value.ohms());
+    QVERIFY(uitest::pickFromList(d.cboTolerance, read.tolerance->text.toString()));
+    check(u"정답"_s, u"맞힌 문제 1 / 1 · 연속 정답 1"_s);
+
+    // A marking, wrong in no named way; then one left unanswered.
+    QTest::mouseClick(d.optSmd, Qt::LeftButton);
+    QVERIFY(d.picQuestionChip->isVisible() && !d.cboTolerance->isVisible());
+    answerOhms(d, d.question().value.ohms() * 10);
+    check(u"오답입니다. 저항값이 틀렸습니다."_s, u"맞힌 문제 1 / 2 · 연속 정답 0"_s);
+    d.cmdNext->click();
+    QCOMPARE(d.lblScore->text(), u"맞힌 문제 1 / 2 · 연속 정답 0"_s);
+
+    // Pick, right: the marking left before 채점 is not counted.
+    QTest::mouseClick(d.optWrite, Qt::LeftButton);
+    QCOMPARE(d.lblScore->text(), u"맞힌 문제 1 / 2 · 연속 정답 0"_s);
+    pickBands(d, d.question());
+    check(u"정답"_s, u"맞힌 문제 2 / 3 · 연속 정답 1"_s);
+
+    // A marking: a negative value refused as letters are, then right.
+    QTest::mouseClick(d.optSmd, Qt::LeftButton);
+    uitest::type(d.txtAnswer, u"-47"_s);
+    d.cmdCheck->click();
+    QCOMPARE(d.lblFeedback->text(), practice::kNumberRequest.toString());
+    QCOMPARE(d.lblScore->text(), u"맞힌 문제 2 / 3 · 연속 정답 1"_s);
+    answerOhms(d, d.question().value.ohms());
+    check(u"정답"_s, u"맞힌 문제 3 / 4 · 연속 정답 2"_s);
+
+    // Read, the value right and the tolerance wrong.
+    QTest::mouseClick(d.optRead, Qt::LeftButton);
+    const practice::Resistor last = d.question();
+    answerOhms(d, last.value.ohms());
+    QVERIFY(uitest::pickFromList(
+        d.cboTolerance, last.tolerance == &colorcode::kTolerances[0] ? u"±10%"_s : u"±5%"_s));
+    check(u"오답입니다. 저항값은 맞지만 허용오차가 틀렸습니다."_s,
+          u"맞힌 문제 3 / 5 · 연속 정답 0"_s);
+
+    QCOMPARE(recordRows(path), (QStringList{u"read right"_s, u"marking wrong"_s, u"write right"_s,
+                                            u"marking right"_s, u"read wrong tolerance-only"_s}));
+
+    // Left on the markings, the practice opens on them again.
+    QTest::mouseClick(d.optSmd, Qt::LeftButton);
+    const practice::Question left = d.current();
+    d.close();
+    frmPractice again(w.get(), session, record);
+    QVERIFY(again.optSmd->isChecked() && !again.optRead->isChecked());
+    QCOMPARE(again.current(), left);
+    QCOMPARE(again.lblScore->text(), u"맞힌 문제 3 / 5 · 연속 정답 0"_s);
+}
+
+// A kind made in the test gets its option, its answer controls and the one
+// flow of check, score and next.
+void tst_PracticeDialog::kindPlugsIn()
+{
+    auto w = uitest::openWindow();
+    const TenOhms ten;
+    const std::array<const practice::QuestionKind *, 2> kinds{&practice::bandReading(), &ten};
+    practice::Session session;
+    frmPractice d(w.get(), session, m_record, kinds);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QVERIFY(!d.optWrite && !d.optSmd);
+    auto *option = d.findChild<QRadioButton *>(u"optTen"_s);
+    QVERIFY(option);
+    QCOMPARE(option->accessibleName(), u"십 옴"_s);
+    QTest::mouseClick(option, Qt::LeftButton);
+    QCOMPARE(d.lblInstruction->text(), ten.instruction());
+    QCOMPARE(d.lblQuestion->text(), u"10\u2126"_s);
+    QVERIFY(d.txtAnswer->isVisible() && !d.cboTolerance->isVisible() && !d.cboDigit1->isVisible());
+    answerOhms(d, 10);
+    d.cmdCheck->click();
+    QCOMPARE(d.lblFeedback->text(), u"정답입니다."_s);
+    QCOMPARE(d.lblScore->text(), u"맞힌 문제 1 / 1 · 연속 정답 1"_s);
+    verifyLayout(&d);
 }
 
 QTEST_MAIN(tst_PracticeDialog)

@@ -14,6 +14,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -84,6 +86,7 @@ private slots:
     void reset();
     void exportsCsv();
     void exportRefused();
+    void newerRecord();
     void fitsSmallScreen();
 };
 
@@ -214,7 +217,7 @@ void tst_Progress::reset_data()
     QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("totals");
     QTest::newRow("no keeps it") << false << u"푼 문제 3 · 정답률 33% · 연속 1일"_s;
-    QTest::newRow("yes empties it") << true << u"푼 문제 0 · 정답률 0% · 연속 0일"_s;
+    QTest::newRow("yes empties it") << true << u"푼 문제 0 · 정답률 \u2013 · 연속 0일"_s;
 }
 
 void tst_Progress::reset()
@@ -272,6 +275,29 @@ void tst_Progress::exportRefused()
     QCOMPARE(box.seen().icon, QMessageBox::Warning);
     QVERIFY2(box.seen().text.contains(u"저장하지 못했습니다"_s), qPrintable(box.seen().text));
     QVERIFY(!QFile::exists(path));
+}
+
+// A record a newer Pallado made: said so instead of zeros, and not exported.
+void tst_Progress::newerRecord()
+{
+    QDir().mkpath(QFileInfo(Record::defaultPath()).path());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"newer"_s);
+        db.setDatabaseName(Record::defaultPath());
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(u"PRAGMA user_version = %1"_s.arg(Record::kVersion + 1)));
+    }
+    QSqlDatabase::removeDatabase(u"newer"_s);
+    auto w = uitest::openWindow();
+    Record record;
+    frmProgress d(w.get(), record);
+    QVERIFY(d.lblTotals->text().contains(u"새 버전의 Pallado"_s));
+    QVERIFY(!d.lblTotals->text().contains(u"푼 문제"_s));
+    uitest::BoxAnswerer box;
+    QTest::mouseClick(d.cmdExportRecord, Qt::LeftButton);
+    QVERIFY(box.seen().seen);
+    QVERIFY2(box.seen().text.contains(u"CSV 파일을 만들지 않았습니다"_s),
+             qPrintable(box.seen().text));
 }
 
 // The view as it asks to be, a record's worth of answers in it, fits a
