@@ -68,12 +68,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (const auto picked = practice::pickedResistor(q.bands(), f[0], f[1], f[2], f[3], f[4]))
         requireFeedback(q, Kind::Write, practice::judgeWriting(q, *picked));
 
-    // The right answer, whatever the unit.
+    // The right answer, whatever the unit. A value of zero, which bands can
+    // spell but no question asks, is refused as typed and never judged.
+    const bool zero = q.value.significand == 0;
     for (const colorcode::Unit &unit : colorcode::kListUnits) {
         const QString number =
             QStringLiteral("  ") + colorcode::numberText(q.value.inUnit(unit)) + u' ';
-        requireRight(q, Kind::Read,
-                     practice::judgeReading(q, number, unit.suffix, q.tolerance->text));
+        const auto judged = practice::judgeReading(q, number, unit.suffix, q.tolerance->text);
+        if (zero)
+            require(!judged);
+        else
+            requireRight(q, Kind::Read, judged);
     }
     const auto picked =
         practice::pickedResistor(q.bands(), item(q.value.digit(0)), item(q.value.digit(1)),
