@@ -151,7 +151,7 @@ void frmPractice::makeKindOptions()
         QRadioButton *option =
             ui::makeOption(fraKind, k->optionName(), k->optionText(), QRect(at, QSize(0, 0)));
         option->setAccessibleName(k->spokenName());
-        option->resize(option->sizeHint().width(), kOptionHeight);
+        option->setGeometry(QRect(at, QSize(option->sizeHint().width(), kOptionHeight)));
         at.rx() += option->width() + kOptionGap;
         m_options.push_back(option);
     }

@@ -13,6 +13,7 @@
 #include "widgets/twips.h"
 
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -237,6 +238,15 @@ void tst_PracticeDialog::controls()
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QVERIFY(d.optRead->isChecked());
+    // The kinds' options stand side by side inside their frame, below its
+    // title, none covering another.
+    const QRect options[] = {d.optRead->geometry(), d.optWrite->geometry(), d.optSmd->geometry()};
+    for (std::size_t i = 0; i < std::size(options); ++i) {
+        QVERIFY(d.fraKind->rect().contains(options[i]));
+        QVERIFY(options[i].top() >= d.fraKind->fontMetrics().height());
+        if (i > 0)
+            QVERIFY(options[i].left() > options[i - 1].right());
+    }
     QCOMPARE(entries(d.cboUnit), (QStringList{u"\u2126"_s, u"K\u2126"_s, u"M\u2126"_s}));
     QCOMPARE(entries(d.cboTolerance),
              (QStringList{u"±5%"_s, u"±10%"_s, u"±20%"_s, u"±1%"_s, u"±2%"_s, u"±0.05%"_s,
@@ -557,7 +567,9 @@ void tst_PracticeDialog::everyKindInTurn()
     // A marking, wrong in no named way; then one left unanswered.
     QTest::mouseClick(d.optSmd, Qt::LeftButton);
     QVERIFY(d.picQuestionChip->isVisible() && !d.cboTolerance->isVisible());
-    answerOhms(d, d.question().value.ohms() * 10);
+    // A tenth of the value: ten times is the last-digit slip for a marking
+    // that ends in 0, which has a name of its own.
+    answerOhms(d, d.question().value.ohms() / 10);
     check(u"오답입니다. 저항값이 틀렸습니다."_s, u"맞힌 문제 1 / 2 · 연속 정답 0"_s);
     d.cmdNext->click();
     QCOMPARE(d.lblScore->text(), u"맞힌 문제 1 / 2 · 연속 정답 0"_s);
