@@ -269,27 +269,28 @@ bool frmWorksheet::saveKey(const QString &path)
     return write(path, printed(false, true));
 }
 
-void frmWorksheet::cmdSavePdf_Click()
+void frmWorksheet::saveAsked(const QString &dialogName, const QString &title,
+                             const QString &suggested, bool (frmWorksheet::*save)(const QString &))
 {
     // A wrong code or no kind: say so before asking for a file.
     if (!makeSheet())
         return;
     const QString path =
-        ui::askSavePath(this, u"dlgSavePdf"_s, u"연습지를 PDF로 저장"_s,
-                        u"연습지 %1.pdf"_s.arg(txtCode->text()), kFilter.toString(), u"pdf"_s);
+        ui::askSavePath(this, dialogName, title, suggested, kFilter.toString(), u"pdf"_s);
     if (!path.isEmpty())
-        savePdf(path);
+        (this->*save)(path);
+}
+
+void frmWorksheet::cmdSavePdf_Click()
+{
+    saveAsked(u"dlgSavePdf"_s, u"연습지를 PDF로 저장"_s, u"연습지 %1.pdf"_s.arg(txtCode->text()),
+              &frmWorksheet::savePdf);
 }
 
 void frmWorksheet::cmdSaveKey_Click()
 {
-    if (!makeSheet())
-        return;
-    const QString path =
-        ui::askSavePath(this, u"dlgSaveKey"_s, u"정답지를 PDF로 저장"_s,
-                        u"연습지 정답 %1.pdf"_s.arg(txtCode->text()), kFilter.toString(), u"pdf"_s);
-    if (!path.isEmpty())
-        saveKey(path);
+    saveAsked(u"dlgSaveKey"_s, u"정답지를 PDF로 저장"_s,
+              u"연습지 정답 %1.pdf"_s.arg(txtCode->text()), &frmWorksheet::saveKey);
 }
 
 void frmWorksheet::cmdPrint_Click()

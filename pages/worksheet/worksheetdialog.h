@@ -77,6 +77,10 @@ private:
     void newSheet();
     void showRecipe(const practice::WorksheetRecipe &recipe);
     bool makeSheet();
+    // Makes the sheet, asks for a file under `suggested` and saves it with
+    // `save`: the sheet with its key, or the key alone.
+    void saveAsked(const QString &dialogName, const QString &title, const QString &suggested,
+                   bool (frmWorksheet::*save)(const QString &));
     bool write(const QString &path, const practice::WorksheetPrint &print);
     practice::WorksheetPrint printed(bool questions, bool key) const;
     void showMessage(const QString &text);
