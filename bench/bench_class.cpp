@@ -1,12 +1,16 @@
 // The class record under a school's load: 200 pupils on their own logins and
 // connections send 50 answers each, first as fast as they can, then at a
 // school's pace (1,000 pupils answering every 2 seconds is 500 answers a
-// second in all), through the sender the program uses. Prints answers per
+// second in all), through the sender the program's class sync sends with:
+// each answer a row of the learner's record, turned into the class record's
+// answer and sent by AnswerSender, as ClassSync does. Prints answers per
 // second and the 50th and 99th percentile time of one answer, and checks
 // that none was lost or doubled. Needs the postgresql package; the server is
 // started in a scratch folder as the tests do.
 
+#include "learner/answers.h"
 #include "server/classdb.h"
+#include "server/classrow.h"
 #include "server/scratchserver.h"
 
 #include <QCoreApplication>
@@ -35,20 +39,27 @@ struct Run {
     int failed = 0;
 };
 
-classdb::ClassAnswer answer(int n)
+// A judged answer as the pupil's record holds it, its token made as the
+// record makes one.
+practice::Row answer(int n)
 {
-    return {QUuid::createUuid().toString(QUuid::WithoutBraces),
-            QDateTime::currentDateTimeUtc(),
-            QDate::currentDate(),
-            u"read"_s,
-            u"노랑, 보라, 적색, 금색"_s,
-            u"4.7K\u2126 ±5%"_s,
-            n % 3 != 0,
-            n % 3 != 0 ? QString() : u"neighbour-colour"_s,
-            3.5,
-            u"digit-4 digit-7 multiplier-2 tolerance-5%"_s,
-            n % 3 != 0 ? QString() : u"digit-7"_s,
-            {}};
+    const bool right = n % 3 != 0;
+    practice::Row row{QUuid::createUuid().toString(QUuid::Id128),
+                      QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs),
+                      QDate::currentDate().toString(Qt::ISODate),
+                      u"read"_s,
+                      u"노랑, 보라, 적색, 금색"_s,
+                      right ? u"4.7K\u2126 ±5%"_s : u"4.6K\u2126 ±5%"_s,
+                      right,
+                      right ? QString() : u"neighbour-colour"_s,
+                      3.5,
+                      u"digit-4 digit-7 multiplier-2 tolerance-5%"_s,
+                      right ? QString() : u"digit-7"_s,
+                      {},
+                      false};
+    if (!right)
+        row.mixups = {{u"보라"_s, u"파랑"_s}};
+    return row;
 }
 
 Run send(const ScratchServer &server, bool paced)
@@ -78,7 +89,7 @@ Run send(const ScratchServer &server, bool paced)
                                 start + std::chrono::duration_cast<Clock::duration>(
                                             interval * (i + double(p) / kPupils)));
                         const auto t0 = Clock::now();
-                        if (sender.send(answer(i)))
+                        if (sender.send(classdb::classAnswerOf(answer(i))))
                             ++failed;
                         mine.push_back(
                             std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
