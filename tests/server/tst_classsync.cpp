@@ -152,8 +152,6 @@ void tst_ClassSync::roundTripThroughServer_data()
     QTest::newRow("wrong, mixups, a fraction of a second")
         << row(u"0f1e2d3c4b5a69788796a5b4c3d2e1f0"_s, u"노랑, 파랑, 적색, 금색"_s, false,
                u"neighbour-colour"_s, 3.7, {{u"보라"_s, u"파랑"_s}, {u"노랑"_s, u"노랑"_s}});
-    QTest::newRow("quotes and a semicolon as given") << row(
-        u"ffffffffffffffffffffffffffffffff"_s, u"4'7\"; DROP TABLE answer"_s, false, {}, 0, {});
 }
 
 void tst_ClassSync::roundTripThroughServer()
@@ -278,30 +276,16 @@ void tst_ClassSync::pupilOnTwoComputers()
 
 void tst_ClassSync::twoSyncsOfOnePupil()
 {
-    // Two Pallados of one pupil on one computer, both sending the same
-    // record's answers, and a third with a record of its own.
+    // Two Pallados of one pupil on one computer send the same answers.
     const classdb::Server pupil = newPupil();
     Record record(path(u"shared"_s));
-    Record other(path(u"other"_s));
     classdb::ClassSync one(pupil, record.path());
     classdb::ClassSync two(pupil, record.path());
-    classdb::ClassSync three(pupil, other.path());
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i)
         QVERIFY(record.add(reading(i % 3 != 0)));
-        if (i % 5 == 0)
-            QVERIFY(other.add(reading(false)));
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(count(onServer(pupil)), 24, kBackWithinMs);
+    QTRY_COMPARE(count(onServer(pupil)), 20);
     QTRY_COMPARE(int(record.unsent().size()), 0);
-    // Each record holds its own answers and those fetched when its sync
-    // joined; the server holds every answer once.
-    std::set<QString> both;
-    for (Record *r : {&record, &other}) {
-        const QStringList tokens = r->tokens();
-        both.insert(tokens.begin(), tokens.end());
-    }
-    const std::multiset<QString> sent = onServer(pupil);
-    QCOMPARE(std::set<QString>(sent.begin(), sent.end()), both);
+    QCOMPARE(onServer(pupil), tokensOf(record));
 }
 
 QTEST_GUILESS_MAIN(tst_ClassSync)
