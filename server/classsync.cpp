@@ -3,6 +3,7 @@
 #include "learner/record.h"
 #include "server/classrow.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QSet>
@@ -106,6 +107,7 @@ private:
     // the server refused as they are, not offered again until the next start.
     QSet<QString> m_sent, m_refused;
     std::optional<ClassSync::State> m_told;
+    bool m_fetched = false;
 };
 
 void ClassSync::Worker::Sender::work()
@@ -137,11 +139,16 @@ bool ClassSync::Worker::Sender::connectAndFetch()
     if (std::holds_alternative<Error>(opened))
         return false;
     QSqlDatabase db = std::get<QSqlDatabase>(opened);
+    m_sender.emplace(db);
     // The pupil's answers from other computers, before any is sent from
-    // here: each start and each return of the server.
+    // here, once a start: a class whose server restarts does not ask it for
+    // every pupil's answers again at once.
+    if (m_fetched)
+        return true;
     auto fetched = ownAnswersExcept(db, m_record.tokens());
     if (std::holds_alternative<Error>(fetched))
         return false;
+    m_fetched = true;
     const auto &answers = std::get<std::vector<ClassAnswer>>(fetched);
     if (!answers.empty()) {
         std::vector<practice::Row> rows;
@@ -153,7 +160,6 @@ bool ClassSync::Worker::Sender::connectAndFetch()
         m_record.waitWritten(practice::Record::kExitWaitMs);
         w.post([n = int(rows.size())](ClassSync *sync) { emit sync->fetched(n); });
     }
-    m_sender.emplace(db);
     return true;
 }
 
@@ -213,10 +219,16 @@ ClassSync::ClassSync(const Server &pupil, const QString &recordPath, QObject *pa
 {
     m_worker->owner = this;
     m_worker->thread = std::thread([worker = m_worker, pupil, recordPath] {
-        {
-            Worker::Sender sender(worker, pupil, recordPath);
-            sender.work();
-        }
+        auto sender = std::make_unique<Worker::Sender>(worker, pupil, recordPath);
+        sender->work();
+        // A thread left behind by a closing program that has since ended
+        // touches none of Qt's state, already torn down: its connections
+        // go with the process, and its unwritten marks only mean answers
+        // sent again.
+        if (QCoreApplication::instance())
+            sender.reset();
+        else
+            (void)sender.release();
         const std::lock_guard lock(worker->mutex);
         worker->done = true;
         worker->changed.notify_all();
