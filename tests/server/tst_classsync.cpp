@@ -70,6 +70,7 @@ private slots:
     void roundTripThroughServer_data();
     void roundTripThroughServer();
     void serverStoppedWhileAnswering();
+    void connectionDroppedWhileSending();
     void killedWithAnswersUnsent();
     void pupilOnTwoComputers();
     void twoSyncsOfOnePupil();
@@ -199,6 +200,32 @@ void tst_ClassSync::serverStoppedWhileAnswering()
     QTRY_COMPARE(int(record.unsent().size()), 0);
     QCOMPARE(onServer(pupil), tokensOf(record));
     QCOMPARE(told.count(), 3); // in step, waiting, in step again
+}
+
+void tst_ClassSync::connectionDroppedWhileSending()
+{
+    // The network drops the pupil's connection while answers go out; the
+    // server stays up. The answer cut off is sent again, and kept once.
+    const classdb::Server pupil = newPupil();
+    Record record(path(u"dropped"_s));
+    classdb::ClassSync sync(pupil, record.path());
+    QTRY_COMPARE(sync.state(), State::InStep);
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(record.add(reading(true)));
+    {
+        auto opened = classdb::connect(m_server->admin(), u"drop"_s);
+        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlQuery q(std::get<QSqlDatabase>(opened));
+        q.prepare(u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = ?"_s);
+        q.addBindValue(pupil.user);
+        QVERIFY(q.exec() && q.next());
+    }
+    QSqlDatabase::removeDatabase(u"drop"_s);
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(record.add(reading(false)));
+    QTRY_COMPARE_WITH_TIMEOUT(count(onServer(pupil)), 20, kBackWithinMs);
+    QTRY_COMPARE(int(record.unsent().size()), 0);
+    QCOMPARE(onServer(pupil), tokensOf(record));
 }
 
 void tst_ClassSync::killedWithAnswersUnsent()
