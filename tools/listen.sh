@@ -24,6 +24,7 @@ if [[ "${LISTEN_INSIDE:-}" != 1 ]]; then
     sleep 2
     LISTEN_INSIDE=1 LISTEN_WORK="$work" LISTEN_BUILD="$build" DISPLAY="$display" \
         dbus-run-session -- "$0" "$@" 2>/dev/null
+    grep -m1 -o "SD rate .*language [^ ]*" "$work/orca.debug" || true
     grep -h "SPEECH OUTPUT" "$work/orca.debug" | sed "s/^.*SPEECH OUTPUT: //; s/{'established'.*//"
     exit 0
 fi
@@ -41,7 +42,10 @@ printf 'AudioOutputMethod "alsa"\nDefaultModule espeak-ng\nDefaultLanguage "ko"\
     >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 sleep 1
-orca --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
+# Orca speaks in the language of its locale, as on a Korean learner's
+# desktop: its own words in Korean and every text in espeak-ng's Korean
+# voice. Only the locale's name is read, so it need not be installed.
+LANG=ko_KR.UTF-8 LANGUAGE=ko orca --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
 orca=$!
 sleep 6
 "$LISTEN_BUILD/pallado" >"$work/pallado.log" 2>&1 &

@@ -34,6 +34,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QStringView kAnnouncerName = u"announcer";
+// The property of a label that names the chip marking its text is about.
+constexpr char kChipMarking[] = "chipMarking";
 
 // The text item of a kind of boundary at, before or after an offset, for
 // the text interfaces below. Qt's own answer loops for good when asked for
@@ -507,7 +509,7 @@ public:
             if (label()->buddy())
                 shown = colorcode::withoutAccessKey(shown);
         }
-        return colorcode::spokenText(shown);
+        return colorcode::spokenText(shown, label()->property(kChipMarking).toString());
     }
 
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
@@ -880,9 +882,9 @@ void makeTabReachable(QLabel *label)
     label->installEventFilter(new FocusFrame(label));
 }
 
-void announce(QWidget *from, const QString &shownText)
+void announce(QWidget *from, const QString &shownText, const QString &marking)
 {
-    Announcer::of(from)->add(colorcode::spokenText(shownText));
+    Announcer::of(from)->add(colorcode::spokenText(shownText, marking));
 }
 
 void announceResults(QWidget *from, std::initializer_list<QWidget *> results)
@@ -900,6 +902,11 @@ void announceResults(QWidget *from, std::initializer_list<QWidget *> results)
             break;
         }
     }
+}
+
+void setChipMarking(QLabel *label, const QString &marking)
+{
+    label->setProperty(kChipMarking, marking);
 }
 
 } // namespace ui

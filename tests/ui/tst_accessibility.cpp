@@ -3,6 +3,7 @@
 
 #include "uitest.h"
 
+#include "colorcode/marking.h"
 #include "colorcode/speech.h"
 #include "learner/record.h"
 #include "pages/guide/guidetexts.h"
@@ -209,6 +210,7 @@ private slots:
     void refusalGivesHint();
     void textQueriesAnswer();
     void practiceSpoken();
+    void practiceMarkingSpelled();
 
 private:
     // Lets what was announced so far be spoken, then forgets it.
@@ -771,6 +773,36 @@ void tst_Accessibility::practiceSpoken()
     const QString question = m_announcements.spoken.last();
     QVERIFY2(question.startsWith(u"이 저항이 되도록 색띠를 고르십시오: "_s), qPrintable(question));
     QVERIFY2(question.endsWith(u". 제1색띠 0 검정"_s), qPrintable(question));
+}
+
+// A chip's marking of digits alone is heard spelled in the question and in
+// the feedback, announced or reached, so the voice never reads it as the
+// number it is not.
+void tst_Accessibility::practiceMarkingSpelled()
+{
+    auto w = uitest::openWindow();
+    QTemporaryDir folder;
+    practice::Record record(folder.filePath(u"record.sqlite"_s));
+    practice::Session session;
+    session.kind = u"marking"_s;
+    practice::ask(session, u"marking", {{{47, 2, 2}}, u"472"_s, int(smd::Form::ThreeDigit)});
+    settle();
+    frmPractice d(w.get(), session, record);
+    d.show();
+    QTRY_COMPARE(m_announcements.spoken,
+                 QStringList{u"칩의 표시를 읽고 저항값을 답하십시오. 표시 4, 7, 2"_s});
+    m_announcements.spoken.clear();
+    // The classic slip: the marking taken for the value.
+    uitest::type(d.txtAnswer, u"472"_s);
+    QVERIFY(uitest::pickFromList(d.cboUnit, u"\u2126"_s));
+    d.cmdCheck->click();
+    const QString feedback = u"오답입니다. 마지막 숫자(2)는 값의 숫자가 아니라 붙일 0의 "
+                             u"개수입니다: 4, 7, 2, 47에 0을 2개 붙여 4700옴.\n4, 7, 2, 47 곱하기 "
+                             u"10의 2제곱은 4700옴은 4점7킬로옴"_s;
+    QTRY_VERIFY(!m_announcements.spoken.isEmpty());
+    QVERIFY2(m_announcements.spoken.front().startsWith(feedback + u". 맞힌 문제"_s),
+             qPrintable(m_announcements.spoken.front()));
+    QCOMPARE(iface(d.lblFeedback)->text(QAccessible::Name), feedback);
 }
 
 QTEST_MAIN(tst_Accessibility)
