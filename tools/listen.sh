@@ -10,7 +10,7 @@
 # for typed text or "wait:SECONDS". Example:
 #   tools/listen.sh build Down alt+r type:4.7 alt+v wait:3
 # Needs: tools/install-deps.sh xvfb xdotool at-spi2-core dbus orca \
-#        speech-dispatcher-espeak-ng
+#        speech-dispatcher-espeak-ng locales
 set -euo pipefail
 
 if [[ "${LISTEN_INSIDE:-}" != 1 ]]; then
@@ -34,7 +34,7 @@ fi
 work=$LISTEN_WORK
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_RUNTIME_DIR" "$work/locale"
 chmod 700 "$XDG_RUNTIME_DIR"
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
 cp /etc/speech-dispatcher/speechd.conf "$XDG_CONFIG_HOME/speech-dispatcher/"
@@ -44,8 +44,11 @@ printf 'AudioOutputMethod "alsa"\nDefaultModule espeak-ng\nDefaultLanguage "ko"\
 sleep 1
 # Orca speaks in the language of its locale, as on a Korean learner's
 # desktop: its own words in Korean and every text in espeak-ng's Korean
-# voice. Only the locale's name is read, so it need not be installed.
-LANG=ko_KR.UTF-8 LANGUAGE=ko orca --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
+# voice. The speech server refuses a locale the C library lacks, so the
+# Korean one is built here, for these programs only.
+localedef -i ko_KR -f UTF-8 "$work/locale/ko_KR.UTF-8" 2>/dev/null
+LOCPATH=$work/locale LANG=ko_KR.UTF-8 LANGUAGE=ko \
+    orca --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
 orca=$!
 sleep 6
 "$LISTEN_BUILD/pallado" >"$work/pallado.log" 2>&1 &
