@@ -7,7 +7,8 @@
 #   tools/listen.sh BUILD_DIR [STEP ...]
 #
 # A step is an xdotool key ("Down", "Return", "alt+5", "ctrl+r"), "type:TEXT"
-# for typed text or "wait:SECONDS". Example:
+# for typed text, "wait:SECONDS", or "focus" to give the main window the
+# focus again after a dialog has closed. Example:
 #   tools/listen.sh build Down alt+r type:4.7 alt+v wait:3
 # Needs: tools/install-deps.sh xvfb xdotool at-spi2-core dbus orca \
 #        speech-dispatcher-espeak-ng locales
@@ -25,7 +26,10 @@ if [[ "${LISTEN_INSIDE:-}" != 1 ]]; then
     LISTEN_INSIDE=1 LISTEN_WORK="$work" LISTEN_BUILD="$build" DISPLAY="$display" \
         dbus-run-session -- "$0" "$@" 2>/dev/null
     grep -m1 -o "SD rate .*language [^ ]*" "$work/orca.debug" || true
-    grep -h "SPEECH OUTPUT" "$work/orca.debug" | sed "s/^.*SPEECH OUTPUT: //; s/{'established'.*//"
+    # An utterance of several lines runs on to the voice settings after it.
+    awk '/SPEECH OUTPUT: / { sub(/^.*SPEECH OUTPUT: /, ""); speaking = 1 }
+         speaking { line = $0; sub(/\{.established.*/, "", line); print line }
+         /\{.established/ { speaking = 0 }' "$work/orca.debug"
     exit 0
 fi
 
@@ -59,6 +63,8 @@ sleep 1
 for step in "$@"; do
     case "$step" in
     type:*) xdotool type -- "${step#type:}" ;;
+    # With no window manager, a closed dialog leaves no window focused.
+    focus) xdotool search --name '^Pallado$' windowfocus 2>/dev/null || true ;;
     wait:*) sleep "${step#wait:}" ;;
     *+*)
         # Held apart, or the screen reader's key handling lets the

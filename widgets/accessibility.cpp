@@ -309,7 +309,7 @@ public:
             return offered();
         const QString own = QAccessibleWidget::text(t);
         if (own.isEmpty() && t == QAccessible::Description)
-            return edit()->placeholderText();
+            return colorcode::spokenText(edit()->placeholderText());
         return own;
     }
     void setText(QAccessible::Text t, const QString &text) override
@@ -784,6 +784,21 @@ bool turnPage(QWidget *from, bool back)
 }
 
 // What the keyboard does that a screen reader does not hear by itself.
+// A control's tool tip is what a screen reader reads as its description:
+// in spoken words ("10Ω부터 1MΩ까지" is "10옴부터 1메가옴까지"), unless the
+// control was given a description of its own.
+constexpr char kSpokenTip[] = "spokenTip";
+
+void describeByTip(QWidget *control)
+{
+    const QString own = control->accessibleDescription();
+    if (!own.isEmpty() && own != control->property(kSpokenTip).toString())
+        return;
+    const QString spoken = colorcode::spokenText(control->toolTip());
+    control->setProperty(kSpokenTip, spoken);
+    control->setAccessibleDescription(spoken);
+}
+
 class KeyboardSpeech : public QObject {
 public:
     using QObject::QObject;
@@ -798,6 +813,8 @@ public:
                 return true;
             if (auto *list = qobject_cast<QComboBox *>(watched))
                 speakNewEntry(list);
+        } else if (event->type() == QEvent::ToolTipChange && watched->isWidgetType()) {
+            describeByTip(static_cast<QWidget *>(watched));
         } else if (event->type() == QEvent::Shortcut) {
             auto *option = qobject_cast<QRadioButton *>(watched);
             if (option && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {

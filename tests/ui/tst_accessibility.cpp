@@ -10,6 +10,7 @@
 #include "pages/practice/practicedialog.h"
 #include "pages/progress/progressdialog.h"
 #include "pages/progress/skillchart.h"
+#include "pages/worksheet/worksheetdialog.h"
 #include "shell/tipdialog.h"
 #include "widgets/chippicture.h"
 
@@ -202,6 +203,8 @@ private slots:
     void optionGroupTabStop();
     void resultFieldInWords();
     void markingsSpelled();
+    void descriptionInWords_data();
+    void descriptionInWords();
     void pageTurnedByCtrlTab_data();
     void pageTurnedByCtrlTab();
     void helpMenuByAccessKey();
@@ -600,6 +603,34 @@ void tst_Accessibility::markingsSpelled()
     QCOMPARE(markings->text(), u"3자리 103 · 4자리 1002 · EIA-96 01C"_s);
     QCOMPARE(iface(markings)->text(QAccessible::Name),
              u"3자리 1, 0, 3. 4자리 1, 0, 0, 2. EIA-96 0, 1, 씨"_s);
+}
+
+void tst_Accessibility::descriptionInWords_data()
+{
+    QTest::addColumn<bool>("worksheet"); // or the main window's SMD page
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("a tool tip's units in words")
+        << true << u"chkCommon"_s << u"E12 계열 값 중 10옴부터 1메가옴까지만 냅니다."_s;
+    QTest::newRow("a description of its own kept")
+        << true << u"txtCode"_s
+        << u"전에 만든 연습지의 코드를 넣으면 같은 연습지를 다시 만듭니다."_s;
+    QTest::newRow("the examples of markings spelled")
+        << false << u"txtMarking"_s
+        << u"칩에 찍힌 표시를 입력하세요. 예: 4, 7, 2 또는 4, 알, 7 또는 0, 1, 씨"_s;
+}
+
+// What a screen reader reads as a control's description is in spoken words.
+void tst_Accessibility::descriptionInWords()
+{
+    QFETCH(bool, worksheet);
+    QFETCH(QString, control);
+    QFETCH(QString, heard);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(4);
+    frmWorksheet sheet(w.get());
+    QWidget *where = worksheet ? static_cast<QWidget *>(&sheet) : w.get();
+    QCOMPARE(iface(uitest::find<QWidget>(where, control))->text(QAccessible::Description), heard);
 }
 
 void tst_Accessibility::pageTurnedByCtrlTab_data()
