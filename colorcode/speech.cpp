@@ -130,7 +130,7 @@ QStringView particleAfterSpoken(QStringView spoken)
 
 class Reader {
 public:
-    explicit Reader(QStringView shown) : m_in(shown) {}
+    Reader(QStringView shown, QStringView marking) : m_in(shown), m_marking(marking) {}
 
     QString read()
     {
@@ -160,11 +160,36 @@ private:
         while (isLatinOrDigit(at(end)))
             ++end;
         const QStringView word = m_in.sliced(m_pos, end - m_pos);
-        if (!looksLikeMarking(word))
+        if (!looksLikeMarking(word) && !(!word.isEmpty() && word == m_marking && standsAlone(end)))
             return false;
         m_out += spelledMarking(word);
         m_pos = end;
         return true;
+    }
+
+    // The word from m_pos to `end` is a word of its own, not a part of a
+    // number ("2,472", "472.5") nor one before its unit ("472Ω").
+    bool standsAlone(qsizetype end) const
+    {
+        const auto joins = [](QChar c) { return c == u'.' || c == u','; };
+        if (joins(at(m_pos - 1)) && isDigit(at(m_pos - 2)))
+            return false;
+        if (joins(at(end)) && isDigit(at(end + 1)))
+            return false;
+        return !isOhmSign(at(end));
+    }
+
+    // A marking of digits alone next to the name of its form: "3자리 103",
+    // "3자리: 472", "472(3자리)".
+    bool besideFormName(qsizetype end) const
+    {
+        const qsizetype length = end - m_pos;
+        if ((length != 3 && length != 4) || isLatinOrDigit(at(end)) || !standsAlone(end) ||
+            at(end) == u'점')
+            return false;
+        const QString form = QString::number(length) + u"자리"_s;
+        return m_out.endsWith(form + u' ') || m_out.endsWith(form + u": "_s) ||
+               m_in.sliced(end).startsWith(u'(' + form + u')');
     }
 
     qsizetype digitsFrom(qsizetype i) const
@@ -181,11 +206,8 @@ private:
     void number()
     {
         qsizetype end = digitsFrom(m_pos);
-        // A marking of digits alone follows the name of its form: "3자리 103".
-        const qsizetype length = end - m_pos;
-        if ((length == 3 || length == 4) && !isLatinOrDigit(at(end)) && at(end) != u'.' &&
-            at(end) != u'점' && m_out.endsWith(QString::number(length) + u"자리 "_s)) {
-            m_out += spelledMarking(m_in.sliced(m_pos, length));
+        if (besideFormName(end)) {
+            m_out += spelledMarking(m_in.sliced(m_pos, end - m_pos));
             m_pos = end;
             return;
         }
@@ -340,6 +362,7 @@ private:
     }
 
     QStringView m_in;
+    QStringView m_marking;
     qsizetype m_pos = 0;
     QString m_out;
 };
@@ -348,7 +371,12 @@ private:
 
 QString spokenText(QStringView shown)
 {
-    return Reader(shown).read();
+    return Reader(shown, {}).read();
+}
+
+QString spokenText(QStringView shown, QStringView marking)
+{
+    return Reader(shown, marking).read();
 }
 
 QString spelledMarking(QStringView marking)

@@ -20,10 +20,16 @@ namespace colorcode {
 // Decimal digits after "점" are spaced so they are read one by one ("0점0 5"),
 // as a decimal fraction is read aloud; "=" becomes the particle that fits the
 // word before it (은 or 는). A marking with a letter in it ("4R7", "01C"),
-// or of digits after the name of its form ("3자리 103"), is spelled as
-// spelledMarking spells it. Everything else is passed through,
-// with runs of blanks made one.
+// or of digits beside the name of its form ("3자리 103", "3자리: 472",
+// "472(3자리)"), is spelled as spelledMarking spells it. Everything else is
+// passed through, with runs of blanks made one.
 QString spokenText(QStringView shown);
+
+// The same, for a text about one chip: its `marking`, of digits alone too,
+// is spelled wherever it stands as a word of its own ("472 → 47에 0을 2개
+// 붙여" → "4, 7, 2, 47에 0을 2개 붙여"), never inside a number or before a
+// unit. An empty marking spells none.
+QString spokenText(QStringView shown, QStringView marking);
 
 // A chip's marking character by character, each letter by its Korean name,
 // so that it is not read as a number: "223" → "2, 2, 3" (not 이백이십삼),

@@ -7,10 +7,11 @@
 #   tools/listen.sh BUILD_DIR [STEP ...]
 #
 # A step is an xdotool key ("Down", "Return", "alt+5", "ctrl+r"), "type:TEXT"
-# for typed text or "wait:SECONDS". Example:
+# for typed text, "wait:SECONDS", or "focus" to give the main window the
+# focus again after a dialog has closed. Example:
 #   tools/listen.sh build Down alt+r type:4.7 alt+v wait:3
 # Needs: tools/install-deps.sh xvfb xdotool at-spi2-core dbus orca \
-#        speech-dispatcher-espeak-ng
+#        speech-dispatcher-espeak-ng locales
 set -euo pipefail
 
 if [[ "${LISTEN_INSIDE:-}" != 1 ]]; then
@@ -24,7 +25,11 @@ if [[ "${LISTEN_INSIDE:-}" != 1 ]]; then
     sleep 2
     LISTEN_INSIDE=1 LISTEN_WORK="$work" LISTEN_BUILD="$build" DISPLAY="$display" \
         dbus-run-session -- "$0" "$@" 2>/dev/null
-    grep -h "SPEECH OUTPUT" "$work/orca.debug" | sed "s/^.*SPEECH OUTPUT: //; s/{'established'.*//"
+    grep -m1 -o "SD rate .*language [^ ]*" "$work/orca.debug" || true
+    # An utterance of several lines runs on to the voice settings after it.
+    awk '/SPEECH OUTPUT: / { sub(/^.*SPEECH OUTPUT: /, ""); speaking = 1 }
+         speaking { line = $0; sub(/\{.established.*/, "", line); print line }
+         /\{.established/ { speaking = 0 }' "$work/orca.debug"
     exit 0
 fi
 
@@ -33,7 +38,7 @@ fi
 work=$LISTEN_WORK
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_RUNTIME_DIR" "$work/locale"
 chmod 700 "$XDG_RUNTIME_DIR"
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
 cp /etc/speech-dispatcher/speechd.conf "$XDG_CONFIG_HOME/speech-dispatcher/"
@@ -41,7 +46,13 @@ printf 'AudioOutputMethod "alsa"\nDefaultModule espeak-ng\nDefaultLanguage "ko"\
     >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 sleep 1
-orca --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
+# Orca speaks in the language of its locale, as on a Korean learner's
+# desktop: its own words in Korean and every text in espeak-ng's Korean
+# voice. The speech server refuses a locale the C library lacks, so the
+# Korean one is built here, for these programs only.
+localedef -i ko_KR -f UTF-8 "$work/locale/ko_KR.UTF-8" 2>/dev/null
+LOCPATH=$work/locale LANG=ko_KR.UTF-8 LANGUAGE=ko \
+    orca --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
 orca=$!
 sleep 6
 "$LISTEN_BUILD/pallado" >"$work/pallado.log" 2>&1 &
@@ -52,6 +63,8 @@ sleep 1
 for step in "$@"; do
     case "$step" in
     type:*) xdotool type -- "${step#type:}" ;;
+    # With no window manager, a closed dialog leaves no window focused.
+    focus) xdotool search --name '^Pallado$' windowfocus 2>/dev/null || true ;;
     wait:*) sleep "${step#wait:}" ;;
     *+*)
         # Held apart, or the screen reader's key handling lets the

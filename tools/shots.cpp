@@ -208,6 +208,18 @@ int main(int argc, char *argv[])
     ok &= save(practice, QStringLiteral("%1/practice%2.png").arg(folder, suffix));
     practice.optWrite->click();
     ok &= save(practice, QStringLiteral("%1/practice-write%2.png").arg(folder, suffix));
+    // Each kind with its feedback: a wrong answer checked.
+    const std::pair<QRadioButton *, QString> kinds[] = {
+        {practice.optRead, QStringLiteral("read")},
+        {practice.optWrite, QStringLiteral("write")},
+        {practice.optSmd, QStringLiteral("smd")}};
+    for (const auto &[option, name] : kinds) {
+        option->click();
+        practice.txtAnswer->setText(QStringLiteral("1"));
+        practice.cmdCheck->click();
+        ok &= save(practice,
+                   QStringLiteral("%1/practice-%2-checked%3.png").arg(folder, name, suffix));
+    }
     practice.hide();
 
     practise(record);

@@ -34,6 +34,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QStringView kAnnouncerName = u"announcer";
+// The property of a label that names the chip marking its text is about.
+constexpr char kChipMarking[] = "chipMarking";
 
 // The text item of a kind of boundary at, before or after an offset, for
 // the text interfaces below. Qt's own answer loops for good when asked for
@@ -307,7 +309,7 @@ public:
             return offered();
         const QString own = QAccessibleWidget::text(t);
         if (own.isEmpty() && t == QAccessible::Description)
-            return edit()->placeholderText();
+            return colorcode::spokenText(edit()->placeholderText());
         return own;
     }
     void setText(QAccessible::Text t, const QString &text) override
@@ -507,7 +509,7 @@ public:
             if (label()->buddy())
                 shown = colorcode::withoutAccessKey(shown);
         }
-        return colorcode::spokenText(shown);
+        return colorcode::spokenText(shown, label()->property(kChipMarking).toString());
     }
 
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
@@ -782,6 +784,21 @@ bool turnPage(QWidget *from, bool back)
 }
 
 // What the keyboard does that a screen reader does not hear by itself.
+// A control's tool tip is what a screen reader reads as its description:
+// in spoken words ("10Ω부터 1MΩ까지" is "10옴부터 1메가옴까지"), unless the
+// control was given a description of its own.
+constexpr char kSpokenTip[] = "spokenTip";
+
+void describeByTip(QWidget *control)
+{
+    const QString own = control->accessibleDescription();
+    if (!own.isEmpty() && own != control->property(kSpokenTip).toString())
+        return;
+    const QString spoken = colorcode::spokenText(control->toolTip());
+    control->setProperty(kSpokenTip, spoken);
+    control->setAccessibleDescription(spoken);
+}
+
 class KeyboardSpeech : public QObject {
 public:
     using QObject::QObject;
@@ -796,6 +813,8 @@ public:
                 return true;
             if (auto *list = qobject_cast<QComboBox *>(watched))
                 speakNewEntry(list);
+        } else if (event->type() == QEvent::ToolTipChange && watched->isWidgetType()) {
+            describeByTip(static_cast<QWidget *>(watched));
         } else if (event->type() == QEvent::Shortcut) {
             auto *option = qobject_cast<QRadioButton *>(watched);
             if (option && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
@@ -880,9 +899,9 @@ void makeTabReachable(QLabel *label)
     label->installEventFilter(new FocusFrame(label));
 }
 
-void announce(QWidget *from, const QString &shownText)
+void announce(QWidget *from, const QString &shownText, const QString &marking)
 {
-    Announcer::of(from)->add(colorcode::spokenText(shownText));
+    Announcer::of(from)->add(colorcode::spokenText(shownText, marking));
 }
 
 void announceResults(QWidget *from, std::initializer_list<QWidget *> results)
@@ -900,6 +919,11 @@ void announceResults(QWidget *from, std::initializer_list<QWidget *> results)
             break;
         }
     }
+}
+
+void setChipMarking(QLabel *label, const QString &marking)
+{
+    label->setProperty(kChipMarking, marking);
 }
 
 } // namespace ui

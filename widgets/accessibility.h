@@ -9,10 +9,11 @@
 // answer. Everything spoken is in words the Korean voice reads right
 // (colorcode::spokenText); the screen keeps its symbols.
 
+#include <QString>
+
 #include <initializer_list>
 
 class QLabel;
-class QString;
 class QWidget;
 
 namespace ui {
@@ -32,8 +33,14 @@ void makeTabReachable(QLabel *label);
 // the event loop: everything announced
 // until then is joined into one notification, in order, so no announcement
 // replaces another before the screen reader has read it. Empty text is
-// left out.
-void announce(QWidget *from, const QString &shownText);
+// left out. A text about one chip names its `marking`, which is spelled
+// wherever it stands (colorcode::spokenText), though it be of digits alone.
+void announce(QWidget *from, const QString &shownText, const QString &marking = {});
+
+// The label's text is about the chip whose marking is `marking`: a screen
+// reader hears that marking spelled in it, never as a number. Empty for a
+// text about no chip.
+void setChipMarking(QLabel *label, const QString &marking);
 
 // Announces `results`, each result's name and text in order, empty ones
 // left out; a band (ui::BandShape) by its role and colour ("제1색띠 노랑"),

@@ -378,13 +378,15 @@ void frmPractice::showQuestion()
     else if (!chip)
         paint(q.resistor);
     lblFeedback->clear();
+    // The feedback on a chip names its marking, heard spelled.
+    ui::setChipMarking(lblFeedback, q.marking);
     lblScore->setText(practice::scoreText(m_session.score));
     m_shown.start();
     cmdCheck->setEnabled(true);
     cmdCheck->setDefault(true);
     firstAnswerControl()->setFocus();
     // A learner who cannot see the drawing hears the question.
-    ui::announce(this, k.spoken(q));
+    ui::announce(this, k.spoken(q), q.marking);
 }
 
 void frmPractice::paint(const practice::Resistor &resistor)
@@ -458,7 +460,7 @@ void frmPractice::cmdCheck_Click()
         practice::learn(m_skills, checked.skills);
     }
     lblFeedback->setText(checked.feedback);
-    ui::announce(this, lblFeedback->text());
+    ui::announce(this, lblFeedback->text(), current().marking);
     showNotice(notice);
     if (!checked.judgement) {
         firstAnswerControl()->setFocus();

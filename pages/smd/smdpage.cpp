@@ -26,6 +26,7 @@ namespace {
 
 constexpr QStringView kMarkingCaption = u"표시";
 constexpr QStringView kValueCaption = u"저항값";
+constexpr QStringView kMarkingHint = u"칩에 찍힌 표시를 입력하세요. 예: ";
 
 // Page layout in pixels: reading a marking at the top, with the chip on the
 // right; writing a value's markings under it, the guide at the bottom. Each
@@ -100,7 +101,13 @@ SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
                                kMarkingCaption.toString() + u"(&M)"_s, kMarkingCaptionRect);
     txtMarking =
         makeEntry(fraReadMarking, u"txtMarking"_s, kMarkingRect, lblMarking, kMarkingCaption);
-    txtMarking->setToolTip(u"칩에 찍힌 표시를 입력하세요. 예: 472, 4R7, 01C"_s);
+    const QStringList examples{u"472"_s, u"4R7"_s, u"01C"_s};
+    txtMarking->setToolTip(kMarkingHint.toString() + examples.join(u", "_s));
+    // Heard spelled, one example from the next, none as a number.
+    QStringList spelled;
+    for (const QString &example : examples)
+        spelled << colorcode::spelledMarking(example);
+    txtMarking->setAccessibleDescription(kMarkingHint.toString() + spelled.join(u" 또는 "_s));
     ui::setPointFont(txtMarking, 16, true);
     cmdReadMarking =
         ui::makeButton(fraReadMarking, u"cmdReadMarking"_s, u"읽기(&G)"_s, kReadButtonRect);

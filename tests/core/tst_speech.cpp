@@ -10,6 +10,8 @@ class tst_Speech : public QObject {
 private slots:
     void spoken_data();
     void spoken();
+    void spokenAboutChip_data();
+    void spokenAboutChip();
     void spelled_data();
     void spelled();
     void accessKey_data();
@@ -59,6 +61,12 @@ void tst_Speech::spoken_data()
     QTest::newRow("a digit marking after its form's name")
         << u"10 × 10³ → 3자리 103, 4자리 1002, 3자리 472.5"_s
         << u"10 곱하기 10의 3제곱, 3자리 1, 0, 3, 4자리 1, 0, 0, 2, 3자리 472점5"_s;
+    QTest::newRow("the guide's digit marking after its form's name and a colon")
+        << u"3자리: 472 = 47 × 10² = 4.7K\u2126 (마지막 숫자는 0의 개수)"_s
+        << u"3자리: 4, 7, 2는 47 곱하기 10의 2제곱은 4점7킬로옴 (마지막 숫자는 0의 개수)"_s;
+    QTest::newRow("digit markings before their form's name in brackets, a number not")
+        << u"472(3자리), 4701(4자리), 47(2자리)"_s
+        << u"4, 7, 2(3자리), 4, 7, 0, 1(4자리), 47(2자리)"_s;
     QTest::newRow("a letter marking inside a word is none") << u"AB01C 10RX"_s << u"AB01C 10RX"_s;
     QTest::newRow("letters and digits in words stay")
         << u"E24 제1색띠 LED전류 4색저항 5Vx"_s << u"E24 제1색띠 LED전류 4색저항 5Vx"_s;
@@ -74,6 +82,35 @@ void tst_Speech::spoken()
     QCOMPARE(colorcode::spokenText(shown), spoken);
     // A label's spoken name goes into announcements, which are made spoken
     // again: words stay words.
+    QCOMPARE(colorcode::spokenText(spoken), spoken);
+}
+
+void tst_Speech::spokenAboutChip_data()
+{
+    QTest::addColumn<QString>("marking");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("a practice's feedback on a three-digit chip")
+        << u"472"_s
+        << u"오답입니다. 마지막 숫자(2)는 값의 숫자가 아니라 붙일 0의 개수입니다: 472 → 47에 0을 "
+           "2개 붙여 4700\u2126.\n4, 7, 2 → 47 × 10² = 4700\u2126 = 4.7K\u2126"_s
+        << u"오답입니다. 마지막 숫자(2)는 값의 숫자가 아니라 붙일 0의 개수입니다: 4, 7, 2, 47에 "
+           "0을 2개 붙여 4700옴.\n4, 7, 2, 47 곱하기 10의 2제곱은 4700옴은 4점7킬로옴"_s;
+    QTest::newRow("the question, its marking last")
+        << u"1002"_s << u"칩의 표시를 읽고 저항값을 답하십시오. 표시 1002"_s
+        << u"칩의 표시를 읽고 저항값을 답하십시오. 표시 1, 0, 0, 2"_s;
+    QTest::newRow("its digits inside a number or before a unit stay a number")
+        << u"470"_s << u"2,470 470.5 1.470 470\u2126 470K\u2126 4700"_s
+        << u"2470 470점5 1점4 7 0 470옴 470킬로옴 4700"_s;
+    QTest::newRow("no marking, no digits spelled") << QString() << u"472 → 47"_s << u"472, 47"_s;
+}
+
+void tst_Speech::spokenAboutChip()
+{
+    QFETCH(QString, marking);
+    QFETCH(QString, shown);
+    QFETCH(QString, spoken);
+    QCOMPARE(colorcode::spokenText(shown, marking), spoken);
     QCOMPARE(colorcode::spokenText(spoken), spoken);
 }
 

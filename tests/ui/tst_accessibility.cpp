@@ -3,12 +3,14 @@
 
 #include "uitest.h"
 
+#include "colorcode/marking.h"
 #include "colorcode/speech.h"
 #include "learner/record.h"
 #include "pages/guide/guidetexts.h"
 #include "pages/practice/practicedialog.h"
 #include "pages/progress/progressdialog.h"
 #include "pages/progress/skillchart.h"
+#include "pages/worksheet/worksheetdialog.h"
 #include "shell/tipdialog.h"
 #include "widgets/chippicture.h"
 
@@ -201,6 +203,8 @@ private slots:
     void optionGroupTabStop();
     void resultFieldInWords();
     void markingsSpelled();
+    void descriptionInWords_data();
+    void descriptionInWords();
     void pageTurnedByCtrlTab_data();
     void pageTurnedByCtrlTab();
     void helpMenuByAccessKey();
@@ -209,6 +213,7 @@ private slots:
     void refusalGivesHint();
     void textQueriesAnswer();
     void practiceSpoken();
+    void practiceMarkingSpelled();
 
 private:
     // Lets what was announced so far be spoken, then forgets it.
@@ -600,6 +605,34 @@ void tst_Accessibility::markingsSpelled()
              u"3자리 1, 0, 3. 4자리 1, 0, 0, 2. EIA-96 0, 1, 씨"_s);
 }
 
+void tst_Accessibility::descriptionInWords_data()
+{
+    QTest::addColumn<bool>("worksheet"); // or the main window's SMD page
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("a tool tip's units in words")
+        << true << u"chkCommon"_s << u"E12 계열 값 중 10옴부터 1메가옴까지만 냅니다."_s;
+    QTest::newRow("a description of its own kept")
+        << true << u"txtCode"_s
+        << u"전에 만든 연습지의 코드를 넣으면 같은 연습지를 다시 만듭니다."_s;
+    QTest::newRow("the examples of markings spelled")
+        << false << u"txtMarking"_s
+        << u"칩에 찍힌 표시를 입력하세요. 예: 4, 7, 2 또는 4, 알, 7 또는 0, 1, 씨"_s;
+}
+
+// What a screen reader reads as a control's description is in spoken words.
+void tst_Accessibility::descriptionInWords()
+{
+    QFETCH(bool, worksheet);
+    QFETCH(QString, control);
+    QFETCH(QString, heard);
+    auto w = uitest::openWindow();
+    w->SSTab1->setCurrentIndex(4);
+    frmWorksheet sheet(w.get());
+    QWidget *where = worksheet ? static_cast<QWidget *>(&sheet) : w.get();
+    QCOMPARE(iface(uitest::find<QWidget>(where, control))->text(QAccessible::Description), heard);
+}
+
 void tst_Accessibility::pageTurnedByCtrlTab_data()
 {
     QTest::addColumn<int>("page");
@@ -771,6 +804,36 @@ void tst_Accessibility::practiceSpoken()
     const QString question = m_announcements.spoken.last();
     QVERIFY2(question.startsWith(u"이 저항이 되도록 색띠를 고르십시오: "_s), qPrintable(question));
     QVERIFY2(question.endsWith(u". 제1색띠 0 검정"_s), qPrintable(question));
+}
+
+// A chip's marking of digits alone is heard spelled in the question and in
+// the feedback, announced or reached, so the voice never reads it as the
+// number it is not.
+void tst_Accessibility::practiceMarkingSpelled()
+{
+    auto w = uitest::openWindow();
+    QTemporaryDir folder;
+    practice::Record record(folder.filePath(u"record.sqlite"_s));
+    practice::Session session;
+    session.kind = u"marking"_s;
+    practice::ask(session, u"marking", {{{47, 2, 2}}, u"472"_s, int(smd::Form::ThreeDigit)});
+    settle();
+    frmPractice d(w.get(), session, record);
+    d.show();
+    QTRY_COMPARE(m_announcements.spoken,
+                 QStringList{u"칩의 표시를 읽고 저항값을 답하십시오. 표시 4, 7, 2"_s});
+    m_announcements.spoken.clear();
+    // The classic slip: the marking taken for the value.
+    uitest::type(d.txtAnswer, u"472"_s);
+    QVERIFY(uitest::pickFromList(d.cboUnit, u"\u2126"_s));
+    d.cmdCheck->click();
+    const QString feedback = u"오답입니다. 마지막 숫자(2)는 값의 숫자가 아니라 붙일 0의 "
+                             u"개수입니다: 4, 7, 2, 47에 0을 2개 붙여 4700옴.\n4, 7, 2, 47 곱하기 "
+                             u"10의 2제곱은 4700옴은 4점7킬로옴"_s;
+    QTRY_VERIFY(!m_announcements.spoken.isEmpty());
+    QVERIFY2(m_announcements.spoken.front().startsWith(feedback + u". 맞힌 문제"_s),
+             qPrintable(m_announcements.spoken.front()));
+    QCOMPARE(iface(d.lblFeedback)->text(QAccessible::Name), feedback);
 }
 
 QTEST_MAIN(tst_Accessibility)
