@@ -82,7 +82,8 @@ constexpr int kPageEdge = 6;          // between the list and the page's edge
 constexpr QPoint kTempcoListPlace{kPictureRect.x() + kPictureRect.width() + kTempcoListGap,
                                   kPictureRect.y() + 58};
 constexpr int kTempcoLabelRow = 2;
-constexpr int kTempcoLeaderX = 314;                  // the band's middle, in the drawing
+// The leader leaves the sixth band at its middle, in the drawing.
+constexpr int kTempcoLeaderX = ui::kTempcoBand.center().x();
 constexpr QRect kTempcoReadoutRect{156, 64, 70, 18}; // 9-point bold, under the tolerance
 // The common coefficient of metal-film resistors is the starting choice.
 constexpr int kStartingTempco = 1; // "100ppm 갈색"
