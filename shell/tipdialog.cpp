@@ -61,9 +61,7 @@ QLabel *makePanelLabel(QLabel *label, const QString &name, const QRect &rect)
     label->setGeometry(rect);
     label->setTextFormat(Qt::PlainText);
     // The panel is white whatever the desktop's colours are.
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    ui::setTextColor(label, colorcode::kBlack);
     return label;
 }
 

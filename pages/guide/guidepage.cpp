@@ -1,6 +1,7 @@
 #include "pages/guide/guidepage.h"
 
 #include "pages/guide/guidetexts.h"
+#include "widgets/controls.h"
 #include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
@@ -77,9 +78,7 @@ QLabel *makeCaption(QWidget *parent, const QString &name)
     // drawing's words on the same line.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The drawing is white in every desktop scheme; so is the text on it.
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    ui::setTextColor(label, colorcode::kBlack);
     return label;
 }
 
