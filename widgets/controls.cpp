@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -57,6 +58,14 @@ QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &text, 
     check->setAccessibleName(colorcode::withoutAccessKey(text));
     check->setChecked(checked);
     return check;
+}
+
+QLineEdit *makeEntry(QWidget *parent, const QString &name, const QString &accessibleName,
+                     const QRect &geometry)
+{
+    QLineEdit *entry = placed(new QLineEdit(parent), name, geometry);
+    entry->setAccessibleName(accessibleName);
+    return entry;
 }
 
 QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &entries,

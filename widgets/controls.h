@@ -16,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -35,6 +36,10 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
                   const QRect &geometry = {});
 
 QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &text, bool checked,
+                     const QRect &geometry = {});
+
+// A text box named for the screen reader by what it holds ("공급전압").
+QLineEdit *makeEntry(QWidget *parent, const QString &name, const QString &accessibleName,
                      const QRect &geometry = {});
 
 // A list of fixed entries, the first one chosen, named for the screen reader

@@ -98,8 +98,7 @@ void describeGuide(ui::SvgPicture *picture, colorcode::BandCount bands, bool tem
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,
                          const QString &accessibleName, const QRect &design)
 {
-    auto *option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
+    QRadioButton *option = ui::makeOption(parent, name, caption, {});
     option->setAccessibleName(accessibleName);
     fitToText(option, design);
     return option;

@@ -158,10 +158,7 @@ void frmPractice::makeQuestionControls()
 void frmPractice::makeAnswerControls()
 {
     lblAnswer = ui::makeLabel(this, u"lblAnswer"_s, u"저항값(&V)"_s, kAnswerCaption);
-    txtAnswer = new QLineEdit(this);
-    txtAnswer->setObjectName(u"txtAnswer"_s);
-    txtAnswer->setAccessibleName(u"저항값"_s);
-    txtAnswer->setGeometry(kAnswer);
+    txtAnswer = ui::makeEntry(this, u"txtAnswer"_s, u"저항값"_s, kAnswer);
     lblAnswer->setBuddy(txtAnswer);
     cboUnit = ui::makeList(this, u"cboUnit"_s, colorcode::itemTexts(colorcode::kUnitList),
                            u"단위"_s, kUnit);

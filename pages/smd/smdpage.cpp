@@ -51,11 +51,8 @@ constexpr QRect kGuideRect{10, 22, 444, 74};
 QLineEdit *makeEntry(QWidget *parent, const QString &name, const QRect &place, QLabel *caption,
                      QStringView captionWords)
 {
-    auto *entry = new QLineEdit(parent);
-    entry->setObjectName(name);
-    entry->setGeometry(place);
+    QLineEdit *entry = ui::makeEntry(parent, name, captionWords.toString(), place);
     caption->setBuddy(entry);
-    entry->setAccessibleName(captionWords.toString());
     return entry;
 }
 

@@ -101,12 +101,9 @@ QPushButton *makeKey(QWidget *frame, const QString &name, QStringView text, int 
 
 QLineEdit *makeReadout(QWidget *page, const QString &name, const QRect &place, QStringView role)
 {
-    auto *readout = new QLineEdit(page);
-    readout->setObjectName(name);
-    readout->setGeometry(place);
+    QLineEdit *readout = ui::makeEntry(page, name, role.toString(), place);
     readout->setReadOnly(true);
     readout->setAlignment(Qt::AlignCenter);
-    readout->setAccessibleName(role.toString());
     return readout;
 }
 

@@ -69,9 +69,7 @@ frmWorksheet::frmWorksheet(QWidget *owner) : QDialog(owner)
     chkGrey->setToolTip(u"읽기 문제의 색띠마다 아래에 색 이름을 적습니다."_s);
 
     lblCode = ui::makeLabel(this, u"lblCode"_s, u"연습지 코드(&O)"_s);
-    txtCode = new QLineEdit(this);
-    txtCode->setObjectName(u"txtCode"_s);
-    txtCode->setAccessibleName(u"연습지 코드"_s);
+    txtCode = ui::makeEntry(this, u"txtCode"_s, u"연습지 코드"_s);
     txtCode->setAccessibleDescription(
         u"전에 만든 연습지의 코드를 넣으면 같은 연습지를 다시 만듭니다."_s);
     txtCode->setToolTip(txtCode->accessibleDescription());
