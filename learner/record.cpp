@@ -1006,15 +1006,24 @@ bool Record::add(const Answer &answer)
 
 bool Record::add(std::span<const Answer> answers)
 {
+    std::vector<Row> rows;
+    rows.reserve(answers.size());
+    for (const Answer &a : answers) {
+        rows.push_back(rowOf(a));
+        rows.back().token = newToken();
+    }
+    return addRows(rows);
+}
+
+bool Record::addRows(std::span<const Row> rows)
+{
     if (!open())
         return false;
     Shared &s = *m_shared;
     std::unique_lock lock(s.mutex);
-    for (const Answer &a : answers) {
-        Row row = rowOf(a);
-        row.token = newToken();
+    for (const Row &row : rows) {
         s.keepAside(row);
-        s.queue.emplace_back(++s.taken, std::move(row));
+        s.queue.emplace_back(++s.taken, row);
     }
     const quint64 last = s.taken;
     s.changed.notify_all();

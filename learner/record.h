@@ -103,6 +103,10 @@ public:
     // for importing and for generated records.
     bool add(const Answer &answer);
     bool add(std::span<const Answer> answers);
+    // Takes rows as they are, tokens and all, as add() does answers: a row
+    // whose token the record holds already is passed over. For answers that
+    // come back from elsewhere, such as the class server.
+    bool addRows(std::span<const Row> rows);
 
     // Waits up to `milliseconds` until no answer waits; true when none does.
     bool waitWritten(int milliseconds);

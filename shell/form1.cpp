@@ -136,6 +136,10 @@ Form1::Form1(QWidget *parent)
     Menu_worksheet = new QAction(u"연습지 만들기(&K)..."_s, Menu_file);
     Menu_worksheet->setObjectName(u"Menu_worksheet"_s);
     Menu_file->insertAction(Menu_exit, Menu_worksheet);
+    Menu_class = new QAction(u"반 현황(&T)"_s, Menu_file);
+    Menu_class->setObjectName(u"Menu_class"_s);
+    Menu_class->setEnabled(false);
+    Menu_file->insertAction(Menu_exit, Menu_class);
     Menu_view = menuBar()->addMenu(u"보기(&W)"_s);
     Menu_view->setObjectName(u"Menu_view"_s);
     Menu_bandLabels = Menu_view->addAction(u"색띠에 숫자 표시(&N)"_s);
@@ -197,6 +201,7 @@ Form1::Form1(QWidget *parent)
     connect(Menu_about, &QAction::triggered, this, &Form1::Menu_about_Click);
     connect(Menu_worksheet, &QAction::triggered, this, &Form1::Menu_worksheet_Click);
     connect(Menu_bandLabels, &QAction::toggled, this, &Form1::Menu_bandLabels_Click);
+    connect(Menu_class, &QAction::triggered, this, &Form1::Menu_class_Click);
 
     // Ctrl+X in a text box is the desktop's cut; see eventFilter.
     qApp->installEventFilter(this);
@@ -431,6 +436,19 @@ void Form1::Menu_worksheet_Click()
     // those; the record is opened only now.
     dialog.setWeakDigits(practice::weakDigits(record().skills()));
     showDialog(dialog, kWorksheetOffsetTop, kWorksheetOffsetLeft);
+}
+
+void Form1::setTeacher(std::optional<classdb::Server> teacher)
+{
+    m_teacher = std::move(teacher);
+    Menu_class->setEnabled(m_teacher.has_value());
+}
+
+void Form1::Menu_class_Click()
+{
+    if (!m_teacher)
+        return;
+    // The class view comes here.
 }
 
 void Form1::Menu_exit_Click()

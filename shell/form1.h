@@ -12,9 +12,12 @@
 // sets up its own starting state; no value passes between pages. The
 // dialogs are opened modally from the menu handlers here.
 
+#include "server/classdb.h"
+
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class ColorToValuePage;
 class GuidePage;
@@ -50,6 +53,7 @@ public:
     QAction *Menu_progress = nullptr;   // "학습 기록(&S)": the progress view
     QAction *Menu_exit = nullptr;       // "E&xit", Ctrl+X: ends the program
     QAction *Menu_worksheet = nullptr;  // "연습지 만들기(&K)...", above Exit
+    QAction *Menu_class = nullptr;      // "반 현황(&T)": enabled while a teacher is joined
     QMenu *Menu_view = nullptr;         // "보기(&W)"
     QAction *Menu_bandLabels = nullptr; // "색띠에 숫자 표시(&N)", checkable, remembered
     QMenu *Menu_help = nullptr;         // "&Help"
@@ -75,6 +79,11 @@ public:
     void Menu_worksheet_Click();
     void Menu_about_Click();
     void Menu_bandLabels_Click();
+    void Menu_class_Click();
+
+    // The teacher's login while a teacher is joined, nullopt otherwise: the
+    // class view opens its own connections with it.
+    void setTeacher(std::optional<classdb::Server> teacher);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -99,6 +108,7 @@ private:
     // The learner's record, made when the practice or the progress view
     // first needs it.
     std::unique_ptr<practice::Record> m_record;
+    std::optional<classdb::Server> m_teacher;
     // The hidden pages' building is timed from the first frame.
     bool m_buildArmed = false;
 };

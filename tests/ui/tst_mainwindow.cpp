@@ -142,8 +142,10 @@ void tst_MainWindow::menus()
     QCOMPARE(w->Menu_file->title(), u"&File"_s);
     QCOMPARE(w->Menu_help->title(), u"Help(&U)"_s);
     QCOMPARE(w->Menu_file->actions(),
-             QList<QAction *>(
-                 {w->Menu_r, w->Menu_practice, w->Menu_progress, w->Menu_worksheet, w->Menu_exit}));
+             QList<QAction *>({w->Menu_r, w->Menu_practice, w->Menu_progress, w->Menu_worksheet,
+                               w->Menu_class, w->Menu_exit}));
+    // The class view is a joined teacher's alone.
+    QVERIFY(!w->Menu_class->isEnabled());
     QCOMPARE(w->Menu_help->actions(), QList<QAction *>({w->Menu_about}));
     QCOMPARE(w->Menu_r->text(), u"저항에 관한 상식"_s);
     QCOMPARE(w->Menu_r->shortcut(), QKeySequence(u"Ctrl+R"_s));
