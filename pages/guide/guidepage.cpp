@@ -132,9 +132,7 @@ GuidePage::GuidePage(QWidget *parent) : ui::TabPage(parent)
 
     // The frame reaches a few pixels into the drawing's top edge; it stays
     // in front of it, as it was made after it.
-    Frame1 = new QGroupBox(u"저항선택"_s, this);
-    Frame1->setObjectName(u"Frame1"_s);
-    Frame1->setGeometry(kFrame1.translated(-kPageOrigin));
+    Frame1 = ui::makeFrame(this, u"Frame1"_s, u"저항선택"_s, kFrame1.translated(-kPageOrigin));
     Option3 = makeOption(Frame1, u"Option3"_s, u"4색"_s, u"4색 저항 읽는 법"_s, kOption3);
     Option4 = makeOption(Frame1, u"Option4"_s, u"5색"_s, u"5색 저항 읽는 법"_s, kOption4);
     // "6색" comes after "5색", as far again; the frame grows to the right to

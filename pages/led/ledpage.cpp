@@ -183,16 +183,13 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
 
     Frame3 = ui::makeFrame(Picture3, u"Frame3"_s, u"계산된 저항값"_s, kResultFrameRect);
     Text32 = makeResultBox(Frame3, u"Text32", kResultRect, Frame3->title());
-    Combo3 = new QComboBox(Frame3);
-    Combo3->setObjectName(u"Combo3"_s);
+    Combo3 = ui::makeList(Frame3, u"Combo3"_s, itemTexts(kEncoderTolerances), kTolerance.toString(),
+                          kToleranceListRect);
     // Plain rows: the style's menu rows are twice as wide as "±10%" and would
     // stick out of the list's popup.
     Combo3->setItemDelegate(new ui::SwatchDelegate(Combo3));
-    Combo3->addItems(itemTexts(kEncoderTolerances));
     ui::setToleranceSwatches(Combo3, Palette::Encoder);
     Combo3->setCurrentText(u"±5%"_s);
-    Combo3->setGeometry(kToleranceListRect);
-    Combo3->setAccessibleName(kTolerance.toString());
 
     Frame9 = ui::makeFrame(Picture3, u"Frame9"_s, u"사용가능 저항값"_s, kRangeFrameRect);
     Text41 = makeResultBox(Frame9, u"Text41", kLowRect, u"사용가능 저항값 부터");
