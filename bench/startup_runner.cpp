@@ -1,7 +1,8 @@
 // Starts the program and the bare window in alternating pairs, each with the
 // first-frame probe loaded from outside (LD_PRELOAD), and reports the median
 // time from process start to the first event-loop turn after the window is
-// exposed, the median peak memory, the ratios and how far the runs spread:
+// exposed, the median CPU time by then, the median peak memory, the ratios
+// and how far the runs spread:
 //   bench_startup <probe library> <program> <bare> [pairs]
 
 #include <algorithm>
@@ -32,6 +33,7 @@ constexpr int kFewestPairs = 15;
 struct Run {
     double ms = 0;
     double kib = 0;
+    double cpuMs = 0;
 };
 
 long long monotonicNs()
@@ -93,12 +95,14 @@ bool runOnce(const char *program, char *const env[], Run &run)
     waitpid(pid, &status, 0);
     long long exposed = 0;
     long kib = 0;
+    long long cpuUs = 0;
     const std::size_t at = text.find("exposed ");
     if (at == std::string::npos ||
-        std::sscanf(text.c_str() + at, "exposed %lld %ld", &exposed, &kib) != 2)
+        std::sscanf(text.c_str() + at, "exposed %lld %ld %lld", &exposed, &kib, &cpuUs) != 3)
         return false;
     run.ms = double(exposed - start) / 1e6;
     run.kib = double(kib);
+    run.cpuMs = double(cpuUs) / 1e3;
     return true;
 }
 
@@ -112,11 +116,14 @@ double quantile(std::vector<double> v, double q)
     return v[below] + (at - double(below)) * (v[above] - v[below]);
 }
 
-void printRow(const char *name, const std::vector<double> &ms, const std::vector<double> &kib)
+void printRow(const char *name, const std::vector<double> &ms, const std::vector<double> &kib,
+              const std::vector<double> &cpuMs)
 {
-    std::printf("  %-12s %8.1f ms  (middle half %.1f to %.1f)  %8.1f MiB peak\n", name,
-                quantile(ms, 0.5), quantile(ms, 0.25), quantile(ms, 0.75),
-                quantile(kib, 0.5) / 1024);
+    std::printf("  %-12s %8.1f ms  (middle half %.1f to %.1f)  %8.1f MiB peak  %6.1f ms CPU "
+                "(middle half %.1f to %.1f)\n",
+                name, quantile(ms, 0.5), quantile(ms, 0.25), quantile(ms, 0.75),
+                quantile(kib, 0.5) / 1024, quantile(cpuMs, 0.5), quantile(cpuMs, 0.25),
+                quantile(cpuMs, 0.75));
 }
 
 } // namespace
@@ -130,7 +137,7 @@ int main(int argc, char *argv[])
     const int pairs = argc > 4 ? std::max(kFewestPairs, std::atoi(argv[4])) : kDefaultPairs;
     std::vector<std::string> storage;
     const std::vector<char *> env = probeEnvironment(argv[1], storage);
-    std::vector<double> fullMs, fullKib, bareMs, bareKib, ratios;
+    std::vector<double> fullMs, fullKib, fullCpu, bareMs, bareKib, bareCpu, ratios, cpuRatios;
     for (int i = 0; i < pairs; ++i) {
         Run full, bare;
         // Alternate which one goes first, so neither always finds warm caches.
@@ -144,17 +151,23 @@ int main(int argc, char *argv[])
         fullKib.push_back(full.kib);
         bareMs.push_back(bare.ms);
         bareKib.push_back(bare.kib);
+        fullCpu.push_back(full.cpuMs);
+        bareCpu.push_back(bare.cpuMs);
         ratios.push_back(full.ms / bare.ms);
+        cpuRatios.push_back(full.cpuMs / bare.cpuMs);
     }
     const double fm = quantile(fullMs, 0.5), bm = quantile(bareMs, 0.5);
     const double fk = quantile(fullKib, 0.5), bk = quantile(bareKib, 0.5);
     std::printf(
         "start-up to the first frame, probe from outside, median of %d alternating pairs:\n",
         pairs);
-    printRow("pallado", fullMs, fullKib);
-    printRow("bare window", bareMs, bareKib);
+    printRow("pallado", fullMs, fullKib, fullCpu);
+    printRow("bare window", bareMs, bareKib, bareCpu);
     std::printf("  ratio        %8.2f      (pairs' ratios: middle half %.2f to %.2f)   %+.1f MiB\n",
                 fm / bm, quantile(ratios, 0.25), quantile(ratios, 0.75), (fk - bk) / 1024);
+    std::printf("  CPU ratio    %8.2f      (pairs' ratios: middle half %.2f to %.2f)\n",
+                quantile(fullCpu, 0.5) / quantile(bareCpu, 0.5), quantile(cpuRatios, 0.25),
+                quantile(cpuRatios, 0.75));
     std::printf("  goal: at most 1.15 times the bare window, at most +8 MiB\n");
     return 0;
 }

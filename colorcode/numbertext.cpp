@@ -86,6 +86,14 @@ QString powerOfTenText(int exponent)
     return out;
 }
 
+QChar loweredDigit(QChar c)
+{
+    if (c == kRaisedMinus)
+        return u'-';
+    const qsizetype digit = QStringView(kRaisedDigits).indexOf(c);
+    return digit >= 0 ? QChar(u'0' + int(digit)) : QChar();
+}
+
 std::optional<double> parseNumber(QStringView text)
 {
     const QStringView t = text.trimmed();

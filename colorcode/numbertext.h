@@ -52,6 +52,10 @@ constexpr std::int64_t powerOfTen(int n)
 inline constexpr char16_t kRaisedDigits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
 inline constexpr char16_t kRaisedMinus = u'⁻';
 
+// The ordinary character of a raised digit or the raised minus ('²' is
+// '2', '⁻' is '-'); a null character for any other.
+QChar loweredDigit(QChar c);
+
 // "10²", "10⁰", "10⁻¹": a power of ten with raised digits.
 QString powerOfTenText(int exponent);
 

@@ -87,16 +87,6 @@ bool isLatinLetter(QChar c)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-// The digit a raised digit stands for, -1 for the raised minus, -2 for any
-// other character.
-int raisedDigit(QChar c)
-{
-    if (c == kRaisedMinus)
-        return -1;
-    const qsizetype digit = QStringView(kRaisedDigits).indexOf(c);
-    return digit >= 0 ? int(digit) : -2;
-}
-
 bool isOhmSign(QChar c)
 {
     return c == kOhm.front() || c == kGreekOmega;
@@ -295,8 +285,8 @@ private:
     {
         qsizetype end = m_pos;
         QString power;
-        for (int d; (d = raisedDigit(at(end))) != -2; ++end)
-            power += d == -1 ? u"마이너스 "_s : QString::number(d);
+        for (QChar d; !(d = loweredDigit(at(end))).isNull(); ++end)
+            power += d == u'-' ? u"마이너스 "_s : QString(d);
         if (end == m_pos)
             return false;
         m_out += u"의 "_s + power + u"제곱"_s;
@@ -322,7 +312,7 @@ private:
             const QChar operand = at(before);
             const bool between = before >= 0 && (operand.isLetterOrNumber() || operand == u')' ||
                                                  isOhmSign(operand) || operand == u'%' ||
-                                                 raisedDigit(operand) != -2);
+                                                 !loweredDigit(operand).isNull());
             m_out += between ? u" 빼기 "_s : u" 마이너스 "_s;
             ++m_pos;
             return true;

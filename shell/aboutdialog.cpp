@@ -1,5 +1,6 @@
 #include "shell/aboutdialog.h"
 
+#include "widgets/controls.h"
 #include "widgets/leaderline.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
@@ -28,28 +29,11 @@ constexpr QRect kCmdOk = ui::twipsRect(4320, 3030, 1215, 375);
 constexpr colorcode::ColorCode kGrey = 0x808080;
 constexpr colorcode::ColorCode kWhite = 0xFFFFFF;
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text)
+// The about box's texts are plain and hang from their top left corner.
+QLabel *plainText(QLabel *label)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-// A label without a design size is as large as its text.
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QPoint at)
-{
-    QLabel *label = makeLabel(parent, name, text);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &rect)
-{
-    QLabel *label = makeLabel(parent, name, text);
-    label->setGeometry(rect);
     return label;
 }
 
@@ -68,23 +52,24 @@ fmAbout::fmAbout(QWidget *owner) : QDialog(owner)
     Picture2 = new ui::SvgPicture(this, u"Picture2", u":/art/about_title.svg", kPicture2);
     Picture2->setAccessibleName(u"Pallado"_s);
 
-    // Form_Load writes the build's version.
-    lblVersion = makeLabel(this, u"lblVersion"_s, QString(), kVersion);
-    Label3 = makeLabel(this, u"Label3"_s,
-                       u"      초보자를 위한 간단한 저항값 학습 프로그램입니다.  "
-                       "4색 및 5색 저항에 관한 정보를 담고 있습니다."_s,
-                       kLabel3);
+    // Form_Load writes the build's version. The labels without a design
+    // size are as large as their text.
+    lblVersion = plainText(ui::makeLabel(this, u"lblVersion"_s, QString()));
+    lblVersion->move(kVersion);
+    Label3 = plainText(ui::makeLabel(this, u"Label3"_s,
+                                     u"      초보자를 위한 간단한 저항값 학습 프로그램입니다.  "
+                                     "4색 및 5색 저항에 관한 정보를 담고 있습니다."_s,
+                                     kLabel3));
     Label3->setWordWrap(true);
-    Label4 = makeLabel(this, u"Label4"_s, u"Feb. 2004"_s, kLabel4);
-    Label5 = makeLabel(this, u"Label5"_s, u"만든 이: Pallado 팀"_s, kLabel5);
+    Label4 = plainText(ui::makeLabel(this, u"Label4"_s, u"Feb. 2004"_s));
+    Label4->move(kLabel4);
+    Label4->adjustSize();
+    Label5 = plainText(ui::makeLabel(this, u"Label5"_s, u"만든 이: Pallado 팀"_s, kLabel5));
     Line1 = new ui::LeaderLine(this, u"Line1"_s, kLine1, kGrey);
     Line2 = new ui::LeaderLine(this, u"Line2"_s, kLine2, kWhite);
-    Label6 = makeLabel(this, u"Label6"_s, u"   "_s, kLabel6);
+    Label6 = plainText(ui::makeLabel(this, u"Label6"_s, u"   "_s, kLabel6));
 
-    Cmd_ok = new QPushButton(u"확인"_s, this);
-    Cmd_ok->setObjectName(u"Cmd_ok"_s);
-    Cmd_ok->setAccessibleName(u"확인"_s);
-    Cmd_ok->setGeometry(kCmdOk);
+    Cmd_ok = ui::makeButton(this, u"Cmd_ok"_s, u"확인"_s, kCmdOk);
     Cmd_ok->setDefault(true);
     connect(Cmd_ok, &QPushButton::clicked, this, &fmAbout::Cmd_ok_Click);
 

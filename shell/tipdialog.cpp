@@ -1,6 +1,7 @@
 #include "shell/tipdialog.h"
 
 #include "widgets/accessibility.h"
+#include "widgets/controls.h"
 #include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
@@ -60,9 +61,7 @@ QLabel *makePanelLabel(QLabel *label, const QString &name, const QRect &rect)
     label->setGeometry(rect);
     label->setTextFormat(Qt::PlainText);
     // The panel is white whatever the desktop's colours are.
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    ui::setTextColor(label, colorcode::kBlack);
     return label;
 }
 
@@ -76,15 +75,9 @@ frmTip::frmTip(QWidget *owner) : QDialog(owner)
     setFixedSize(kClientSize);
 
     // Made in tab order: the OK button first.
-    cmdOK = new QPushButton(u"확인"_s, this);
-    cmdOK->setObjectName(u"cmdOK"_s);
-    cmdOK->setAccessibleName(u"확인"_s);
-    cmdOK->setGeometry(kCmdOK);
+    cmdOK = ui::makeButton(this, u"cmdOK"_s, u"확인"_s, kCmdOK);
     cmdOK->setDefault(true);
-    cmdNextTip = new QPushButton(u"다음 팁(&N)"_s, this);
-    cmdNextTip->setObjectName(u"cmdNextTip"_s);
-    cmdNextTip->setAccessibleName(u"다음 팁"_s);
-    cmdNextTip->setGeometry(kCmdNextTip);
+    cmdNextTip = ui::makeButton(this, u"cmdNextTip"_s, u"다음 팁(&N)"_s, kCmdNextTip);
 
     Picture1 = new ui::SvgPicture(this, u"Picture1", u":/art/tip_panel.svg", kPicture1);
     Label1 = makePanelLabel(new QLabel(Picture1), u"Label1"_s, kLabel1);
@@ -99,10 +92,8 @@ frmTip::frmTip(QWidget *owner) : QDialog(owner)
 
     Picture2 = new ui::SvgPicture(this, u"Picture2", u":/art/tip_picture.svg", kPicture2);
 
-    chkLoadTipsAtStartup = new QCheckBox(u"시작 시 표시(&S)"_s, this);
-    chkLoadTipsAtStartup->setObjectName(u"chkLoadTipsAtStartup"_s);
-    chkLoadTipsAtStartup->setAccessibleName(u"시작 시 표시"_s);
-    chkLoadTipsAtStartup->setGeometry(kCheckBox);
+    chkLoadTipsAtStartup =
+        ui::makeCheck(this, u"chkLoadTipsAtStartup"_s, u"시작 시 표시(&S)"_s, false, kCheckBox);
     chkLoadTipsAtStartup->setCheckState(kCheckBoxDesignState);
     chkLoadTipsAtStartup->hide();
 

@@ -1,10 +1,13 @@
 #include "widgets/controls.h"
 
+#include "colorcode/speech.h"
 #include "widgets/bandshape.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -38,7 +41,9 @@ QRadioButton *makeOption(QWidget *frame, const QString &name, const QString &tex
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
                         const QRect &geometry)
 {
-    return placed(new QPushButton(text, parent), name, geometry);
+    QPushButton *button = placed(new QPushButton(text, parent), name, geometry);
+    button->setAccessibleName(colorcode::withoutAccessKey(text));
+    return button;
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
@@ -50,9 +55,26 @@ QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &text, 
                      const QRect &geometry)
 {
     QCheckBox *check = placed(new QCheckBox(text, parent), name, geometry);
-    check->setAccessibleName(text);
+    check->setAccessibleName(colorcode::withoutAccessKey(text));
     check->setChecked(checked);
     return check;
+}
+
+QLineEdit *makeEntry(QWidget *parent, const QString &name, const QString &accessibleName,
+                     const QRect &geometry)
+{
+    QLineEdit *entry = placed(new QLineEdit(parent), name, geometry);
+    entry->setAccessibleName(accessibleName);
+    return entry;
+}
+
+QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &entries,
+                    const QString &accessibleName, const QRect &geometry)
+{
+    QComboBox *list = placed(new QComboBox(parent), name, geometry);
+    list->addItems(entries);
+    list->setAccessibleName(accessibleName);
+    return list;
 }
 
 void setTextColor(QLabel *label, colorcode::ColorCode code)

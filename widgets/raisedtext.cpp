@@ -10,23 +10,12 @@
 
 namespace ui {
 
-QChar loweredDigit(QChar c)
-{
-    if (c == colorcode::kRaisedMinus)
-        return u'-';
-    for (int d = 0; d < 10; ++d) {
-        if (c == colorcode::kRaisedDigits[d])
-            return QChar(u'0' + d);
-    }
-    return {};
-}
-
 QString raisedDigitsHtml(const QString &text)
 {
     QString out;
     bool raised = false;
     for (const QChar c : text) {
-        const QChar plain = loweredDigit(c);
+        const QChar plain = colorcode::loweredDigit(c);
         if (!plain.isNull() != raised) {
             raised = !raised;
             out += raised ? QStringLiteral("<sup>") : QStringLiteral("</sup>");

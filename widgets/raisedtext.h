@@ -13,10 +13,6 @@ namespace ui {
 // (and a raised minus) as ordinary ones in <sup>.
 QString raisedDigitsHtml(const QString &text);
 
-// The ordinary character of a raised digit or the raised minus ('²' is
-// '2'); a null character for any other.
-QChar loweredDigit(QChar c);
-
 // A plain-text label, word-wrapped, whose text() is the text as given and
 // whose painting raises the powers of ten. A text taller than the label is
 // cut after the last word that fits, with "…"; text() keeps it whole.

@@ -82,7 +82,8 @@ constexpr int kPageEdge = 6;          // between the list and the page's edge
 constexpr QPoint kTempcoListPlace{kPictureRect.x() + kPictureRect.width() + kTempcoListGap,
                                   kPictureRect.y() + 58};
 constexpr int kTempcoLabelRow = 2;
-constexpr int kTempcoLeaderX = 314;                  // the band's middle, in the drawing
+// The leader leaves the sixth band at its middle, in the drawing.
+constexpr int kTempcoLeaderX = ui::kTempcoBand.center().x();
 constexpr QRect kTempcoReadoutRect{156, 64, 70, 18}; // 9-point bold, under the tolerance
 // The common coefficient of metal-film resistors is the starting choice.
 constexpr int kStartingTempco = 1; // "100ppm 갈색"
@@ -109,9 +110,8 @@ QLineEdit *makeHolder(QWidget *picture, const QString &name, int slot)
 {
     // Never shown (hidden when the page takes its starting state); they keep
     // the digits the result button reads.
-    auto *holder = new QLineEdit(u"0"_s, picture);
-    holder->setObjectName(name);
-    holder->setGeometry(4 + slot * 24, 4, 22, 20);
+    QLineEdit *holder = ui::makeEntry(picture, name, QString(), QRect(4 + slot * 24, 4, 22, 20));
+    holder->setText(u"0"_s);
     holder->setReadOnly(true);
     return holder;
 }
@@ -210,18 +210,13 @@ void ColorToValuePage::buildModeAndReadouts()
     optSixBand->setToolTip(u"6색 저항에 관해 알고 싶으세요?"_s);
 
     Frame8 = ui::makeFrame(this, u"Frame8"_s, u"저항값"_s, kReadoutFrameRect);
-    Text17 = new QLineEdit(Frame8);
-    Text17->setObjectName(u"Text17"_s);
-    Text17->setGeometry(kResistanceRect);
-    Text17->setReadOnly(true);
-    Text17->setAlignment(Qt::AlignCenter);
-    Text17->setAccessibleName(u"저항값"_s);
-    Text18 = new QLineEdit(u"±5%"_s, Frame8);
-    Text18->setObjectName(u"Text18"_s);
-    Text18->setGeometry(kToleranceRect);
-    Text18->setReadOnly(true);
-    Text18->setAlignment(Qt::AlignCenter);
-    Text18->setAccessibleName(kTolerance.toString());
+    Text17 = ui::makeEntry(Frame8, u"Text17"_s, u"저항값"_s, kResistanceRect);
+    Text18 = ui::makeEntry(Frame8, u"Text18"_s, kTolerance.toString(), kToleranceRect);
+    Text18->setText(u"±5%"_s);
+    for (QLineEdit *readout : {Text17, Text18}) {
+        readout->setReadOnly(true);
+        readout->setAlignment(Qt::AlignCenter);
+    }
 
     Command18 = ui::makeButton(this, u"Command18"_s, u"결과는?(&Z)"_s, kResultButtonRect);
     Command18->setToolTip(u"몇 옴일까요?"_s);

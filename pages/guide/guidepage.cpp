@@ -1,6 +1,7 @@
 #include "pages/guide/guidepage.h"
 
 #include "pages/guide/guidetexts.h"
+#include "widgets/controls.h"
 #include "widgets/raisedtext.h"
 #include "widgets/svgpicture.h"
 #include "widgets/twips.h"
@@ -77,9 +78,7 @@ QLabel *makeCaption(QWidget *parent, const QString &name)
     // drawing's words on the same line.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The drawing is white in every desktop scheme; so is the text on it.
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    ui::setTextColor(label, colorcode::kBlack);
     return label;
 }
 
@@ -99,8 +98,7 @@ void describeGuide(ui::SvgPicture *picture, colorcode::BandCount bands, bool tem
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,
                          const QString &accessibleName, const QRect &design)
 {
-    auto *option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
+    QRadioButton *option = ui::makeOption(parent, name, caption, {});
     option->setAccessibleName(accessibleName);
     fitToText(option, design);
     return option;
@@ -134,9 +132,7 @@ GuidePage::GuidePage(QWidget *parent) : ui::TabPage(parent)
 
     // The frame reaches a few pixels into the drawing's top edge; it stays
     // in front of it, as it was made after it.
-    Frame1 = new QGroupBox(u"저항선택"_s, this);
-    Frame1->setObjectName(u"Frame1"_s);
-    Frame1->setGeometry(kFrame1.translated(-kPageOrigin));
+    Frame1 = ui::makeFrame(this, u"Frame1"_s, u"저항선택"_s, kFrame1.translated(-kPageOrigin));
     Option3 = makeOption(Frame1, u"Option3"_s, u"4색"_s, u"4색 저항 읽는 법"_s, kOption3);
     Option4 = makeOption(Frame1, u"Option4"_s, u"5색"_s, u"5색 저항 읽는 법"_s, kOption4);
     // "6색" comes after "5색", as far again; the frame grows to the right to

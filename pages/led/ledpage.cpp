@@ -91,22 +91,13 @@ void keepLightOnDrawing(QWidget *drawing)
     drawing->setPalette(light);
 }
 
-QLineEdit *makeBox(QWidget *parent, const char16_t *name, const QRect &place,
-                   QStringView accessibleName)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromUtf16(name));
-    box->setGeometry(place);
-    box->setAccessibleName(accessibleName.toString());
-    return box;
-}
-
 // A result box: the page writes it, the user only reads and copies it; Tab
 // reaches it after the inputs and buttons.
 QLineEdit *makeResultBox(QWidget *parent, const char16_t *name, const QRect &place,
                          QStringView accessibleName)
 {
-    QLineEdit *box = makeBox(parent, name, place, accessibleName);
+    QLineEdit *box =
+        ui::makeEntry(parent, QString::fromUtf16(name), accessibleName.toString(), place);
     box->setReadOnly(true);
     return box;
 }
@@ -167,15 +158,15 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
     Picture3->setAccessibleName(u"전원, 저항, LED를 차례로 이은 회로 그림"_s);
 
     Label6 = ui::makeLabel(Picture3, u"Label6"_s, u"공급전압"_s, kSupplyCaptionRect);
-    Text26 = makeBox(Picture3, u"Text26", kSupplyRect, Label6->text());
+    Text26 = ui::makeEntry(Picture3, u"Text26"_s, Label6->text(), kSupplyRect);
     Text26->setToolTip(u"공급전압을 입력하세요"_s);
     Label9 = ui::makeLabel(Picture3, u"Label9"_s, u"V"_s, kSupplyUnitRect);
     Label7 = ui::makeLabel(Picture3, u"Label7"_s, u"LED전압"_s, kLedVoltageCaptionRect);
-    Text30 = makeBox(Picture3, u"Text30", kLedVoltageRect, Label7->text());
+    Text30 = ui::makeEntry(Picture3, u"Text30"_s, Label7->text(), kLedVoltageRect);
     Text30->setToolTip(u"LED 전압을 입력하세요"_s);
     Label10 = ui::makeLabel(Picture3, u"Label10"_s, u"V"_s, kLedVoltageUnitRect);
     Label8 = ui::makeLabel(Picture3, u"Label8"_s, u"LED전류"_s, kCurrentCaptionRect);
-    Text31 = makeBox(Picture3, u"Text31", kCurrentRect, Label8->text());
+    Text31 = ui::makeEntry(Picture3, u"Text31"_s, Label8->text(), kCurrentRect);
     Text31->setToolTip(u"LED전류를 입력하세요"_s);
     Label11 = ui::makeLabel(Picture3, u"Label11"_s, u"mA"_s, kCurrentUnitRect);
     Label6->setBuddy(Text26);
@@ -192,16 +183,13 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
 
     Frame3 = ui::makeFrame(Picture3, u"Frame3"_s, u"계산된 저항값"_s, kResultFrameRect);
     Text32 = makeResultBox(Frame3, u"Text32", kResultRect, Frame3->title());
-    Combo3 = new QComboBox(Frame3);
-    Combo3->setObjectName(u"Combo3"_s);
+    Combo3 = ui::makeList(Frame3, u"Combo3"_s, itemTexts(kEncoderTolerances), kTolerance.toString(),
+                          kToleranceListRect);
     // Plain rows: the style's menu rows are twice as wide as "±10%" and would
     // stick out of the list's popup.
     Combo3->setItemDelegate(new ui::SwatchDelegate(Combo3));
-    Combo3->addItems(itemTexts(kEncoderTolerances));
     ui::setToleranceSwatches(Combo3, Palette::Encoder);
     Combo3->setCurrentText(u"±5%"_s);
-    Combo3->setGeometry(kToleranceListRect);
-    Combo3->setAccessibleName(kTolerance.toString());
 
     Frame9 = ui::makeFrame(Picture3, u"Frame9"_s, u"사용가능 저항값"_s, kRangeFrameRect);
     Text41 = makeResultBox(Frame9, u"Text41", kLowRect, u"사용가능 저항값 부터");

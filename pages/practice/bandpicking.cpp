@@ -11,14 +11,10 @@ namespace practice {
 
 namespace {
 
-class BandPicking : public QuestionKind {
+class BandPicking : public NamedKind {
 public:
-    QStringView key() const override { return kindKey(Kind::Write); }
-    QString optionName() const override { return u"optWrite"_s; }
-    QString optionText() const override { return spokenName() + u"(&W)"_s; }
-    QString spokenName() const override { return kindName(Kind::Write).toString(); }
+    BandPicking() : NamedKind(Kind::Write, u"optWrite", u'W') {}
     AnswerControls controls() const override { return AnswerControls::Bands; }
-    QString instruction() const override { return practice::instruction(Kind::Write).toString(); }
 
     Question next(Review &review, const SkillStates &skills, QDate today,
                   std::mt19937 &random) const override

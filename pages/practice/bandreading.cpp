@@ -11,14 +11,10 @@ namespace practice {
 
 namespace {
 
-class BandReading : public QuestionKind {
+class BandReading : public NamedKind {
 public:
-    QStringView key() const override { return kindKey(Kind::Read); }
-    QString optionName() const override { return u"optRead"_s; }
-    QString optionText() const override { return spokenName() + u"(&R)"_s; }
-    QString spokenName() const override { return kindName(Kind::Read).toString(); }
+    BandReading() : NamedKind(Kind::Read, u"optRead", u'R') {}
     AnswerControls controls() const override { return AnswerControls::ValueAndTolerance; }
-    QString instruction() const override { return practice::instruction(Kind::Read).toString(); }
 
     Question next(Review &review, const SkillStates &skills, QDate today,
                   std::mt19937 &random) const override

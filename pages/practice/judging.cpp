@@ -1,9 +1,9 @@
 #include "pages/practice/judging.h"
 
 #include "colorcode/numbertext.h"
+#include "colorcode/resistance.h"
 
 #include <algorithm>
-#include <cmath>
 
 using colorcode::Resistance;
 
@@ -11,9 +11,9 @@ namespace practice {
 
 namespace {
 
-// A typed value is read with at most three significant digits, as many as
-// the bands of any resistor here spell.
-constexpr int kMostDigits = 3;
+// A typed value is read with at most as many significant digits as the
+// bands of any resistor here spell.
+constexpr int kMostDigits = colorcode::significantDigits(colorcode::BandCount::Five);
 
 // Whether two values are one, however many digit bands spell them.
 bool sameValue(const Resistance &a, const Resistance &b)
@@ -127,16 +127,15 @@ Judgement judged(const Resistor &question, const Resistance &value, bool toleran
 std::optional<Judgement> judgeReading(const Resistor &question, QStringView number,
                                       QStringView unit, QStringView tolerance)
 {
-    const std::optional<double> typed = colorcode::parseNumber(number);
-    const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
-    if (!typed || *typed <= 0 || !u)
+    // Zero is refused as typed: no question asks for it.
+    const std::optional<double> ohms = colorcode::enteredOhms(number, unit);
+    if (!ohms || *ohms <= 0)
         return std::nullopt;
     const bool toleranceRight = tolerance == question.tolerance->text;
-    // The product is rounded to fifteen digits on the way, so 0.0047 MΩ is
-    // exactly 4700 Ω. A value that needs more digits than any bands spell, is
-    // below zero or too large is wrong in no named way.
-    const std::optional<Resistance> said =
-        colorcode::resistanceOf(*typed * std::pow(10.0, u->power), kMostDigits);
+    // The value is rounded to fifteen digits on the way, so 0.0047 MΩ is
+    // exactly 4700 Ω. A value that needs more digits than any bands spell or
+    // is too large is wrong in no named way.
+    const std::optional<Resistance> said = colorcode::resistanceOf(*ohms, kMostDigits);
     if (!said) {
         Judgement j;
         j.toleranceRight = toleranceRight;

@@ -4,8 +4,7 @@
 
 #include "colorcode/colortables.h"
 #include "colorcode/numbertext.h"
-
-#include <cmath>
+#include "colorcode/resistance.h"
 
 using namespace Qt::StringLiterals;
 
@@ -23,15 +22,14 @@ bool countsZeros(Form form)
 std::optional<practice::Judgement> judgeMarkingAnswer(const MarkingQuestion &question,
                                                       QStringView number, QStringView unit)
 {
-    const std::optional<double> typed = colorcode::parseNumber(number);
-    const colorcode::Unit *u = colorcode::unitOf(unit, colorcode::kListUnits);
-    if (!typed || *typed <= 0 || !u)
+    // Zero is refused as typed: no marking question asks for it.
+    const std::optional<double> answered = colorcode::enteredOhms(number, unit);
+    if (!answered || *answered <= 0)
         return std::nullopt;
-    const double answered = *typed * std::pow(10.0, u->power);
     practice::Judgement j;
-    j.right = colorcode::sameOhms(answered, question.value.ohms());
+    j.right = colorcode::sameOhms(*answered, question.value.ohms());
     if (!j.right && countsZeros(question.form) &&
-        colorcode::sameOhms(answered, question.marking.toDouble()))
+        colorcode::sameOhms(*answered, question.marking.toDouble()))
         j.mistake = practice::Mistake::LastDigitAsDigit;
     return j;
 }

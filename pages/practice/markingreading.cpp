@@ -16,14 +16,10 @@ smd::MarkingQuestion markingOf(const Question &question)
     return {smd::Form(question.form), question.marking, question.resistor.value};
 }
 
-class MarkingReading : public QuestionKind {
+class MarkingReading : public NamedKind {
 public:
-    QStringView key() const override { return kindKey(Kind::Marking); }
-    QString optionName() const override { return u"optSmd"_s; }
-    QString optionText() const override { return spokenName() + u"(&D)"_s; }
-    QString spokenName() const override { return kindName(Kind::Marking).toString(); }
+    MarkingReading() : NamedKind(Kind::Marking, u"optSmd", u'D') {}
     AnswerControls controls() const override { return AnswerControls::Value; }
-    QString instruction() const override { return practice::instruction(Kind::Marking).toString(); }
 
     // A missed marking comes back as a missed band question does; otherwise
     // the form the schedule asks for, or today's mix.

@@ -70,25 +70,6 @@ constexpr QRect kClose{392, 278, 80, 28};
 constexpr QRect kFeedback{8, 314, 464, 86};
 constexpr QMargins kFeedbackMargins{6, 4, 6, 4};
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &rect)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(rect);
-    return label;
-}
-
-QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &entries,
-                    const QString &accessibleName, const QRect &rect)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->addItems(entries);
-    list->setAccessibleName(accessibleName);
-    list->setGeometry(rect);
-    return list;
-}
-
 // A band list whose open entries show their colours; all ten digits in view.
 QComboBox *makeBandList(QWidget *parent, const QString &name, const QStringList &entries,
                         QStringView role)
@@ -97,16 +78,6 @@ QComboBox *makeBandList(QWidget *parent, const QString &name, const QStringList 
                                          QRect(0, kAnswerTop, kBandListWidth, kBandListHeight));
     list->setMaxVisibleItems(int(colorcode::kBandColors.size()));
     return list;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
-                        const QString &accessibleName, const QRect &rect)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(accessibleName);
-    button->setGeometry(rect);
-    return button;
 }
 
 // The tolerance bands in the order of the colour words: their colour, none
@@ -162,10 +133,10 @@ void frmPractice::makeKindOptions()
 
 void frmPractice::makeQuestionControls()
 {
-    lblScore = makeLabel(this, u"lblScore"_s, QString(), kScore);
+    lblScore = ui::makeLabel(this, u"lblScore"_s, QString(), kScore);
     lblScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblInstruction = makeLabel(this, u"lblInstruction"_s, QString(), kInstruction);
-    lblQuestion = makeLabel(this, u"lblQuestion"_s, QString(), kQuestion);
+    lblInstruction = ui::makeLabel(this, u"lblInstruction"_s, QString(), kInstruction);
+    lblQuestion = ui::makeLabel(this, u"lblQuestion"_s, QString(), kQuestion);
     lblQuestion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui::setPointFont(lblQuestion, 12, true);
 
@@ -186,18 +157,15 @@ void frmPractice::makeQuestionControls()
 
 void frmPractice::makeAnswerControls()
 {
-    lblAnswer = makeLabel(this, u"lblAnswer"_s, u"저항값(&V)"_s, kAnswerCaption);
-    txtAnswer = new QLineEdit(this);
-    txtAnswer->setObjectName(u"txtAnswer"_s);
-    txtAnswer->setAccessibleName(u"저항값"_s);
-    txtAnswer->setGeometry(kAnswer);
+    lblAnswer = ui::makeLabel(this, u"lblAnswer"_s, u"저항값(&V)"_s, kAnswerCaption);
+    txtAnswer = ui::makeEntry(this, u"txtAnswer"_s, u"저항값"_s, kAnswer);
     lblAnswer->setBuddy(txtAnswer);
-    cboUnit =
-        makeList(this, u"cboUnit"_s, colorcode::itemTexts(colorcode::kUnitList), u"단위"_s, kUnit);
-    lblTolerance = makeLabel(this, u"lblTolerance"_s, u"허용오차(&T)"_s, kToleranceCaption);
+    cboUnit = ui::makeList(this, u"cboUnit"_s, colorcode::itemTexts(colorcode::kUnitList),
+                           u"단위"_s, kUnit);
+    lblTolerance = ui::makeLabel(this, u"lblTolerance"_s, u"허용오차(&T)"_s, kToleranceCaption);
     lblTolerance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    cboTolerance = makeList(this, u"cboTolerance"_s, practice::toleranceTexts(),
-                            colorcode::kToleranceRole.toString(), kTolerance);
+    cboTolerance = ui::makeList(this, u"cboTolerance"_s, practice::toleranceTexts(),
+                                colorcode::kToleranceRole.toString(), kTolerance);
     lblTolerance->setBuddy(cboTolerance);
     // Plain list rows rather than the style's menu rows, which are wider
     // than these short lists and would stick out of them.
@@ -227,10 +195,10 @@ void frmPractice::makeAnswerControls()
 
 void frmPractice::makeButtons()
 {
-    cmdCheck = makeButton(this, u"cmdCheck"_s, u"채점(&G)"_s, u"채점"_s, kCheck);
-    cmdNext = makeButton(this, u"cmdNext"_s, u"다음 문제(&N)"_s, u"다음 문제"_s, kNext);
-    cmdProgress = makeButton(this, u"cmdProgress"_s, u"기록 보기(&S)"_s, u"기록 보기"_s, kProgress);
-    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s, kClose);
+    cmdCheck = ui::makeButton(this, u"cmdCheck"_s, u"채점(&G)"_s, kCheck);
+    cmdNext = ui::makeButton(this, u"cmdNext"_s, u"다음 문제(&N)"_s, kNext);
+    cmdProgress = ui::makeButton(this, u"cmdProgress"_s, u"기록 보기(&S)"_s, kProgress);
+    cmdClose = ui::makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, kClose);
 
     // A panel frames the feedback.
     auto *feedbackPanel = new QFrame(this);

@@ -81,6 +81,29 @@ public:
                           const QDateTime &when) const = 0;
 };
 
+// A kind the record knows by a Kind of its own: its key, its names and its
+// instruction are the record's and the practice's texts for that Kind.
+class NamedKind : public QuestionKind {
+public:
+    // `optionName` names the option's control ("optRead"); `accessKey` is
+    // its letter ('R').
+    NamedKind(Kind kind, QStringView optionName, QChar accessKey)
+        : m_kind(kind), m_optionName(optionName), m_accessKey(accessKey)
+    {
+    }
+
+    QStringView key() const override;
+    QString optionName() const override;
+    QString optionText() const override;
+    QString spokenName() const override;
+    QString instruction() const override;
+
+private:
+    Kind m_kind;
+    QStringView m_optionName;
+    QChar m_accessKey;
+};
+
 // The kinds, each in a file of rules of its own.
 const QuestionKind &bandReading();
 const QuestionKind &bandPicking();

@@ -6,6 +6,7 @@
 #include "learner/record.h"
 #include "pages/progress/skillchart.h"
 #include "widgets/accessibility.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/savedialog.h"
 #include "widgets/swatchdelegate.h"
@@ -58,19 +59,10 @@ constexpr QSize kLeastDailyChart{300, 220};
 // Room the window manager's frame and a panel take off the screen.
 constexpr QSize kScreenRoom{40, 80};
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
-                        const QString &accessibleName)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(accessibleName);
-    return button;
-}
-
+// A caption that gives its access key to what it names.
 QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, QWidget *buddy)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
+    QLabel *label = ui::makeLabel(parent, name, text);
     label->setBuddy(buddy);
     return label;
 }
@@ -143,12 +135,35 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
 
     // Made in tab order. Laid out, so no text is cut at any scale; the
     // charts and the table scroll or shrink when the screen is small.
-    lblTotals = new QLabel(this);
-    lblTotals->setObjectName(u"lblTotals"_s);
+    makeTotals();
+    makeSkillChart();
+    makeDailyChart();
+    makeConfusionTable();
+    makeButtons();
+    layOut();
+    connectControls();
+    refresh();
+    fitToScreen(owner);
+}
+
+void frmProgress::makeTotals()
+{
+    lblTotals = ui::makeLabel(this, u"lblTotals"_s, QString());
     ui::setPointFont(lblTotals, 11, true);
     lblTotals->setContentsMargins(2, 2, 2, 2);
     ui::makeTabReachable(lblTotals);
+    // Room for the frame the focus gives the totals, so nothing below them
+    // moves as the focus comes and goes.
+    lblTotals->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_focusFrame = 2 * lblTotals->frameWidth();
+    lblTotals->setFrameStyle(QFrame::NoFrame);
+    // A sentence about the record, when there is one, wraps rather than runs
+    // past the window.
+    lblTotals->setWordWrap(true);
+}
 
+void frmProgress::makeSkillChart()
+{
     skillChart = new SkillChart(this);
     skillChart->setAccessibleName(u"익힌 정도"_s);
     // Its rows scroll: the view asks for the height of the few it must show
@@ -158,7 +173,10 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     skillChart->setMaximumWidth(skillChart->minimumSizeHint().width());
     skillChart->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     lblSkillChart = makeCaption(this, u"lblSkillChart"_s, u"익힌 정도(&K)"_s, skillChart);
+}
 
+void frmProgress::makeDailyChart()
+{
     m_dailyChart = new QChart;
     m_dailyChart->setBackgroundRoundness(0);
     m_dailyChart->setMargins(QMargins(2, 2, 2, 2));
@@ -171,7 +189,10 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     dailyChart->setFocusPolicy(Qt::StrongFocus);
     dailyChart->setMinimumSize(kLeastDailyChart);
     lblDailyChart = makeCaption(this, u"lblDailyChart"_s, u"최근 30일(&A)"_s, dailyChart);
+}
 
+void frmProgress::makeConfusionTable()
+{
     tblConfusion = new FramedOnFocus<QTableWidget>(kConfusionColours, kConfusionColours, this);
     tblConfusion->setObjectName(u"tblConfusion"_s);
     tblConfusion->setAccessibleName(u"헷갈린 색"_s);
@@ -208,12 +229,18 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     }
     lblConfusion = makeCaption(this, u"lblConfusion"_s,
                                u"헷갈린 색(&M): 행은 물은 색, 열은 답한 색"_s, tblConfusion);
+}
 
-    cmdExportRecord = makeButton(this, u"cmdExportRecord"_s, u"CSV로 저장(&E)"_s, u"CSV로 저장"_s);
-    cmdResetRecord = makeButton(this, u"cmdResetRecord"_s, u"기록 지우기(&D)"_s, u"기록 지우기"_s);
-    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s);
+void frmProgress::makeButtons()
+{
+    cmdExportRecord = ui::makeButton(this, u"cmdExportRecord"_s, u"CSV로 저장(&E)"_s);
+    cmdResetRecord = ui::makeButton(this, u"cmdResetRecord"_s, u"기록 지우기(&D)"_s);
+    cmdClose = ui::makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s);
     cmdClose->setDefault(true);
+}
 
+void frmProgress::layOut()
+{
     // Captions are made after what they name, so the tab order runs from
     // the totals through the charts and the table to the buttons.
     setTabOrder(lblTotals, skillChart);
@@ -241,20 +268,17 @@ frmProgress::frmProgress(QWidget *owner, practice::Record &record)
     layout->addWidget(lblTotals);
     layout->addLayout(charts, 1);
     layout->addLayout(buttons);
+}
 
+void frmProgress::connectControls()
+{
     connect(cmdExportRecord, &QPushButton::clicked, this, &frmProgress::cmdExportRecord_Click);
     connect(cmdResetRecord, &QPushButton::clicked, this, &frmProgress::cmdResetRecord_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmProgress::cmdClose_Click);
+}
 
-    // Room for the frame the focus gives the totals, so nothing below them
-    // moves as the focus comes and goes.
-    lblTotals->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_focusFrame = 2 * lblTotals->frameWidth();
-    lblTotals->setFrameStyle(QFrame::NoFrame);
-    // A sentence about the record, when there is one, wraps rather than runs
-    // past the window.
-    lblTotals->setWordWrap(true);
-    refresh();
+void frmProgress::fitToScreen(const QWidget *owner)
+{
     // As large as its contents ask, within the screen. The table's headers
     // are given their sizes now rather than when it is first shown, so it
     // asks for its whole size.

@@ -54,6 +54,17 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The steps of making the dialog, in tab order, then placing it.
+    void makeTotals();
+    void makeSkillChart();
+    void makeDailyChart();
+    void makeConfusionTable();
+    void makeButtons();
+    void layOut();
+    void connectControls();
+    // As large as its contents ask, within the owner's screen.
+    void fitToScreen(const QWidget *owner);
+
     void showDays();
     void showConfusions();
     void showMessage(const QString &text);

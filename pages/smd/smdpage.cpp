@@ -52,11 +52,8 @@ constexpr QRect kGuideRect{10, 22, 444, 74};
 QLineEdit *makeEntry(QWidget *parent, const QString &name, const QRect &place, QLabel *caption,
                      QStringView captionWords)
 {
-    auto *entry = new QLineEdit(parent);
-    entry->setObjectName(name);
-    entry->setGeometry(place);
+    QLineEdit *entry = ui::makeEntry(parent, name, captionWords.toString(), place);
     caption->setBuddy(entry);
-    entry->setAccessibleName(captionWords.toString());
     return entry;
 }
 
@@ -123,11 +120,8 @@ SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
     txtChipValue =
         makeEntry(fraMakeMarking, u"txtChipValue"_s, kValueRect, lblChipValue, kValueCaption);
     ui::setPointFont(txtChipValue, 12, false);
-    cboChipUnit = new QComboBox(fraMakeMarking);
-    cboChipUnit->setObjectName(u"cboChipUnit"_s);
-    cboChipUnit->addItems(colorcode::itemTexts(colorcode::kUnitList));
-    cboChipUnit->setGeometry(kUnitRect);
-    cboChipUnit->setAccessibleName(u"단위"_s);
+    cboChipUnit = ui::makeList(fraMakeMarking, u"cboChipUnit"_s,
+                               colorcode::itemTexts(colorcode::kUnitList), u"단위"_s, kUnitRect);
     ui::setPointFont(cboChipUnit, 12, false);
     cmdMakeMarking =
         ui::makeButton(fraMakeMarking, u"cmdMakeMarking"_s, u"표시 보기(&B)"_s, kMakeButtonRect);

@@ -101,12 +101,9 @@ QPushButton *makeKey(QWidget *frame, const QString &name, QStringView text, int 
 
 QLineEdit *makeReadout(QWidget *page, const QString &name, const QRect &place, QStringView role)
 {
-    auto *readout = new QLineEdit(page);
-    readout->setObjectName(name);
-    readout->setGeometry(place);
+    QLineEdit *readout = ui::makeEntry(page, name, role.toString(), place);
     readout->setReadOnly(true);
     readout->setAlignment(Qt::AlignCenter);
-    readout->setAccessibleName(role.toString());
     return readout;
 }
 
@@ -146,10 +143,7 @@ void ValueToColorPage::buildInputs()
 {
     Frame5 = ui::makeFrame(this, u"Frame5"_s, u"입력정보"_s, kInputFrameRect);
     Label1 = ui::makeLabel(Frame5, u"Label1"_s, kEntryCaption.toString(), kEntryCaptionRect);
-    Text25 = new QLineEdit(Frame5);
-    Text25->setObjectName(u"Text25"_s);
-    Text25->setGeometry(kEntryRect);
-    Text25->setAccessibleName(kEntryCaption.toString());
+    Text25 = ui::makeEntry(Frame5, u"Text25"_s, kEntryCaption.toString(), kEntryRect);
     // No length limit of its own: a key always appends, and an entry too long
     // for a colour code is the result button's to refuse.
     Text25->setMaxLength(std::numeric_limits<int>::max());

@@ -1,8 +1,8 @@
 #include "pages/worksheet/worksheet.h"
 
+#include "colorcode/numbertext.h"
 #include "widgets/bandshape.h"
 #include "widgets/chippicture.h"
-#include "widgets/raisedtext.h"
 #include "widgets/resistordrawing.h"
 
 #include <QFontMetricsF>
@@ -269,11 +269,12 @@ private:
     {
         qsizetype start = 0;
         while (start < word.size()) {
-            const bool raised = !ui::loweredDigit(word[start]).isNull();
+            const bool raised = !colorcode::loweredDigit(word[start]).isNull();
             qsizetype end = start;
             QString piece;
-            for (; end < word.size() && !ui::loweredDigit(word[end]).isNull() == raised; ++end)
-                piece += raised ? ui::loweredDigit(word[end]) : word[end];
+            for (; end < word.size() && !colorcode::loweredDigit(word[end]).isNull() == raised;
+                 ++end)
+                piece += raised ? colorcode::loweredDigit(word[end]) : word[end];
             run(piece, raised);
             start = end;
         }

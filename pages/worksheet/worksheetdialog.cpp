@@ -1,8 +1,9 @@
 #include "pages/worksheet/worksheetdialog.h"
 
 #include "colorcode/sentences.h"
-#include "colorcode/speech.h"
+#include "learner/answers.h"
 #include "pages/worksheet/worksheet.h"
+#include "widgets/controls.h"
 #include "widgets/savedialog.h"
 
 #include <QCheckBox>
@@ -32,24 +33,6 @@ constexpr QStringView kFilter = u"PDF 파일 (*.pdf)";
 // The code's characters and its hyphen, with room to type it loosely.
 constexpr int kCodeLength = 16;
 
-QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &text, bool checked)
-{
-    auto *check = new QCheckBox(text, parent);
-    check->setObjectName(name);
-    check->setAccessibleName(colorcode::withoutAccessKey(text));
-    check->setChecked(checked);
-    return check;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
-                        const QString &accessibleName)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(accessibleName);
-    return button;
-}
-
 } // namespace
 
 frmWorksheet::frmWorksheet(QWidget *owner) : QDialog(owner)
@@ -60,8 +43,7 @@ frmWorksheet::frmWorksheet(QWidget *owner) : QDialog(owner)
 
     // Made in tab order. Laid out rather than placed, so no text is cut
     // whatever face the desktop falls back to.
-    lblQuestions = new QLabel(u"문제 수(&N)"_s, this);
-    lblQuestions->setObjectName(u"lblQuestions"_s);
+    lblQuestions = ui::makeLabel(this, u"lblQuestions"_s, u"문제 수(&N)"_s);
     spnQuestions = new QSpinBox(this);
     spnQuestions->setObjectName(u"spnQuestions"_s);
     spnQuestions->setAccessibleName(u"문제 수"_s);
@@ -69,34 +51,36 @@ frmWorksheet::frmWorksheet(QWidget *owner) : QDialog(owner)
     spnQuestions->setValue(practice::kWorksheetDefault);
     lblQuestions->setBuddy(spnQuestions);
 
-    fraKind = new QGroupBox(u"문제 종류(&T)"_s, this);
-    fraKind->setObjectName(u"fraKind"_s);
-    chkRead = makeCheck(fraKind, u"chkRead"_s, u"색띠 읽기(&R)"_s, true);
-    chkWrite = makeCheck(fraKind, u"chkWrite"_s, u"색띠 고르기(&W)"_s, true);
-    chkSmd = makeCheck(fraKind, u"chkSmd"_s, u"SMD 표시 읽기(&M)"_s, false);
-    chkCommon = makeCheck(this, u"chkCommon"_s, u"흔히 쓰는 값만(&V)"_s, false);
+    fraKind = ui::makeFrame(this, u"fraKind"_s, u"문제 종류(&T)"_s, {});
+    chkRead = ui::makeCheck(fraKind, u"chkRead"_s,
+                            practice::kindName(practice::Kind::Read).toString() + u"(&R)"_s, true);
+    chkWrite =
+        ui::makeCheck(fraKind, u"chkWrite"_s,
+                      practice::kindName(practice::Kind::Write).toString() + u"(&W)"_s, true);
+    chkSmd =
+        ui::makeCheck(fraKind, u"chkSmd"_s,
+                      practice::kindName(practice::Kind::Marking).toString() + u"(&M)"_s, false);
+    chkCommon = ui::makeCheck(this, u"chkCommon"_s, u"흔히 쓰는 값만(&V)"_s, false);
     chkCommon->setToolTip(u"E12 계열 값 중 10Ω부터 1MΩ까지만 냅니다."_s);
-    chkWeakFirst = makeCheck(this, u"chkWeakFirst"_s, u"내가 자주 틀리는 색 위주로(&F)"_s, false);
-    chkKey = makeCheck(this, u"chkKey"_s, u"정답지 포함(&K)"_s, true);
-    chkGrey = makeCheck(this, u"chkGrey"_s, u"흑백 인쇄(&G)"_s, false);
+    chkWeakFirst =
+        ui::makeCheck(this, u"chkWeakFirst"_s, u"내가 자주 틀리는 색 위주로(&F)"_s, false);
+    chkKey = ui::makeCheck(this, u"chkKey"_s, u"정답지 포함(&K)"_s, true);
+    chkGrey = ui::makeCheck(this, u"chkGrey"_s, u"흑백 인쇄(&G)"_s, false);
     chkGrey->setToolTip(u"읽기 문제의 색띠마다 아래에 색 이름을 적습니다."_s);
 
-    lblCode = new QLabel(u"연습지 코드(&O)"_s, this);
-    lblCode->setObjectName(u"lblCode"_s);
-    txtCode = new QLineEdit(this);
-    txtCode->setObjectName(u"txtCode"_s);
-    txtCode->setAccessibleName(u"연습지 코드"_s);
+    lblCode = ui::makeLabel(this, u"lblCode"_s, u"연습지 코드(&O)"_s);
+    txtCode = ui::makeEntry(this, u"txtCode"_s, u"연습지 코드"_s);
     txtCode->setAccessibleDescription(
         u"전에 만든 연습지의 코드를 넣으면 같은 연습지를 다시 만듭니다."_s);
     txtCode->setToolTip(txtCode->accessibleDescription());
     txtCode->setMaxLength(kCodeLength);
     lblCode->setBuddy(txtCode);
-    cmdNewCode = makeButton(this, u"cmdNewCode"_s, u"다른 문제로(&D)"_s, u"다른 문제로"_s);
+    cmdNewCode = ui::makeButton(this, u"cmdNewCode"_s, u"다른 문제로(&D)"_s);
 
-    cmdSavePdf = makeButton(this, u"cmdSavePdf"_s, u"PDF로 저장(&S)"_s, u"PDF로 저장"_s);
-    cmdSaveKey = makeButton(this, u"cmdSaveKey"_s, u"정답지만 저장(&A)"_s, u"정답지만 저장"_s);
-    cmdPrint = makeButton(this, u"cmdPrint"_s, u"인쇄(&P)"_s, u"인쇄"_s);
-    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s);
+    cmdSavePdf = ui::makeButton(this, u"cmdSavePdf"_s, u"PDF로 저장(&S)"_s);
+    cmdSaveKey = ui::makeButton(this, u"cmdSaveKey"_s, u"정답지만 저장(&A)"_s);
+    cmdPrint = ui::makeButton(this, u"cmdPrint"_s, u"인쇄(&P)"_s);
+    cmdClose = ui::makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s);
     cmdSavePdf->setDefault(true);
 
     auto *count = new QHBoxLayout;
@@ -232,7 +216,10 @@ bool frmWorksheet::makeSheet()
         showRecipe(std::get<practice::WorksheetRecipe>(recipe));
     }
     if (!chkRead->isChecked() && !chkWrite->isChecked() && !chkSmd->isChecked()) {
-        showMessage(u"문제 종류를 하나 이상 고르십시오: 색띠 읽기, 색띠 고르기, SMD 표시 읽기."_s);
+        QStringList kinds;
+        for (const practice::KindName &k : practice::kKindNames)
+            kinds << k.name.toString();
+        showMessage(u"문제 종류를 하나 이상 고르십시오: %1."_s.arg(kinds.join(u", ")));
         chkRead->setFocus();
         return false;
     }

@@ -1,4 +1,5 @@
 #include "colorcode/numbertext.h"
+#include "colorcode/resistance.h"
 
 #include <QLocale>
 #include <QTest>
@@ -26,6 +27,8 @@ private slots:
     void roundTrip();
     void extremes_data();
     void extremes();
+    void enteredOhms_data();
+    void enteredOhms();
 };
 
 // Every test runs with a locale whose decimal separator is a comma: the
@@ -170,6 +173,31 @@ void tst_NumberText::extremes()
     QCOMPARE(back.has_value(), readsBack);
     if (readsBack)
         QCOMPARE(*back, value);
+}
+
+// A typed number and a list's unit, as every page and the practice read
+// them.
+void tst_NumberText::enteredOhms_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<std::optional<double>>("ohms");
+    QTest::newRow("kilo-ohm") << u"4.7"_s << u"K\u2126"_s << std::optional(4700.0);
+    QTest::newRow("zero is a value") << u"0"_s << u"\u2126"_s << std::optional(0.0);
+    QTest::newRow("not a number") << u"4.7K"_s << u"K\u2126"_s << std::optional<double>();
+    QTest::newRow("Greek omega: no unit of the list")
+        << u"4.7"_s << u"K\u03A9"_s << std::optional<double>();
+    QTest::newRow("gigaohms: no unit of the list")
+        << u"4.7"_s << u"G\u2126"_s << std::optional<double>();
+    QTest::newRow("below zero") << u"-47"_s << u"K\u2126"_s << std::optional<double>();
+}
+
+void tst_NumberText::enteredOhms()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, unit);
+    QFETCH(std::optional<double>, ohms);
+    QCOMPARE(colorcode::enteredOhms(entry, unit), ohms);
 }
 
 QTEST_GUILESS_MAIN(tst_NumberText)

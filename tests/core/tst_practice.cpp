@@ -142,11 +142,9 @@ void tst_Practice::notJudged_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("unit");
-    QTest::newRow("blanks only") << u"   "_s << kK;
+    // What is not read as ohms (tst_numbertext's enteredOhms has each
+    // way), and zero, which is read but never asked.
     QTest::newRow("unit typed in") << u"4.7K"_s << kK;
-    QTest::newRow("Greek omega as unit") << u"4.7"_s << u"K\u03A9"_s;
-    QTest::newRow("gigaohms are not offered") << u"4.7"_s << u"G\u2126"_s;
-    QTest::newRow("below zero") << u"-47"_s << kK;
     QTest::newRow("zero") << u"0"_s << kO;
 }
 

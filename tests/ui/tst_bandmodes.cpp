@@ -4,7 +4,6 @@
 
 #include "uitest.h"
 
-#include "colorcode/speech.h"
 #include "pages/color_to_value/colortovaluepage.h"
 #include "pages/led/ledpage.h"
 #include "pages/value_to_color/valuetocolorpage.h"
@@ -151,7 +150,8 @@ void tst_BandModes::sixBandMode()
     QTRY_VERIFY(
         uitest::find<QWidget>(w.get(), u"announcer"_s)
             ->accessibleName()
-            .contains(colorcode::spokenText(u"저항값 4.7K\u2126, 허용오차 ±1%, 온도계수 50ppm/K")));
+            .contains(
+                u"저항값 4점7킬로옴, 허용오차 플러스마이너스 1퍼센트, 온도계수 50피피엠 퍼 켈빈"));
     QCOMPARE(working(w.get()),
              u"노랑 4, 보라 7, 검정 0, 갈색 ×10¹ → 470 × 10¹ = 4700\u2126 = 4.7K\u2126, 허용오차 "
              "±1%, 4.7K\u2126 × 50ppm/K = 1\u2103 오를 때 최대 0.235\u2126, E3, E6, E12, E24, E192 "
@@ -280,12 +280,12 @@ void tst_BandModes::fiveBandCode()
              (QStringList{u"4"_s, u"7"_s, u"5"_s, u"1"_s}));
     QCOMPARE(page->Label3->text(), u"4.75K\u2126±1%"_s);
     QCOMPARE(page->Label3->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QTRY_VERIFY(uitest::find<QWidget>(w.get(), u"announcer"_s)
-                    ->accessibleName()
-                    .contains(colorcode::spokenText(
-                        u"결과 4.75K\u2126±1%, 제1색띠 노랑, 제2색띠 보라, 제3색띠 초록, 승수 "
-                        u"갈색, 허용오차 갈색, 제1색띠 숫자 4, 제2색띠 숫자 7, 제3색띠 숫자 5, "
-                        u"승수 지수 1")));
+    QTRY_VERIFY(
+        uitest::find<QWidget>(w.get(), u"announcer"_s)
+            ->accessibleName()
+            .contains(u"결과 4점7 5킬로옴 플러스마이너스 1퍼센트, 제1색띠 노랑, 제2색띠 보라, "
+                      u"제3색띠 초록, 승수 갈색, 허용오차 갈색, 제1색띠 숫자 4, 제2색띠 "
+                      u"숫자 7, 제3색띠 숫자 5, 승수 지수 1"));
     page->Text28->setFocus();
     QTest::keyClick(page->Text28, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), page->txtDigit3);
