@@ -56,6 +56,9 @@ frmJoin::frmJoin(QWidget *owner) : QDialog(owner)
     chkRemember = ui::makeCheck(this, u"chkRemember"_s, u"비밀번호 기억"_s, false);
     // Off until the keyring has answered.
     chkRemember->setEnabled(false);
+    lblNoKeyring = ui::makeLabel(this, u"lblNoKeyring"_s, {});
+    lblNoKeyring->setWordWrap(true);
+    lblNoKeyring->hide();
     lblTrying = ui::makeLabel(this, u"lblTrying"_s, {});
     lblTrying->setWordWrap(true);
     lblTrying->hide();
@@ -71,6 +74,7 @@ frmJoin::frmJoin(QWidget *owner) : QDialog(owner)
     fields->addWidget(lblPassword, 2, 0);
     fields->addWidget(txtPassword, 2, 1);
     fields->addWidget(chkRemember, 3, 1);
+    fields->addWidget(lblNoKeyring, 4, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdJoin);
@@ -123,6 +127,8 @@ void frmJoin::showKeyring(const join::KeyringAnswer &answer)
         chkRemember->setChecked(false);
         chkRemember->setToolTip(join::noKeyringText());
         chkRemember->setAccessibleDescription(join::noKeyringText());
+        lblNoKeyring->setText(join::noKeyringText());
+        lblNoKeyring->show();
         return;
     }
     if (answer.password && txtPassword->text().isEmpty())

@@ -58,6 +58,7 @@ public:
     QLabel *lblPassword = nullptr;    // "비밀번호(&P)"
     QLineEdit *txtPassword = nullptr; // hidden as typed
     QCheckBox *chkRemember = nullptr; // "비밀번호 기억": in the keyring; off where none runs
+    QLabel *lblNoKeyring = nullptr;   // why chkRemember is off, where no keyring runs
     QLabel *lblTrying = nullptr;      // "lab3 서버에 들어가는 중…", while trying
     QPushButton *cmdJoin = nullptr;   // "들어가기", the default
     QPushButton *cmdCancel = nullptr; // "취소"; Escape

@@ -321,17 +321,20 @@ void tst_Join::noKeyringSaysWhy()
     auto w = uitest::openWindow();
     bool off = false;
     QString why;
+    bool shown = false;
     auto ran = uitest::onNextDialog(u"frmJoin"_s, [&](QWidget *d) {
         auto *dialog = active(d);
         (void)QTest::qWaitFor([&] { return !dialog->chkRemember->toolTip().isEmpty(); }, 30000);
         off = !dialog->chkRemember->isEnabled() && !dialog->chkRemember->isChecked();
         why = dialog->chkRemember->accessibleDescription();
+        shown = dialog->lblNoKeyring->isVisible() && dialog->lblNoKeyring->text() == why;
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     w->Menu_join->trigger();
     QVERIFY(*ran);
     QVERIFY(off);
     QVERIFY2(why.contains(u"키링"_s), qPrintable(why));
+    QVERIFY(shown);
     QVERIFY(!w->joined());
 }
 
