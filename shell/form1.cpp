@@ -149,7 +149,8 @@ Form1::Form1(QWidget *parent)
     Menu_exit = Menu_file->addAction(u"E&xit"_s);
     Menu_exit->setObjectName(u"Menu_exit"_s);
     Menu_exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    // Just above Exit, below every item that follows the practice.
+    // Below every item that follows the practice; the class's items come
+    // after it, and Exit last.
     Menu_worksheet = new QAction(u"연습지 만들기(&K)..."_s, Menu_file);
     Menu_worksheet->setObjectName(u"Menu_worksheet"_s);
     Menu_file->insertAction(Menu_exit, Menu_worksheet);
