@@ -525,12 +525,16 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::Menu_join_Click()
 {
-    std::optional<frmJoin::Joined> joined;
+    std::optional<join::Joined> joined;
+    QString address;
+    bool remember = false;
     {
         const PagesAside aside(SSTab1);
         frmJoin dialog(this);
         showDialog(dialog, kJoinOffsetTop, kJoinOffsetLeft);
         joined = dialog.joined();
+        address = dialog.address();
+        remember = dialog.remember();
     }
     if (!joined)
         return;
@@ -546,12 +550,12 @@ void Form1::Menu_join_Click()
             classdb::addressText(old) != classdb::addressText(joined->login))
             join::forgetPassword(old);
     }
-    join::keep(joined->address, joined->login.user, joined->remember);
-    if (joined->remember)
+    join::keep(address, joined->login.user, remember);
+    if (remember)
         join::keepPassword(joined->login);
     else
         join::forgetPassword(joined->login);
-    joinAs({joined->login, joined->kind, joined->serverName});
+    joinAs(*joined);
 }
 
 void Form1::Menu_leave_Click()
@@ -566,7 +570,7 @@ void Form1::Menu_leave_Click()
     ui::announce(this, u"반에서 나왔습니다."_s);
 }
 
-void Form1::joinAs(const Joined &joined)
+void Form1::joinAs(const join::Joined &joined)
 {
     // An open dialog holds the record: the switch waits until it closes.
     if (QApplication::activeModalWidget()) {

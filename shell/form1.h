@@ -12,6 +12,7 @@
 // sets up its own starting state; no value passes between pages. The
 // dialogs are opened modally from the menu handlers here.
 
+#include "pages/join/jointexts.h"
 #include "server/classdb.h"
 #include "server/classsync.h"
 
@@ -53,7 +54,7 @@ public:
     QAction *Menu_practice = nullptr;   // "색띠 연습(&P)": the practice dialog
     QAction *Menu_progress = nullptr;   // "학습 기록(&S)": the progress view
     QAction *Menu_exit = nullptr;       // "E&xit", Ctrl+X: ends the program
-    QAction *Menu_worksheet = nullptr;  // "연습지 만들기(&K)...", above Exit
+    QAction *Menu_worksheet = nullptr;  // "연습지 만들기(&K)...", after the practice's items
     QAction *Menu_join = nullptr;       // "반에 들어가기(&J)...": the join dialog
     QAction *Menu_leave = nullptr;      // "반에서 나가기": enabled while joined
     QAction *Menu_class = nullptr;      // "반 현황(&T)": enabled while a teacher is joined
@@ -97,12 +98,7 @@ public:
     practice::Record &record();
 
     // The login joined, pupil or teacher; nullopt while nobody is.
-    struct Joined {
-        classdb::Server login;
-        classdb::PersonKind kind = classdb::PersonKind::Pupil;
-        QString serverName; // as the status bar names the server
-    };
-    const std::optional<Joined> &joined() const { return m_joined; }
+    const std::optional<join::Joined> &joined() const { return m_joined; }
     // The joined pupil's sync with the server; null for a teacher or nobody.
     classdb::ClassSync *classSync() const { return m_sync.get(); }
 
@@ -131,15 +127,15 @@ private:
     std::optional<classdb::Server> m_teacher;
 
     // Joining and leaving the class.
-    void joinAs(const Joined &joined);
+    void joinAs(const join::Joined &joined);
     void leave();
     void rejoinRemembered();
     void showClassState();
-    std::optional<Joined> m_joined;
+    std::optional<join::Joined> m_joined;
     std::unique_ptr<classdb::ClassSync> m_sync;
     // A join that finished while a dialog held the record: applied once the
     // dialog is closed.
-    std::optional<Joined> m_pendingJoin;
+    std::optional<join::Joined> m_pendingJoin;
     // The pupil was told that their answers wait for the server.
     bool m_waitingTold = false;
     // Counts joins and leaves from the menu, so a join from the start-up

@@ -153,9 +153,10 @@ void frmJoin::cmdJoin_Click()
     // only the ends a keyboard slip adds are trimmed.
     server->user = txtName->text().trimmed();
     server->password = txtPassword->text();
-    m_tried = {*server, classdb::PersonKind::Pupil, typed,
-               join::serverShownName(*server, join::remembered().serverName),
-               chkRemember->isEnabled() && chkRemember->isChecked()};
+    m_tried = {*server, classdb::PersonKind::Pupil,
+               join::serverShownName(*server, join::remembered().serverName)};
+    m_address = typed;
+    m_remember = chkRemember->isEnabled() && chkRemember->isChecked();
     setTrying(true);
     m_watcher.setFuture(QtConcurrent::run(
         [login = m_tried.login]() -> Outcome { return classdb::joinClass(login); }));

@@ -11,6 +11,7 @@
 // typed. Whether a keyring runs is asked as the dialog opens: where none
 // does, chkRemember is off and says why.
 
+#include "pages/join/jointexts.h"
 #include "server/classdb.h"
 
 #include <QDialog>
@@ -35,15 +36,11 @@ public:
     explicit frmJoin(QWidget *owner);
     ~frmJoin() override;
 
-    struct Joined {
-        classdb::Server login; // with the password typed
-        classdb::PersonKind kind = classdb::PersonKind::Pupil;
-        QString address;    // as typed, for the settings
-        QString serverName; // what the status bar calls the server
-        bool remember = false;
-    };
-    // The login joined, once the dialog is accepted.
-    const std::optional<Joined> &joined() const { return m_joined; }
+    // The login joined, once the dialog is accepted; the address as typed
+    // (for the settings), and whether its password is to be remembered.
+    const std::optional<join::Joined> &joined() const { return m_joined; }
+    const QString &address() const { return m_address; }
+    bool remember() const { return m_remember; }
 
     // True while the connection is tried.
     bool trying() const;
@@ -70,8 +67,10 @@ private:
     void setTrying(bool trying);
     void refuse(const QString &text, QWidget *field);
 
-    std::optional<Joined> m_joined;
-    Joined m_tried;
+    std::optional<join::Joined> m_joined;
+    join::Joined m_tried;
+    QString m_address;
+    bool m_remember = false;
     bool m_keyring = false; // a keyring answered
     QFutureWatcher<Outcome> m_watcher;
 };

@@ -11,6 +11,13 @@
 
 namespace join {
 
+// A login joined: who, on which server, and what the status bar calls it.
+struct Joined {
+    classdb::Server login; // with its password
+    classdb::PersonKind kind = classdb::PersonKind::Pupil;
+    QString serverName;
+};
+
 // The settings of joining. A school presets kServerKey (and may name the
 // server with kServerNameKey) in the system-wide settings, so every pupil
 // finds the address filled in; what a pupil joined last is kept in their
