@@ -4,6 +4,9 @@
 #include "learner/record.h"
 #include "pages/color_to_value/colortovaluepage.h"
 #include "pages/guide/guidepage.h"
+#include "pages/join/joindialog.h"
+#include "pages/join/jointexts.h"
+#include "pages/join/keyring.h"
 #include "pages/led/ledpage.h"
 #include "pages/practice/practicedialog.h"
 #include "pages/progress/progressdialog.h"
@@ -11,6 +14,7 @@
 #include "pages/value_to_color/valuetocolorpage.h"
 #include "pages/worksheet/worksheetdialog.h"
 #include "pages/worksheet/worksheetquestions.h"
+#include "server/joining.h"
 #include "shell/aboutdialog.h"
 #include "shell/placement.h"
 #include "shell/tipdialog.h"
@@ -20,6 +24,7 @@
 #include "widgets/twips.h"
 
 #include <QApplication>
+#include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -33,6 +38,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
+#include <QtConcurrent/QtConcurrentRun>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +60,9 @@ constexpr int kAboutOffsetLeft = 830;
 // The worksheet dialog, small, over the middle of the pages.
 constexpr int kWorksheetOffsetTop = 1500;
 constexpr int kWorksheetOffsetLeft = 1800;
+// The join dialog, likewise.
+constexpr int kJoinOffsetTop = 1500;
+constexpr int kJoinOffsetLeft = 1800;
 // The practice and the progress view go over the main window, a little
 // inside its corner.
 constexpr int kPracticeOffsetTop = 300;
@@ -63,6 +72,14 @@ constexpr int kPracticeOffsetLeft = 240;
 // for the display to show the frame, far shorter than a learner takes to
 // pick a tab.
 constexpr int kBuildAfterFrameMs = 20;
+// A remembered login joins again after the hidden pages are built: the
+// keyring and the network never delay the first frame.
+constexpr int kRejoinAfterFrameMs = 200;
+// How often a join that finished while a dialog held the record looks
+// again whether the dialog is closed.
+constexpr int kPendingJoinRetryMs = 300;
+// How long the once-told note that answers wait stays in the status bar.
+constexpr int kWaitingNoticeMs = 15000;
 
 // While a dialog is open the pages are disabled. However it ends (OK, its
 // close button, Escape, the close box, or closing itself while loading),
@@ -132,10 +149,18 @@ Form1::Form1(QWidget *parent)
     Menu_exit = Menu_file->addAction(u"E&xit"_s);
     Menu_exit->setObjectName(u"Menu_exit"_s);
     Menu_exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    // Just above Exit, below every item that follows the practice.
+    // Below every item that follows the practice; the class's items come
+    // after it, and Exit last.
     Menu_worksheet = new QAction(u"연습지 만들기(&K)..."_s, Menu_file);
     Menu_worksheet->setObjectName(u"Menu_worksheet"_s);
     Menu_file->insertAction(Menu_exit, Menu_worksheet);
+    Menu_join = new QAction(u"반에 들어가기(&J)..."_s, Menu_file);
+    Menu_join->setObjectName(u"Menu_join"_s);
+    Menu_file->insertAction(Menu_exit, Menu_join);
+    Menu_leave = new QAction(u"반에서 나가기"_s, Menu_file);
+    Menu_leave->setObjectName(u"Menu_leave"_s);
+    Menu_leave->setEnabled(false);
+    Menu_file->insertAction(Menu_exit, Menu_leave);
     Menu_class = new QAction(u"반 현황(&T)"_s, Menu_file);
     Menu_class->setObjectName(u"Menu_class"_s);
     Menu_class->setEnabled(false);
@@ -191,6 +216,12 @@ Form1::Form1(QWidget *parent)
     lblWorking->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(lblWorking, 1);
+    // Who is practising, and where; hidden while nobody has joined.
+    lblClass = new QLabel(this);
+    lblClass->setObjectName(u"lblClass"_s);
+    lblClass->setContentsMargins(6, 2, 6, 2);
+    lblClass->hide();
+    statusBar()->addPermanentWidget(lblClass);
     connect(m_colorToValue, &ui::LearnerPage::workingChanged, this, &Form1::showWorking);
 
     connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
@@ -202,6 +233,8 @@ Form1::Form1(QWidget *parent)
     connect(Menu_worksheet, &QAction::triggered, this, &Form1::Menu_worksheet_Click);
     connect(Menu_bandLabels, &QAction::toggled, this, &Form1::Menu_bandLabels_Click);
     connect(Menu_class, &QAction::triggered, this, &Form1::Menu_class_Click);
+    connect(Menu_join, &QAction::triggered, this, &Form1::Menu_join_Click);
+    connect(Menu_leave, &QAction::triggered, this, &Form1::Menu_leave_Click);
 
     // Ctrl+X in a text box is the desktop's cut; see eventFilter.
     qApp->installEventFilter(this);
@@ -417,7 +450,10 @@ void Form1::Menu_progress_Click()
 practice::Record &Form1::record()
 {
     if (!m_record)
-        m_record = std::make_unique<practice::Record>();
+        m_record = std::make_unique<practice::Record>(
+            m_joined && m_joined->kind == classdb::PersonKind::Pupil
+                ? classdb::pupilRecordPath(m_joined->login)
+                : practice::Record::defaultPath());
     return *m_record;
 }
 
@@ -465,6 +501,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         !m_buildArmed) {
         m_buildArmed = true;
         QTimer::singleShot(kBuildAfterFrameMs, this, &Form1::buildHiddenPages);
+        QTimer::singleShot(kRejoinAfterFrameMs, this, &Form1::rejoinRemembered);
     }
     // Ctrl+X is the shortcut of "E&xit", but in a text box it is the desktop's
     // cut: ending the program there would throw away what the user typed.
@@ -478,4 +515,176 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Joining and leaving the class. A pupil's record is their own
+// (classdb::pupilRecordPath), kept in step with the server by a ClassSync;
+// a teacher keeps this computer's home record (a teacher's login adds no
+// answers) and opens the class view. Whoever joins or leaves, the practice
+// starts a new session on the record that is now the window's.
+
+void Form1::Menu_join_Click()
+{
+    std::optional<join::Joined> joined;
+    QString address;
+    bool remember = false;
+    {
+        const PagesAside aside(SSTab1);
+        frmJoin dialog(this);
+        showDialog(dialog, kJoinOffsetTop, kJoinOffsetLeft);
+        joined = dialog.joined();
+        address = dialog.address();
+        remember = dialog.remember();
+    }
+    if (!joined)
+        return;
+    // A join from the start-up still on its way is passed over.
+    ++m_joinTurn;
+    m_pendingJoin.reset();
+    // A password remembered for another login on this desktop goes.
+    const join::Remembered before = join::remembered();
+    if (before.remember) {
+        classdb::Server old = classdb::parseAddress(before.server).value_or(classdb::Server{});
+        old.user = before.name;
+        if (old.user != joined->login.user ||
+            classdb::addressText(old) != classdb::addressText(joined->login))
+            join::forgetPassword(old);
+    }
+    join::keep(address, joined->login.user, remember);
+    if (remember)
+        join::keepPassword(joined->login);
+    else
+        join::forgetPassword(joined->login);
+    joinAs(*joined);
+}
+
+void Form1::Menu_leave_Click()
+{
+    if (!m_joined)
+        return;
+    ++m_joinTurn;
+    m_pendingJoin.reset();
+    join::forgetPassword(m_joined->login);
+    join::forgetRemembering();
+    leave();
+    ui::announce(this, u"반에서 나왔습니다."_s);
+}
+
+void Form1::joinAs(const join::Joined &joined)
+{
+    // An open dialog holds the record: the switch waits until it closes.
+    if (QApplication::activeModalWidget()) {
+        m_pendingJoin = joined;
+        QTimer::singleShot(kPendingJoinRetryMs, this, [this, turn = m_joinTurn] {
+            if (turn == m_joinTurn && m_pendingJoin)
+                joinAs(*std::exchange(m_pendingJoin, std::nullopt));
+        });
+        return;
+    }
+    leave();
+    m_joined = joined;
+    m_waitingTold = false;
+    if (joined.kind == classdb::PersonKind::Teacher) {
+        setTeacher(joined.login);
+    } else {
+        m_sync = std::make_unique<classdb::ClassSync>(joined.login,
+                                                      classdb::pupilRecordPath(joined.login));
+        connect(m_sync.get(), &classdb::ClassSync::stateChanged, this, &Form1::showClassState);
+        // Answers from other computers: what shows the record reads it again.
+        connect(m_sync.get(), &classdb::ClassSync::fetched, this, [this] {
+            for (frmPractice *practice : findChildren<frmPractice *>())
+                practice->reloadSkills();
+            for (frmProgress *progress : findChildren<frmProgress *>())
+                progress->refresh();
+        });
+    }
+    Menu_leave->setEnabled(true);
+    showClassState();
+    ui::announce(this, lblClass->text());
+}
+
+void Form1::leave()
+{
+    m_sync.reset();
+    m_record.reset();
+    m_practice = std::make_unique<practice::Session>();
+    m_joined.reset();
+    setTeacher(std::nullopt);
+    Menu_leave->setEnabled(false);
+    showClassState();
+}
+
+void Form1::showClassState()
+{
+    lblClass->setToolTip({});
+    lblClass->setAccessibleDescription({});
+    if (!m_joined) {
+        lblClass->clear();
+        lblClass->setAccessibleName({});
+        lblClass->hide();
+        return;
+    }
+    QString text = join::practisingText(m_joined->serverName, m_joined->login.user);
+    if (m_sync) {
+        const classdb::ClassSync::State state = m_sync->state();
+        if (const QString word = join::syncStateText(state); !word.isEmpty())
+            text += u" · "_s + word;
+        // Told once while joined, in the status bar and to a screen reader,
+        // never in a box that would stop the practice.
+        if (state == classdb::ClassSync::State::Waiting) {
+            lblClass->setToolTip(join::waitingNotice());
+            if (!m_waitingTold) {
+                m_waitingTold = true;
+                statusBar()->showMessage(join::waitingNotice(), kWaitingNoticeMs);
+                ui::announce(this, join::waitingNotice());
+            }
+        }
+    }
+    lblClass->setText(text);
+    lblClass->setAccessibleName(text);
+    lblClass->show();
+}
+
+// After the first frame: a login whose password the keyring keeps joins
+// again, and the status bar says so; nothing opens by itself.
+void Form1::rejoinRemembered()
+{
+    const join::Remembered last = join::remembered();
+    std::optional<classdb::Server> login = classdb::parseAddress(last.server);
+    if (!last.remember || last.name.isEmpty() || !login || m_joined)
+        return;
+    login->user = last.name;
+    const int turn = m_joinTurn;
+    const QString serverName = join::serverShownName(*login, last.serverName);
+    lblClass->setText(join::rejoiningText(serverName, login->user));
+    lblClass->setAccessibleName(lblClass->text());
+    lblClass->show();
+    const auto failed = [this](const QString &why) {
+        lblClass->setText(join::rejoinFailedText());
+        lblClass->setAccessibleName(lblClass->text());
+        lblClass->setToolTip(why);
+        lblClass->setAccessibleDescription(why);
+    };
+    join::readPassword(*login, this, [=, this](const join::KeyringAnswer &answer) {
+        if (turn != m_joinTurn)
+            return;
+        if (!answer.password)
+            return failed(answer.available ? QString() : join::noKeyringText());
+        classdb::Server withPassword = *login;
+        withPassword.password = *answer.password;
+        using Outcome = std::variant<classdb::PersonKind, classdb::Error>;
+        auto *watcher = new QFutureWatcher<Outcome>(this);
+        connect(watcher, &QFutureWatcher<Outcome>::finished, this, [=, this] {
+            watcher->deleteLater();
+            if (turn != m_joinTurn)
+                return;
+            const Outcome outcome = watcher->result();
+            if (const auto *kind = std::get_if<classdb::PersonKind>(&outcome))
+                joinAs({withPassword, *kind, serverName});
+            else
+                failed(join::failureText(std::get<classdb::Error>(outcome), withPassword));
+        });
+        watcher->setFuture(
+            QtConcurrent::run([withPassword] { return classdb::joinClass(withPassword); }));
+    });
 }

@@ -12,7 +12,9 @@
 // sets up its own starting state; no value passes between pages. The
 // dialogs are opened modally from the menu handlers here.
 
+#include "pages/join/jointexts.h"
 #include "server/classdb.h"
+#include "server/classsync.h"
 
 #include <QMainWindow>
 
@@ -52,13 +54,16 @@ public:
     QAction *Menu_practice = nullptr;   // "색띠 연습(&P)": the practice dialog
     QAction *Menu_progress = nullptr;   // "학습 기록(&S)": the progress view
     QAction *Menu_exit = nullptr;       // "E&xit", Ctrl+X: ends the program
-    QAction *Menu_worksheet = nullptr;  // "연습지 만들기(&K)...", above Exit
+    QAction *Menu_worksheet = nullptr;  // "연습지 만들기(&K)...", after the practice's items
+    QAction *Menu_join = nullptr;       // "반에 들어가기(&J)...": the join dialog
+    QAction *Menu_leave = nullptr;      // "반에서 나가기": enabled while joined
     QAction *Menu_class = nullptr;      // "반 현황(&T)": enabled while a teacher is joined
     QMenu *Menu_view = nullptr;         // "보기(&W)"
     QAction *Menu_bandLabels = nullptr; // "색띠에 숫자 표시(&N)", checkable, remembered
     QMenu *Menu_help = nullptr;         // "&Help"
     QAction *Menu_about = nullptr;      // "&About": the About box
     QLabel *lblWorking = nullptr;       // status bar: the working of the shown page's last result
+    QLabel *lblClass = nullptr; // status bar, right: "3반 서버 · 김민수" while joined, else hidden
 
     // The pages other than the first are built just after the window's first
     // frame, or as soon as one is shown or asked for here, whichever comes
@@ -80,10 +85,22 @@ public:
     void Menu_about_Click();
     void Menu_bandLabels_Click();
     void Menu_class_Click();
+    void Menu_join_Click();
+    void Menu_leave_Click();
 
     // The teacher's login while a teacher is joined, nullopt otherwise: the
     // class view opens its own connections with it.
     void setTeacher(std::optional<classdb::Server> teacher);
+
+    // The record the practice, the progress view and the worksheet read and
+    // write: a joined pupil's own (classdb::pupilRecordPath), else this
+    // computer's home record. Made when first needed.
+    practice::Record &record();
+
+    // The login joined, pupil or teacher; nullopt while nobody is.
+    const std::optional<join::Joined> &joined() const { return m_joined; }
+    // The joined pupil's sync with the server; null for a teacher or nobody.
+    classdb::ClassSync *classSync() const { return m_sync.get(); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -93,7 +110,6 @@ private:
     void buildHiddenPages();
     void placePage(int index, QWidget *page);
     QList<ui::LearnerPage *> learnerPages() const;
-    practice::Record &record();
     void showAllTabs(QWidget *client);
     void showWorking();
     void showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips);
@@ -109,6 +125,22 @@ private:
     // first needs it.
     std::unique_ptr<practice::Record> m_record;
     std::optional<classdb::Server> m_teacher;
+
+    // Joining and leaving the class.
+    void joinAs(const join::Joined &joined);
+    void leave();
+    void rejoinRemembered();
+    void showClassState();
+    std::optional<join::Joined> m_joined;
+    std::unique_ptr<classdb::ClassSync> m_sync;
+    // A join that finished while a dialog held the record: applied once the
+    // dialog is closed.
+    std::optional<join::Joined> m_pendingJoin;
+    // The pupil was told that their answers wait for the server.
+    bool m_waitingTold = false;
+    // Counts joins and leaves from the menu, so a join from the start-up
+    // that finishes after one is passed over.
+    int m_joinTurn = 0;
     // The hidden pages' building is timed from the first frame.
     bool m_buildArmed = false;
 };

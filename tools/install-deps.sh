@@ -13,7 +13,8 @@ set -euo pipefail
 # qt6-charts-dev: the progress view's daily chart; on Debian 12 its CMake files look for Qt
 # OpenGL, whose own come with libqt6opengl6-dev. postgresql and
 # libqt6sql6-psql: the class record's server, which the tests start in a
-# scratch folder, and the driver that reaches it.
+# scratch folder, and the driver that reaches it. qtkeychain-qt6-dev: the
+# desktop's keyring, where a joined pupil's password is remembered.
 packages=(
     cmake make g++ pkg-config dpkg-dev file
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libqt6sql6-sqlite
@@ -21,6 +22,7 @@ packages=(
     fonts-nanum qt6-translations-l10n
     poppler-utils libsqlite3-dev
     postgresql libqt6sql6-psql
+    qtkeychain-qt6-dev
     "$@"
 )
 

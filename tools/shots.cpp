@@ -7,11 +7,14 @@
 
 #include "colorcode/numbertext.h"
 #include "learner/record.h"
+#include "pages/join/joindialog.h"
+#include "pages/join/jointexts.h"
 #include "pages/practice/practicedialog.h"
 #include "pages/progress/progressdialog.h"
 #include "pages/smd/smdpage.h"
 #include "pages/worksheet/worksheet.h"
 #include "pages/worksheet/worksheetdialog.h"
+#include "server/scratchserver.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/form1.h"
@@ -31,12 +34,20 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QSqlDatabase>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -249,5 +260,61 @@ int main(int argc, char *argv[])
     ok &=
         practice::writeWorksheetPdf(grey, sheet, {practice::sheetCode(recipe), true, false, true});
     std::printf("%s\n", qPrintable(grey));
+
+    // The join dialog as a pupil fills it in, and while it tries a server
+    // that takes the connection and never answers: a socket that listens
+    // and never accepts.
+    {
+        const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(silent, reinterpret_cast<sockaddr *>(&address), length);
+        ::listen(silent, 4);
+        ::getsockname(silent, reinterpret_cast<sockaddr *>(&address), &length);
+        frmJoin join(&window);
+        join.txtServer->setText(QStringLiteral("lab3"));
+        join.txtName->setText(QStringLiteral("김민수"));
+        join.txtPassword->setText(QStringLiteral("password"));
+        join.show();
+        // The keyring's answer, which sets the remember box.
+        QTest::qWait(300);
+        ok &= save(join, QStringLiteral("%1/join%2.png").arg(folder, suffix));
+        join.txtServer->setText(QStringLiteral("127.0.0.1:%1").arg(ntohs(address.sin_port)));
+        join.cmdJoin_Click();
+        ok &= save(join, QStringLiteral("%1/join-trying%2.png").arg(folder, suffix));
+        ::close(silent);
+    }
+    // The status bar while a pupil practises, on a server of the tool's own
+    // when PostgreSQL is here.
+    QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    ScratchServer server;
+    if (server.started() && !classdb::setUp(server.admin())) {
+        {
+            auto opened = classdb::connect(server.admin(), QStringLiteral("admin"));
+            if (auto *db = std::get_if<QSqlDatabase>(&opened))
+                classdb::addPerson(*db, u"김민수", u"pw", classdb::PersonKind::Pupil);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+        QSettings().setValue(join::kServerNameKey, QStringLiteral("3반 서버"));
+        QTimer fill;
+        QObject::connect(&fill, &QTimer::timeout, [&] {
+            auto *join = qobject_cast<frmJoin *>(QApplication::activeModalWidget());
+            if (!join)
+                return;
+            fill.stop();
+            join->txtServer->setText(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+            join->txtName->setText(QStringLiteral("김민수"));
+            join->txtPassword->setText(QStringLiteral("pw"));
+            join->cmdJoin_Click();
+        });
+        fill.start(50);
+        window.SSTab1->setCurrentIndex(0);
+        window.Menu_join->trigger();
+        ok &= save(window, QStringLiteral("%1/joined%2.png").arg(folder, suffix));
+        window.Menu_leave->trigger();
+    }
     return ok ? 0 : 1;
 }

@@ -143,7 +143,7 @@ void tst_MainWindow::menus()
     QCOMPARE(w->Menu_help->title(), u"Help(&U)"_s);
     QCOMPARE(w->Menu_file->actions(),
              QList<QAction *>({w->Menu_r, w->Menu_practice, w->Menu_progress, w->Menu_worksheet,
-                               w->Menu_class, w->Menu_exit}));
+                               w->Menu_join, w->Menu_leave, w->Menu_class, w->Menu_exit}));
     // The class view is a joined teacher's alone.
     QVERIFY(!w->Menu_class->isEnabled());
     QCOMPARE(w->Menu_help->actions(), QList<QAction *>({w->Menu_about}));

@@ -106,7 +106,9 @@ void tst_Worksheet::openedByKeyboard()
 {
     auto w = uitest::openWindow();
     const QList<QAction *> file = w->Menu_file->actions();
+    // After the practice's items, before the class's and Exit.
     QCOMPARE(file.indexOf(w->Menu_worksheet), file.indexOf(w->Menu_progress) + 1);
+    QVERIFY(file.indexOf(w->Menu_worksheet) < file.indexOf(w->Menu_join));
     QCOMPARE(w->Menu_worksheet->text(), u"연습지 만들기(&K)..."_s);
     QWidget *focus = QApplication::focusWidget();
     QVERIFY(focus);
