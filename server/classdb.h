@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringView>
@@ -48,6 +49,9 @@ struct Error {
     Failure failure = Failure::Other;
     QString detail; // the server's message, for Failure::Other
 };
+
+// The failure a query's error tells of.
+Error errorOf(const QSqlError &error);
 
 // One Korean line for the failure.
 QString message(const Error &error, const Server &server);
@@ -114,6 +118,6 @@ private:
 };
 
 // The schema version this program sets up.
-inline constexpr int kVersion = 1;
+inline constexpr int kVersion = 2;
 
 } // namespace classdb
