@@ -92,6 +92,8 @@ frmClass::frmClass(QWidget *owner, const classdb::Server &teacher)
     tblPupils->verticalHeader()->hide();
     tblPupils->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblPupils->horizontalHeader()->setStretchLastSection(true);
+    // As tall as the class, within the screen; the rest scrolls.
+    tblPupils->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     tblPupils->setSortingEnabled(true);
     tblPupils->sortByColumn(Column::Name, Qt::AscendingOrder);
     tblPupils->installEventFilter(this);
@@ -196,6 +198,12 @@ bool frmClass::Form_Load()
 
 void frmClass::refresh()
 {
+    // The reads run here, on the interface's thread: one that finds nothing
+    // new takes a millisecond. A server that went away is tried again less
+    // often, as opening a connection to it waits for its time-out.
+    if (m_failing && m_lastTry.isValid() && m_lastTry.elapsed() < kRetryMs)
+        return;
+    m_lastTry.start();
     if (!m_db.isOpen() && !m_db.open()) {
         showFailure(classdb::errorOf(m_db.lastError()));
         return;

@@ -20,8 +20,10 @@
 #include "learner/answers.h"
 #include "learner/schedule.h"
 #include "server/classview.h"
+#include "widgets/confusiontable.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QSqlDatabase>
 
 #include <map>
@@ -33,10 +35,6 @@ class QPushButton;
 class QTableWidget;
 class QTimer;
 
-namespace ui {
-class ConfusionTableView;
-}
-
 class frmClass : public QDialog {
     Q_OBJECT
 
@@ -46,6 +44,8 @@ public:
 
     // How often the view reads what came in.
     static constexpr int kRefreshMs = 1000;
+    // How often a server that cannot be reached is tried again.
+    static constexpr int kRetryMs = 10000;
 
     // Connects and reads the class; says why in a message box and is false
     // when it cannot, and the view is then not shown.
@@ -103,4 +103,5 @@ private:
     std::map<QString, practice::SkillStates> m_states;
     QTimer *m_refresh = nullptr;
     bool m_failing = false;
+    QElapsedTimer m_lastTry;
 };

@@ -9,6 +9,8 @@
 // and the texts of progressdata.h) and again after the record is emptied;
 // the handlers call one of the record's functions and read it anew.
 
+#include "widgets/confusiontable.h"
+
 #include <QDialog>
 
 class QChart;
@@ -17,10 +19,6 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class SkillChart;
-
-namespace ui {
-class ConfusionTableView;
-}
 
 namespace practice {
 class Record;
