@@ -77,6 +77,8 @@ class tst_ClassView : public QObject {
 
 private slots:
     void initTestCase();
+    void daysReplayedAsAnswered_data();
+    void daysReplayedAsAnswered();
     void pupilRows_data();
     void pupilRows();
     void followsTheClass();
@@ -127,6 +129,47 @@ void tst_ClassView::initTestCase()
     QVERIFY(send(kMinsu, {answer(true, {}, kRightPairs), answer(true, {}, kRightPairs),
                           answer(false, u"digit-7"_s, kVioletAsBlue)}));
     QVERIFY(send(kSeoyeon, {answer(false, u"digit-7 multiplier-2"_s, kVioletAsBlue)}));
+}
+
+void tst_ClassView::daysReplayedAsAnswered_data()
+{
+    // One skill's answers, a day's in order: R right, M missed; days apart
+    // by a space, each the day after the last.
+    QTest::addColumn<QString>("answers");
+    QTest::newRow("a miss mended the same day") << u"RMR"_s;
+    QTest::newRow("a miss last") << u"RRM"_s;
+    QTest::newRow("climbing over days") << u"R R RR R"_s;
+    QTest::newRow("a miss after climbing") << u"R R R MRM R"_s;
+}
+
+void tst_ClassView::daysReplayedAsAnswered()
+{
+    QFETCH(QString, answers);
+    // The server's sums of the answers, against the answers replayed one by
+    // one as the pupil's own record replays them.
+    const practice::SkillId skill = *practice::skillOfKey(u"digit-7");
+    classdb::PupilSums sums;
+    std::vector<practice::SkillAnswer> oneByOne;
+    QDate day(2027, 3, 1);
+    QDateTime at(day, QTime(9, 0));
+    for (const QString &sitting : answers.split(u' ')) {
+        classdb::SkillDaySums &s = sums.skills[{day, skill}];
+        for (const QChar c : sitting) {
+            at = at.addSecs(10);
+            const bool right = c == u'R';
+            ++s.asked;
+            s.right += right;
+            (right ? s.lastRight : s.lastMiss) = at;
+            oneByOne.push_back(
+                {day,
+                 {skill},
+                 right ? std::vector<practice::SkillId>{} : std::vector<practice::SkillId>{skill}});
+        }
+        day = day.addDays(1);
+        at = QDateTime(day, QTime(9, 0));
+    }
+    QCOMPARE(classdb::skillStates(sums)[std::size_t(skill)],
+             practice::replay(oneByOne)[std::size_t(skill)]);
 }
 
 void tst_ClassView::pupilRows_data()
