@@ -85,6 +85,7 @@ private slots:
     void pupilProgressAndClassSheet();
     void csvFiles();
     void versionOneBroughtUpToDate();
+    void pupilsCannotReadTheSums();
 
 private:
     // Sends answers as the pupil, over a connection of the pupil's own.
@@ -374,6 +375,20 @@ void tst_ClassView::versionOneBroughtUpToDate()
     QVERIFY(q.exec(u"SELECT version FROM class_version"_s) && q.next());
     QCOMPARE(q.value(0).toInt(), 2);
     db.close();
+}
+
+void tst_ClassView::pupilsCannotReadTheSums()
+{
+    // The sums hold every pupil's answers: the server refuses them to a
+    // pupil's login, tried directly.
+    {
+        auto opened = classdb::connect(m_server->as(kMinsu, kPassword), u"pupil"_s);
+        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlQuery q(std::get<QSqlDatabase>(opened));
+        for (const char *table : {"pupil_day", "skill_day", "mixup_day"})
+            QVERIFY2(!q.exec(u"SELECT * FROM "_s + QLatin1StringView(table)), table);
+    }
+    QSqlDatabase::removeDatabase(u"pupil"_s);
 }
 
 QTEST_MAIN(tst_ClassView)
