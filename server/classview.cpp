@@ -58,11 +58,21 @@ std::optional<Error> readPupils(QSqlDatabase &db, ClassSums &sums, std::set<QStr
     QSqlQuery q(db);
     if (auto e = select(q, u"SELECT name FROM person WHERE kind = 'pupil'"_s))
         return e;
+    std::set<QString> names;
     while (q.next()) {
         const auto [it, isNew] = sums.pupils.try_emplace(q.value(0).toString());
+        names.insert(it->first);
         if (isNew && added)
             added->insert(it->first);
     }
+    // A pupil removed from the class goes from the view too.
+    std::erase_if(sums.pupils, [&](const auto &pupil) {
+        if (names.contains(pupil.first))
+            return false;
+        if (added)
+            added->insert(pupil.first);
+        return true;
+    });
     return std::nullopt;
 }
 

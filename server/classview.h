@@ -64,7 +64,8 @@ inline constexpr qint64 kLookBack = 10000;
 std::variant<ClassSums, Error> readClass(QSqlDatabase &db);
 
 // Reads what changed since `sums` was read and puts it in: the pupils whose
-// sums changed (new pupils among them); none when nothing came in.
+// sums changed (new pupils, and pupils removed from the class, among them);
+// none when nothing came in.
 std::variant<std::set<QString>, Error> readNews(QSqlDatabase &db, ClassSums &sums);
 
 // The pupil's skills as the learner's schedule has them after those

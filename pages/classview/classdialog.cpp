@@ -30,6 +30,8 @@ namespace {
 constexpr QStringView kTitle = u"반 현황";
 // What a cell sorts by (classview::sortKeys).
 constexpr int kSortRole = Qt::UserRole;
+// The pupil a cell belongs to.
+constexpr int kNameRole = Qt::UserRole + 1;
 // Room the window manager's frame and a panel take off the screen.
 constexpr QSize kScreenRoom{40, 80};
 
@@ -181,8 +183,7 @@ bool frmClass::Form_Load()
         showPupil(name);
     }
     showConfusions();
-    lblStatus->setText(u"%1 서버 · 학생 %2명 · 새 답은 저절로 보입니다"_s.arg(m_teacher.host)
-                           .arg(m_sums.pupils.size()));
+    showFollowing();
     tblPupils->selectRow(0);
     // As large as the tables ask, within the screen.
     tblPupils->resizeColumnsToContents();
@@ -215,20 +216,32 @@ void frmClass::refresh()
         showFailure(*e);
         return;
     }
-    if (m_failing) {
-        m_failing = false;
-        lblStatus->setText(u"%1 서버 · 학생 %2명 · 새 답은 저절로 보입니다"_s.arg(m_teacher.host)
-                               .arg(m_sums.pupils.size()));
-    }
+    m_failing = false;
+    showFollowing();
     const std::set<QString> &changed = std::get<std::set<QString>>(news);
-    for (const QString &name : changed)
-        m_states[name] = classdb::skillStates(m_sums.pupils[name]);
+    for (const QString &name : changed) {
+        if (m_sums.pupils.contains(name))
+            m_states[name] = classdb::skillStates(m_sums.pupils[name]);
+        else
+            m_states.erase(name);
+    }
+    for (int r = tblPupils->rowCount() - 1; r >= 0; --r)
+        if (!m_sums.pupils.contains(tblPupils->item(r, Column::Name)->data(kNameRole).toString()))
+            tblPupils->removeRow(r);
     // Every row, so "지금 연습 중" and today's count follow the clock; a cell
     // whose text stays is not painted again.
     for (const auto &[name, pupil] : m_sums.pupils)
         showPupil(name);
     if (!changed.empty())
         showConfusions();
+}
+
+void frmClass::showFollowing()
+{
+    const QString text = u"%1 서버 · 학생 %2명 · 새 답은 저절로 보입니다"_s.arg(m_teacher.host)
+                             .arg(m_sums.pupils.size());
+    if (lblStatus->text() != text)
+        lblStatus->setText(text);
 }
 
 void frmClass::showFailure(const classdb::Error &error)
@@ -247,7 +260,7 @@ void frmClass::showPupil(const QString &name)
 
     int row = -1;
     for (int r = 0; r < tblPupils->rowCount(); ++r)
-        if (tblPupils->item(r, Column::Name)->data(Qt::UserRole + 1).toString() == name)
+        if (tblPupils->item(r, Column::Name)->data(kNameRole).toString() == name)
             row = r;
     if (row < 0) {
         // A new row is put in with sorting off, then sorted in its place.
@@ -256,7 +269,7 @@ void frmClass::showPupil(const QString &name)
         tblPupils->insertRow(row);
         for (int c = 0; c < ColumnCount; ++c) {
             auto *cell = new PupilCell;
-            cell->setData(Qt::UserRole + 1, name);
+            cell->setData(kNameRole, name);
             cell->setTextAlignment(c == Column::Name || c == Column::Weak
                                        ? Qt::AlignLeft | Qt::AlignVCenter
                                        : Qt::AlignRight | Qt::AlignVCenter);
@@ -320,7 +333,7 @@ void frmClass::tblPupils_DblClick()
     const QTableWidgetItem *current = tblPupils->currentItem();
     if (!current)
         return;
-    const QString name = current->data(Qt::UserRole + 1).toString();
+    const QString name = current->data(kNameRole).toString();
     auto answers = classdb::pupilAnswers(m_db, name);
     if (auto *e = std::get_if<classdb::Error>(&answers)) {
         showMessage(classdb::message(*e, m_teacher));

@@ -93,6 +93,8 @@ private:
     void showPupil(const QString &name);
     void showConfusions();
     void showMessage(const QString &text);
+    // Says that the view follows the class, and how many pupils it has.
+    void showFollowing();
     // Says why the class cannot be read now; the next refresh tries again.
     void showFailure(const classdb::Error &error);
 

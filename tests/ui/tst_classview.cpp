@@ -241,6 +241,19 @@ void tst_ClassView::followsTheClass()
     QCOMPARE(view.tblClassConfusion->item(kViolet, kBlue)->text(), u"3"_s);
     QCOMPARE(view.tblClassConfusion->item(kViolet, kBlue)->data(Qt::AccessibleTextRole).toString(),
              u"물은 색 보라, 답한 색 파랑, 3번"_s);
+
+    // A pupil joins the class and is removed again: the row comes and goes.
+    const QString late = u"늦은 학생"_s;
+    {
+        auto opened = classdb::connect(m_server->admin(), u"admin"_s);
+        QSqlDatabase &admin = std::get<QSqlDatabase>(opened);
+        QVERIFY(!classdb::addPerson(admin, late, kPassword, classdb::PersonKind::Pupil));
+        QTRY_COMPARE_WITH_TIMEOUT(cell(table, late, classview::Answers), u"0"_s, 5000);
+        QVERIFY(!classdb::removePerson(admin, late));
+        QTRY_COMPARE_WITH_TIMEOUT(rowOf(table, late), -1, 5000);
+    }
+    QSqlDatabase::removeDatabase(u"admin"_s);
+    QCOMPARE(table->rowCount(), 3);
 }
 
 void tst_ClassView::pupilProgressAndClassSheet()
