@@ -82,6 +82,7 @@ private slots:
     void pupilRows_data();
     void pupilRows();
     void followsTheClass();
+    void keyboardReachesEverything();
     void pupilProgressAndClassSheet();
     void csvFiles();
     void versionOneBroughtUpToDate();
@@ -254,6 +255,26 @@ void tst_ClassView::followsTheClass()
     }
     QSqlDatabase::removeDatabase(u"admin"_s);
     QCOMPARE(table->rowCount(), 3);
+}
+
+void tst_ClassView::keyboardReachesEverything()
+{
+    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    QVERIFY(view.Form_Load());
+    view.show();
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view.tblPupils));
+    QStringList reached;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, (QStringList{u"chkToday"_s, u"tblClassConfusion"_s, u"cmdClassSheet"_s,
+                                   u"cmdExportClass"_s, u"cmdClose"_s}));
+    // Its access key ticks the box (as a click that shows, a moment later).
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+    QTRY_VERIFY(view.chkToday->isChecked());
 }
 
 void tst_ClassView::pupilProgressAndClassSheet()
