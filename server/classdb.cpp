@@ -497,7 +497,18 @@ std::optional<Error> removePerson(QSqlDatabase &db, QStringView name)
     return run(db, u"SELECT pallado_remove_person(?)"_s, {name.toString()});
 }
 
-AnswerSender::AnswerSender(QSqlDatabase db) : m_db(std::move(db)) {}
+AnswerSender::AnswerSender(QSqlDatabase db) : m_db(std::move(db))
+{
+    // The server plans the trigger that adds an answer to the class's sums
+    // once per connection, on its first insert. An insert of no answer
+    // (the trigger runs once per statement) has it planned now, as the
+    // pupil joins, rather than on their first answer. Its failure is the
+    // first send's to tell.
+    QSqlQuery(m_db).exec(uR"(INSERT INTO answer (id, at, day, kind, question, given, correct,
+                                                slip, seconds, skills, missed, mixups)
+                            SELECT id, at, day, kind, question, given, correct, slip, seconds,
+                                   skills, missed, mixups FROM answer WHERE false)"_s);
+}
 
 std::optional<Error> AnswerSender::send(const ClassAnswer &a)
 {
