@@ -1,16 +1,23 @@
 // The class record under a school's load: 200 pupils on their own logins and
 // connections send 50 answers each, first as fast as they can, then at a
 // school's pace (1,000 pupils answering every 2 seconds is 500 answers a
-// second in all), through the sender the program uses. Prints answers per
+// second in all), through the sender the program's class sync sends with:
+// each answer a row of the learner's record, turned into the class record's
+// answer and sent by AnswerSender, as ClassSync does. Prints answers per
 // second and the 50th and 99th percentile time of one answer, and checks
 // that none was lost or doubled. Needs the postgresql package; the server is
 // started in a scratch folder as the tests do.
 
+#include "learner/answers.h"
 #include "server/classdb.h"
+#include "server/classrow.h"
 #include "server/scratchserver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QUuid>
 
 #include <algorithm>
@@ -35,20 +42,27 @@ struct Run {
     int failed = 0;
 };
 
-classdb::ClassAnswer answer(int n)
+// A judged answer as the pupil's record holds it, its token made as the
+// record makes one.
+practice::Row answer(int n)
 {
-    return {QUuid::createUuid().toString(QUuid::WithoutBraces),
-            QDateTime::currentDateTimeUtc(),
-            QDate::currentDate(),
-            u"read"_s,
-            u"노랑, 보라, 적색, 금색"_s,
-            u"4.7K\u2126 ±5%"_s,
-            n % 3 != 0,
-            n % 3 != 0 ? QString() : u"neighbour-colour"_s,
-            3.5,
-            u"digit-4 digit-7 multiplier-2 tolerance-5%"_s,
-            n % 3 != 0 ? QString() : u"digit-7"_s,
-            {}};
+    const bool right = n % 3 != 0;
+    practice::Row row{QUuid::createUuid().toString(QUuid::Id128),
+                      QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs),
+                      QDate::currentDate().toString(Qt::ISODate),
+                      u"read"_s,
+                      u"노랑, 보라, 적색, 금색"_s,
+                      right ? u"4.7K\u2126 ±5%"_s : u"4.6K\u2126 ±5%"_s,
+                      right,
+                      right ? QString() : u"neighbour-colour"_s,
+                      3.5,
+                      u"digit-4 digit-7 multiplier-2 tolerance-5%"_s,
+                      right ? QString() : u"digit-7"_s,
+                      {},
+                      false};
+    if (!right)
+        row.mixups = {{u"보라"_s, u"파랑"_s}};
+    return row;
 }
 
 Run send(const ScratchServer &server, bool paced)
@@ -78,7 +92,7 @@ Run send(const ScratchServer &server, bool paced)
                                 start + std::chrono::duration_cast<Clock::duration>(
                                             interval * (i + double(p) / kPupils)));
                         const auto t0 = Clock::now();
-                        if (sender.send(answer(i)))
+                        if (sender.send(classdb::classAnswerOf(answer(i))))
                             ++failed;
                         mine.push_back(
                             std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
@@ -107,6 +121,40 @@ Run send(const ScratchServer &server, bool paced)
 double percentile(const std::vector<double> &sorted, double share)
 {
     return sorted.empty() ? 0 : sorted[std::size_t(share * double(sorted.size() - 1))];
+}
+
+// The reference, measured in the same run: PostgreSQL's own pgbench
+// inserting the same row with as many clients, each on its own connection
+// (the administrator's, into a copy of the table without its rules);
+// answers a second, 0 when it could not run.
+double pgbenchRate(const ScratchServer &server, QSqlDatabase &admin)
+{
+    QSqlQuery(admin).exec(u"CREATE TABLE bench_reference (LIKE answer INCLUDING ALL)"_s);
+    QTemporaryDir dir;
+    QFile script(dir.filePath(u"insert.sql"_s));
+    if (!script.open(QIODevice::WriteOnly))
+        return 0;
+    script.write(uR"(INSERT INTO bench_reference (id, pupil, at, day, kind, question, given,
+        correct, slip, seconds, skills, missed, mixups)
+        VALUES (gen_random_uuid(), 'admin', now(), current_date, 'read', '노랑, 보라, 적색, 금색',
+        '4.7KΩ ±5%', true, '', 3.5, 'digit-4 digit-7 multiplier-2 tolerance-5%', '', '');)"_s
+                     .simplified()
+                     .toUtf8());
+    script.close();
+    QProcess pgbench;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"PGPASSWORD"_s, server.admin().password);
+    pgbench.setProcessEnvironment(env);
+    pgbench.start(server.tool(u"pgbench"_s),
+                  {u"-n"_s, u"-h"_s, u"127.0.0.1"_s, u"-p"_s, QString::number(server.port()),
+                   u"-U"_s, u"admin"_s, u"-c"_s, QString::number(kPupils), u"-j"_s, u"2"_s, u"-t"_s,
+                   QString::number(kAnswersEach), u"-f"_s, script.fileName(), u"pallado"_s});
+    if (!pgbench.waitForFinished(300000))
+        return 0;
+    const QRegularExpressionMatch m =
+        QRegularExpression(u"tps = ([0-9.]+) \\(without initial connection time\\)"_s)
+            .match(QString::fromUtf8(pgbench.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toDouble() : 0;
 }
 
 qint64 answersOnServer(QSqlDatabase &db)
@@ -138,6 +186,7 @@ int main(int argc, char *argv[])
         for (int p = 0; p < kPupils; ++p)
             classdb::addPerson(admin, u"학생%1"_s.arg(p), u"pw"_s, classdb::PersonKind::Pupil);
         qint64 expected = 0;
+        const double reference = pgbenchRate(server, admin);
         for (const bool paced : {false, true}) {
             const Run run = send(server, paced);
             expected += qint64(kPupils) * kAnswersEach - run.failed;
@@ -151,6 +200,11 @@ int main(int argc, char *argv[])
                 kept == expected ? "" : " (LOST OR DOUBLED)");
             if (kept != expected || run.failed)
                 code = 1;
+            if (!paced && reference > 0)
+                std::printf("class flat out against pgbench's plain insert with %d clients in the "
+                            "same run (%.0f a second): %.2f\n",
+                            kPupils, reference,
+                            double(run.millis.size()) / run.seconds / reference);
         }
     }
     QSqlDatabase::removeDatabase(u"admin"_s);

@@ -185,6 +185,7 @@ QByteArray waitingLine(const Row &row)
         {u"correct"_s, row.correct},   {u"slip"_s, row.slip},
         {u"seconds"_s, row.seconds},   {u"skills"_s, row.skills},
         {u"missed"_s, row.missed},     {u"mixups"_s, mixed},
+        {u"sent"_s, row.sent},
     };
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
@@ -204,12 +205,20 @@ std::optional<Row> rowOfWaitingLine(QByteArrayView line)
     if (!o.value(u"correct"_s).isBool() || !o.value(u"seconds"_s).isDouble() ||
         o.value(u"token"_s).toString().isEmpty())
         return std::nullopt;
-    Row row{o.value(u"token"_s).toString(),    o.value(u"at"_s).toString(),
-            o.value(u"day"_s).toString(),      o.value(u"kind"_s).toString(),
-            o.value(u"question"_s).toString(), o.value(u"given"_s).toString(),
-            o.value(u"correct"_s).toBool(),    o.value(u"slip"_s).toString(),
-            o.value(u"seconds"_s).toDouble(),  o.value(u"skills"_s).toString(),
-            o.value(u"missed"_s).toString(),   {}};
+    Row row{o.value(u"token"_s).toString(),
+            o.value(u"at"_s).toString(),
+            o.value(u"day"_s).toString(),
+            o.value(u"kind"_s).toString(),
+            o.value(u"question"_s).toString(),
+            o.value(u"given"_s).toString(),
+            o.value(u"correct"_s).toBool(),
+            o.value(u"slip"_s).toString(),
+            o.value(u"seconds"_s).toDouble(),
+            o.value(u"skills"_s).toString(),
+            o.value(u"missed"_s).toString(),
+            {},
+            // Lines written before the mark was kept have none: not sent.
+            o.value(u"sent"_s).toBool()};
     for (const QJsonValue &pair : o.value(u"mixups"_s).toArray()) {
         const QJsonArray p = pair.toArray();
         if (p.size() != 2 || !p[0].isString() || !p[1].isString())

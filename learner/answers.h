@@ -127,6 +127,9 @@ struct Row {
     QString skills;                                  // keys of the skills exercised, space between
     QString missed;                                  // and of those failed
     std::vector<std::pair<QString, QString>> mixups; // colour words asked, taken
+    // The class server has it: a joined pupil's answer once sent, or one
+    // fetched from there. A home record's answers are never sent.
+    bool sent = false;
     friend bool operator==(const Row &, const Row &) = default;
 };
 

@@ -160,8 +160,11 @@ bool notKept(RecordStatus status)
 // colours they mixed up; version 2 keeps each skill's Leitner state beside
 // them, so the practice opens without replaying every answer, and builds it
 // by replaying those already there; version 3 keeps the token of an answer
-// that waited, so it is never written twice.
-const std::array<QStringList, 3> kSteps{{
+// that waited, so it is never written twice; version 4 keeps whether the
+// class server has each answer, and gives the answers of versions 1 and 2 a
+// token too, so every answer can be sent (those kept before count as never
+// sent: only a joined pupil's record is sent at all).
+const std::array<QStringList, 4> kSteps{{
     {
         uR"(CREATE TABLE answer (
             id INTEGER PRIMARY KEY,
@@ -198,10 +201,16 @@ const std::array<QStringList, 3> kSteps{{
         u"ALTER TABLE answer ADD COLUMN token TEXT"_s,
         u"CREATE UNIQUE INDEX answer_token ON answer(token)"_s,
     },
+    {
+        u"ALTER TABLE answer ADD COLUMN sent INTEGER NOT NULL DEFAULT 0"_s,
+        u"UPDATE answer SET token = lower(hex(randomblob(16))) WHERE token IS NULL"_s,
+        // Small, as few answers wait at a time: the sync looks in it each second.
+        u"CREATE INDEX answer_unsent ON answer(id) WHERE sent = 0"_s,
+    },
 }};
 
 // The tables each version has, of those it adds.
-const std::array<QStringList, 3> kTables{{{u"answer"_s, u"mixup"_s}, {u"skill"_s}, {}}};
+const std::array<QStringList, 4> kTables{{{u"answer"_s, u"mixup"_s}, {u"skill"_s}, {}, {}}};
 
 QDate dayOf(const QVariant &text)
 {
@@ -253,14 +262,16 @@ int saveSkills(QSqlDatabase db, const SkillStates &states,
     return kOk;
 }
 
-// Version 2's skill states from the answers already kept.
+// The skill states from the answers already kept, in the order they were
+// given (answers taken back from the class server may have come in after
+// later ones).
 int replayAnswers(QSqlDatabase db)
 {
     std::vector<SkillAnswer> answers;
     {
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        if (const int code = run(q, u"SELECT day, skills, missed FROM answer ORDER BY id"_s))
+        if (const int code = run(q, u"SELECT day, skills, missed FROM answer ORDER BY at, id"_s))
             return code;
         while (q.next()) {
             Row row;
@@ -371,6 +382,8 @@ struct Record::Shared {
     std::condition_variable changed;
     // Answers taken and not yet written, oldest first, each with its number.
     std::deque<std::pair<quint64, Row>> queue;
+    // Tokens of answers the class server has, not yet marked so.
+    std::vector<QString> marks;
     quint64 taken = 0;   // the number of the last answer taken
     quint64 written = 0; // every answer up to this number is written
     RecordStatus status = RecordStatus::Kept;
@@ -437,7 +450,7 @@ private:
     void closeConnection();
     void findSideFiles();
     Outcome fileAsOpened();
-    Outcome write(std::span<const Row> rows);
+    Outcome write(std::span<const Row> rows, std::span<const QString> marks = {});
     // Waits before the next try; false when the program closes meanwhile.
     bool pause(Outcome outcome);
     void finish(Outcome outcome);
@@ -479,20 +492,23 @@ void Writer::work()
     }
     for (;;) {
         std::vector<Row> rows;
+        std::vector<QString> marks;
         {
             std::unique_lock lock(s.mutex);
             s.changed.wait(lock, [&] {
-                return s.stopping || (!s.paused && (!s.queue.empty() || !m_left.empty()));
+                return s.stopping ||
+                       (!s.paused && (!s.queue.empty() || !m_left.empty() || !s.marks.empty()));
             });
             if (s.paused) {
                 s.changed.wait(lock, [&] { return !s.paused || s.stopDue(); });
                 continue;
             }
-            if (s.queue.empty() && m_left.empty())
+            if (s.queue.empty() && m_left.empty() && s.marks.empty())
                 return; // closing, nothing waits
             if (m_left.empty()) {
                 for (const auto &[number, row] : s.queue)
                     rows.push_back(row);
+                marks = s.marks;
             }
             s.inTransaction = true;
         }
@@ -513,7 +529,7 @@ void Writer::work()
             }
             written = 0;
         } else {
-            o = write(rows);
+            o = write(rows, marks);
         }
         std::unique_lock lock(s.mutex);
         s.inTransaction = false;
@@ -522,6 +538,9 @@ void Writer::work()
                 s.written = s.queue.front().first;
                 s.queue.pop_front();
             }
+            // Marks only ever join at the end; those written go from the front.
+            s.marks.erase(s.marks.begin(),
+                          s.marks.begin() + std::ptrdiff_t(std::min(marks.size(), s.marks.size())));
             // Nothing waits: the side file is emptied, not removed, while
             // this program may add to it.
             if (s.queue.empty() && s.side.isOpen())
@@ -791,7 +810,7 @@ Outcome Writer::fileAsOpened()
     return Outcome::Done;
 }
 
-Outcome Writer::write(std::span<const Row> rows)
+Outcome Writer::write(std::span<const Row> rows, std::span<const QString> marks)
 {
     if (const Outcome o = fileAsOpened(); o != Outcome::Done)
         return o;
@@ -819,18 +838,19 @@ Outcome Writer::write(std::span<const Row> rows)
     if (const int code = loadSkills(db, states))
         return rollback(code);
     std::array<bool, kSkillCount> touched{};
+    bool replayAll = false;
     QSqlQuery insert(db);
     insert.prepare(uR"(INSERT INTO answer
-        (token, at, day, kind, question, given, correct, slip, seconds, skills, missed)
-        VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (token) DO NOTHING)"_s);
+        (token, at, day, kind, question, given, correct, slip, seconds, skills, missed, sent)
+        VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (token) DO NOTHING)"_s);
     QSqlQuery mixup(db);
     mixup.prepare(u"INSERT INTO mixup (answer, asked, taken) VALUES (?, ?, ?)"_s);
     for (const Row &row : rows) {
         for (const QVariant &v :
              {QVariant(row.token), QVariant(row.at), QVariant(row.day), QVariant(row.kind),
               QVariant(row.question), QVariant(row.given), QVariant(row.correct ? 1 : 0),
-              QVariant(row.slip), QVariant(row.seconds), QVariant(row.skills),
-              QVariant(row.missed)})
+              QVariant(row.slip), QVariant(row.seconds), QVariant(row.skills), QVariant(row.missed),
+              QVariant(row.sent ? 1 : 0)})
             insert.addBindValue(v);
         if (const int code = run(insert))
             return rollback(code);
@@ -844,12 +864,22 @@ Outcome Writer::write(std::span<const Row> rows)
             if (const int code = run(mixup))
                 return rollback(code);
         }
+        replayAll = replayAll || row.sent;
         const SkillAnswer learnt = skillAnswerOf(row);
         learn(states, learnt);
         for (SkillId s : learnt.exercised)
             touched[std::size_t(s)] = true;
     }
-    if (const int code = saveSkills(db, states, touched))
+    QSqlQuery mark(db);
+    mark.prepare(u"UPDATE answer SET sent = 1 WHERE token = ?"_s);
+    for (const QString &token : marks) {
+        mark.addBindValue(token);
+        if (const int code = run(mark))
+            return rollback(code);
+    }
+    // An answer from the class server may be older than those here: the
+    // skills learn every answer again in the order given.
+    if (const int code = replayAll ? replayAnswers(db) : saveSkills(db, states, touched))
         return rollback(code);
     if (const int code = run(q, u"COMMIT"_s))
         return rollback(code);
@@ -1038,9 +1068,9 @@ bool Record::waitWritten(int milliseconds)
 {
     Shared &s = *m_shared;
     std::unique_lock lock(s.mutex);
-    return s.changed.wait_for(lock, std::chrono::milliseconds(milliseconds), [&] {
-        return s.queue.empty() || s.finished;
-    }) && s.queue.empty();
+    return s.changed.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                              [&] { return (s.queue.empty() && s.marks.empty()) || s.finished; }) &&
+           s.queue.empty() && s.marks.empty();
 }
 
 int Record::waiting()
@@ -1211,6 +1241,7 @@ bool Record::reset()
     if (code == kOk) {
         // The answers still waiting were given before the record was emptied.
         s.queue.clear();
+        s.marks.clear();
         s.written = s.taken;
         if (s.side.isOpen())
             s.side.resize(0);
@@ -1218,6 +1249,71 @@ bool Record::reset()
     s.paused = false;
     s.changed.notify_all();
     return code == kOk;
+}
+
+std::vector<Row> Record::unsent()
+{
+    std::vector<Row> rows;
+    const int code = read([&](QSqlQuery &q) {
+        if (const int c =
+                run(q, uR"(SELECT id, token, at, day, kind, question, given, correct, slip,
+                                            seconds, skills, missed
+                                     FROM answer WHERE sent = 0 ORDER BY id)"_s))
+            return c;
+        std::vector<qint64> ids;
+        while (q.next()) {
+            ids.push_back(q.value(0).toLongLong());
+            rows.push_back({q.value(1).toString(),
+                            q.value(2).toString(),
+                            q.value(3).toString(),
+                            q.value(4).toString(),
+                            q.value(5).toString(),
+                            q.value(6).toString(),
+                            q.value(7).toBool(),
+                            q.value(8).toString(),
+                            q.value(9).toDouble(),
+                            q.value(10).toString(),
+                            q.value(11).toString(),
+                            {},
+                            false});
+        }
+        if (q.lastError().isValid())
+            return codeOf(q.lastError());
+        q.finish();
+        q.prepare(u"SELECT asked, taken FROM mixup WHERE answer = ? ORDER BY rowid"_s);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            q.addBindValue(ids[i]);
+            if (const int c = run(q))
+                return c;
+            while (q.next())
+                rows[i].mixups.emplace_back(q.value(0).toString(), q.value(1).toString());
+        }
+        return kOk;
+    });
+    return code == kOk ? rows : std::vector<Row>{};
+}
+
+QStringList Record::tokens()
+{
+    QStringList tokens;
+    const int code = read([&](QSqlQuery &q) {
+        if (const int c = run(q, u"SELECT token FROM answer WHERE token IS NOT NULL"_s))
+            return c;
+        while (q.next())
+            tokens << q.value(0).toString();
+        return q.lastError().isValid() ? codeOf(q.lastError()) : kOk;
+    });
+    return code == kOk ? tokens : QStringList{};
+}
+
+void Record::markSent(std::span<const QString> tokens)
+{
+    if (tokens.empty() || !open())
+        return;
+    Shared &s = *m_shared;
+    const std::lock_guard lock(s.mutex);
+    s.marks.insert(s.marks.end(), tokens.begin(), tokens.end());
+    s.changed.notify_all();
 }
 
 int Record::read(const std::function<int(QSqlQuery &)> &reading)
@@ -1229,8 +1325,9 @@ int Record::read(const std::function<int(QSqlQuery &)> &reading)
         // them within the moment an answer may wait.
         Shared &s = *m_shared;
         std::unique_lock lock(s.mutex);
-        s.changed.wait_for(lock, milliseconds(kAnswerWaitMs),
-                           [&] { return s.queue.empty() || s.finished || !writing(s.status); });
+        s.changed.wait_for(lock, milliseconds(kAnswerWaitMs), [&] {
+            return (s.queue.empty() && s.marks.empty()) || s.finished || !writing(s.status);
+        });
     }
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);

@@ -24,6 +24,12 @@
 // logging is used where the file system shares memory between programs, a
 // rollback journal on network file systems and where SQLite has no shared
 // memory. Each state is told once (takeNotice), in whole sentences.
+//
+// A joined pupil's record is also the class server's outbox: each answer is
+// kept unsent (Row::sent) until the class sync has it on the server and
+// marks it so (markSent), through the writing thread like an answer. A mark
+// is not kept aside: lost to a kill, the answer is only sent again, and the
+// server passes over an id it holds.
 
 #include "learner/answers.h"
 #include "learner/progressdata.h"
@@ -31,6 +37,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -74,7 +81,7 @@ public:
     static QString defaultPath();
 
     // The schema this program writes (PRAGMA user_version).
-    static constexpr int kVersion = 3;
+    static constexpr int kVersion = 4;
     // The longest add() waits for its answer to be written before the
     // practice goes on with the answer waiting.
     static constexpr int kAnswerWaitMs = 250;
@@ -105,10 +112,22 @@ public:
     bool add(std::span<const Answer> answers);
     // Takes rows as they are, tokens and all, as add() does answers: a row
     // whose token the record holds already is passed over. For answers that
-    // come back from elsewhere, such as the class server.
+    // come back from elsewhere, such as the class server. Such rows may be
+    // older than those here: taking one marked sent, the skills are replayed
+    // from every answer, oldest first.
     bool addRows(std::span<const Row> rows);
 
-    // Waits up to `milliseconds` until no answer waits; true when none does.
+    // The answers the class server does not have yet, oldest first; none
+    // when the record cannot be read.
+    std::vector<Row> unsent();
+    // Every token the record holds.
+    QStringList tokens();
+    // Marks the answers of these tokens sent. Returns at once; the writing
+    // thread writes the marks with the next answers, or alone.
+    void markSent(std::span<const QString> tokens);
+
+    // Waits up to `milliseconds` until no answer or mark waits; true when
+    // none does.
     bool waitWritten(int milliseconds);
     // The answers taken and not yet written.
     int waiting();

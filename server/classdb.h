@@ -14,6 +14,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -116,6 +117,13 @@ private:
     QSqlDatabase m_db;
     std::optional<QSqlQuery> m_insert;
 };
+
+// The login's own answers on the server, oldest first, but for those whose
+// ids are in `have` (UUIDs, hyphens or none): what a pupil's record on this
+// computer lacks. The pupil's row-level security keeps to its own answers
+// in any case.
+std::variant<std::vector<ClassAnswer>, Error> ownAnswersExcept(QSqlDatabase &db,
+                                                               const QStringList &have);
 
 // The schema version this program sets up.
 inline constexpr int kVersion = 2;

@@ -38,7 +38,8 @@ practice::Row rowOf(const ClassAnswer &answer)
             answer.seconds,
             answer.skills,
             answer.missed,
-            mixupsOf(answer.mixups)};
+            mixupsOf(answer.mixups),
+            true}; // it is on the server
 }
 
 QString mixupsText(const std::vector<std::pair<QString, QString>> &mixups)

@@ -56,8 +56,9 @@ signals:
     void fetched(int added);
 
 private:
+    // Shared with the sending thread, which may outlive the ClassSync.
     struct Worker;
-    std::unique_ptr<Worker> m_worker;
+    std::shared_ptr<Worker> m_worker;
 };
 
 } // namespace classdb

@@ -52,6 +52,8 @@ public:
     ~ScratchServer() { stop(); }
 
     bool started() const { return m_started; }
+    // One of the server's programs (pgbench, psql), for a benchmark's reference.
+    QString tool(const QString &name) const { return m_bin + name; }
     int port() const { return m_port; }
 
     bool start()

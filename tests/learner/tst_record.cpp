@@ -190,6 +190,7 @@ private slots:
     void initTestCase();
     void keptAcrossARestart();
     void migration();
+    void migrationToSentMarks();
     void brokenFileMovedAside_data();
     void brokenFileMovedAside();
     void newerRecordLeftAlone();
@@ -289,6 +290,57 @@ void tst_Record::migration()
     QCOMPARE(record.totals(first.addDays(1)), (Totals{3, 2, 2}));
     // Written on: the record is version 2 now.
     QVERIFY(record.add(reading(u"4.7")));
+}
+
+void tst_Record::migrationToSentMarks()
+{
+    // A record of version 3: an answer kept before tokens were, and one
+    // with its token and a mixup. Opened, both are unsent, the first given
+    // a token of its own; a mark and an answer taken back as sent are kept.
+    const QString path = freshPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    runSql(
+        path,
+        {
+            uR"(CREATE TABLE answer (id INTEGER PRIMARY KEY, at TEXT NOT NULL,
+               day TEXT NOT NULL, kind TEXT NOT NULL, question TEXT NOT NULL, given TEXT NOT NULL,
+               correct INTEGER NOT NULL, slip TEXT NOT NULL, seconds REAL NOT NULL,
+               skills TEXT NOT NULL, missed TEXT NOT NULL, token TEXT))"_s,
+            u"CREATE UNIQUE INDEX answer_token ON answer(token)"_s,
+            u"CREATE TABLE mixup (answer INTEGER NOT NULL, asked TEXT NOT NULL, taken TEXT NOT NULL)"_s,
+            uR"(CREATE TABLE skill (key TEXT PRIMARY KEY, box INTEGER NOT NULL,
+               due TEXT NOT NULL, last TEXT NOT NULL, asked INTEGER NOT NULL,
+               correct INTEGER NOT NULL) WITHOUT ROWID)"_s,
+            uR"(INSERT INTO answer VALUES
+               (1, '2027-03-01T09:00:00.000Z', '2027-03-01', 'read', 'q', 'a', 1, '', 3,
+                'digit-4', '', NULL),
+               (2, '2027-03-01T09:01:00.000Z', '2027-03-01', 'read', 'q', 'b', 0,
+                'neighbour-colour', 3, 'digit-4 digit-7', 'digit-7',
+                '0123456789abcdef0123456789abcdef'))"_s,
+            u"INSERT INTO mixup VALUES (2, '보라', '파랑')"_s,
+            u"PRAGMA user_version = 3"_s,
+        });
+    Record record(path);
+    std::vector<Row> unsent = record.unsent();
+    QCOMPARE(int(unsent.size()), 2);
+    QCOMPARE(unsent[0].given, u"a"_s);
+    QVERIFY(QRegularExpression(u"^[0-9a-f]{32}$"_s).match(unsent[0].token).hasMatch());
+    QCOMPARE(unsent[1].token, u"0123456789abcdef0123456789abcdef"_s);
+    QCOMPARE(unsent[1].mixups, (std::vector<std::pair<QString, QString>>{{u"보라"_s, u"파랑"_s}}));
+    QVERIFY(!unsent[1].sent);
+
+    record.markSent(std::span(&unsent[1].token, 1));
+    Row fetched = unsent[1];
+    fetched.token = u"fedcba9876543210fedcba9876543210"_s;
+    fetched.sent = true;
+    QVERIFY(record.addRows(std::span(&fetched, 1)));
+    QVERIFY(record.add(reading(u"4.7")));
+    QVERIFY(record.waitWritten(5000));
+    unsent = record.unsent();
+    QCOMPARE(int(unsent.size()), 2);
+    QCOMPARE(unsent[0].given, u"a"_s);
+    QCOMPARE(unsent[1].given, u"4.7K\u2126 ±5%"_s);
+    QCOMPARE(record.tokens().size(), 4);
 }
 
 void tst_Record::brokenFileMovedAside_data()
