@@ -545,6 +545,16 @@ std::optional<Error> AnswerSender::send(const ClassAnswer &a)
     return std::nullopt;
 }
 
+ClassAnswer answerOf(const QSqlQuery &q, int first)
+{
+    return {q.value(first).toString(),      q.value(first + 1).toDateTime(),
+            q.value(first + 2).toDate(),    q.value(first + 3).toString(),
+            q.value(first + 4).toString(),  q.value(first + 5).toString(),
+            q.value(first + 6).toBool(),    q.value(first + 7).toString(),
+            q.value(first + 8).toDouble(),  q.value(first + 9).toString(),
+            q.value(first + 10).toString(), q.value(first + 11).toString()};
+}
+
 std::variant<std::vector<ClassAnswer>, Error> ownAnswersExcept(QSqlDatabase &db,
                                                                const QStringList &have)
 {
@@ -573,10 +583,7 @@ std::variant<std::vector<ClassAnswer>, Error> ownAnswersExcept(QSqlDatabase &db,
         return errorOf(q.lastError());
     std::vector<ClassAnswer> answers;
     while (q.next())
-        answers.push_back({q.value(0).toString(), q.value(1).toDateTime(), q.value(2).toDate(),
-                           q.value(3).toString(), q.value(4).toString(), q.value(5).toString(),
-                           q.value(6).toBool(), q.value(7).toString(), q.value(8).toDouble(),
-                           q.value(9).toString(), q.value(10).toString(), q.value(11).toString()});
+        answers.push_back(answerOf(q));
     if (q.lastError().isValid())
         return errorOf(q.lastError());
     return answers;

@@ -118,6 +118,11 @@ private:
     std::optional<QSqlQuery> m_insert;
 };
 
+// An answer read from a query's row, its columns from `first` on in the
+// order of ClassAnswer: id, at, day, kind, question, given, correct, slip,
+// seconds, skills, missed, mixups.
+ClassAnswer answerOf(const QSqlQuery &query, int first = 0);
+
 // The login's own answers on the server, oldest first, but for those whose
 // ids are in `have` (UUIDs, hyphens or none): what a pupil's record on this
 // computer lacks. The pupil's row-level security keeps to its own answers

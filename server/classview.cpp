@@ -158,16 +158,6 @@ std::optional<Error> readNewest(QSqlDatabase &db, qint64 &newest, qint64 &recent
     return std::nullopt;
 }
 
-ClassAnswer answerOf(const QSqlQuery &q, int first)
-{
-    return {q.value(first).toString(),      q.value(first + 1).toDateTime(),
-            q.value(first + 2).toDate(),    q.value(first + 3).toString(),
-            q.value(first + 4).toString(),  q.value(first + 5).toString(),
-            q.value(first + 6).toBool(),    q.value(first + 7).toString(),
-            q.value(first + 8).toDouble(),  q.value(first + 9).toString(),
-            q.value(first + 10).toString(), q.value(first + 11).toString()};
-}
-
 constexpr QStringView kAnswerColumns =
     u"id, at, day, kind, question, given, correct, slip, seconds, skills, missed, mixups";
 
