@@ -23,7 +23,7 @@ for b in "$build"/bench/bench_*; do
     [[ -f "$b" && -x "$b" ]] || continue
     case "$(basename "$b")" in
         bench_startup*) ;;
-        bench_learning|bench_class) echo; echo "== $(basename "$b")"; "$b" || true ;;
+        bench_learning|bench_class|bench_classview) echo; echo "== $(basename "$b")"; "$b" || true ;;
         *) echo; echo "== $(basename "$b")"; "$b" 2>&1 | grep -E 'RESULT|msecs' | paste - - | sed -E 's/ +/ /g' ;;
     esac
 done

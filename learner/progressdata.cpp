@@ -11,12 +11,15 @@ namespace practice {
 
 QString totalsText(const Totals &totals)
 {
-    // No answer has no share right: a dash, not a 0 % that reads as a score.
-    const QString share =
-        totals.answers > 0 ? u"%1%"_s.arg(percentRight(totals.right, totals.answers)) : u"\u2013"_s;
     return u"푼 문제 %1 · 정답률 %2 · 연속 %3일"_s.arg(totals.answers)
-        .arg(share)
+        .arg(shareText(totals.right, totals.answers))
         .arg(totals.daysInARow);
+}
+
+QString shareText(int right, int answers)
+{
+    // No answer has no share right: a dash, not a 0 % that reads as a score.
+    return answers > 0 ? u"%1%"_s.arg(percentRight(right, answers)) : u"\u2013"_s;
 }
 
 int percentRight(int right, int answers)

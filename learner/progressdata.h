@@ -31,6 +31,9 @@ QString totalsText(const Totals &totals);
 // The share right in whole percent, cut as the totals cut it; 0 for none.
 int percentRight(int right, int answers);
 
+// The share right as the totals show it: "87%", or "–" with no answer.
+QString shareText(int right, int answers);
+
 // The days practised in a row up to today; a streak that ended yesterday
 // still counts, as today's sitting may be yet to come. `practised` holds
 // each day with an answer, in any order.

@@ -104,26 +104,105 @@ const QStringList kVersion1{
     u"REVOKE ALL ON FUNCTION pallado_remove_person(text) FROM PUBLIC"_s,
 };
 
-Error errorOf(const QSqlError &e)
+// The statements that add the answers of `rows` (the answer table, or the
+// answers one statement added) to the sums below: one text for the set-up
+// of an older class and for the trigger, so the two never disagree.
+QString sumsOf(QStringView rows)
 {
-    const QString code = e.nativeErrorCode();
-    const QString text = e.databaseText() + u' ' + e.driverText();
-    if (code == kInvalidPassword || code == kInvalidAuthorization ||
-        text.contains(u"password authentication failed"_s) ||
-        text.contains(u"no password supplied"_s) || text.contains(u"no pg_hba.conf entry"_s))
-        return {Failure::WrongPassword, {}};
-    if (code == kInsufficientPrivilege || text.contains(u"permission denied"_s) ||
-        text.contains(u"must be owner"_s))
-        return {Failure::NotAdministrator, {}};
-    if (code == kDuplicateObject)
-        return {Failure::NameTaken, {}};
-    if (code == kUndefinedTable)
-        return {Failure::NoClass, {}};
-    if (text.contains(u"could not connect"_s) || text.contains(u"Connection refused"_s) ||
-        text.contains(u"could not translate host name"_s) || text.contains(u"timeout expired"_s))
-        return {Failure::Unreachable, {}};
-    return {Failure::Other, e.databaseText().trimmed()};
+    return uR"(
+        INSERT INTO pupil_day AS d (pupil, day, answers, right_answers, last_at)
+            SELECT pupil, day, count(*), count(*) FILTER (WHERE correct), max(at)
+            FROM %1 GROUP BY pupil, day
+            ON CONFLICT (pupil, day) DO UPDATE
+            SET answers = d.answers + excluded.answers,
+                right_answers = d.right_answers + excluded.right_answers,
+                last_at = greatest(d.last_at, excluded.last_at);
+        INSERT INTO skill_day AS d (pupil, day, skill, asked, right_answers, last_miss, last_right)
+            SELECT pupil, day, skill, count(*), count(*) FILTER (WHERE NOT missed),
+                   max(at) FILTER (WHERE missed), max(at) FILTER (WHERE NOT missed)
+            FROM (SELECT a.pupil, a.day, a.at, k AS skill,
+                         k = ANY (string_to_array(a.missed, ' ')) AS missed
+                  FROM %1 a, unnest(string_to_array(a.skills, ' ')) k WHERE k <> '') s
+            GROUP BY pupil, day, skill
+            ON CONFLICT (pupil, day, skill) DO UPDATE
+            SET asked = d.asked + excluded.asked,
+                right_answers = d.right_answers + excluded.right_answers,
+                last_miss = greatest(d.last_miss, excluded.last_miss),
+                last_right = greatest(d.last_right, excluded.last_right);
+        INSERT INTO mixup_day AS d (pupil, day, asked, taken, n)
+            SELECT a.pupil, a.day, p->>0, p->>1, count(*)
+            FROM %1 a, pallado_pairs(a.mixups) p WHERE a.mixups <> ''
+            GROUP BY 1, 2, 3, 4
+            ON CONFLICT (pupil, day, asked, taken) DO UPDATE SET n = d.n + excluded.n;)"_s.arg(
+        rows);
 }
+
+// Version 2: what the teacher's view of the class reads. Each answer gets a
+// number in the order the server took it, so the view fetches only what is
+// new; and each answer, as the server takes it, is added up per pupil and
+// day (answers, right, the last), per pupil, day and skill (asked, right,
+// the last miss and the last right answer of that day, which is all the
+// learner's schedule needs to replay a day) and per pupil, day and colour
+// pair, so the view never reads a million answers to open. The sums are
+// kept by a function that runs as the class's owner: a pupil's login can
+// neither read nor write them, and a teacher's reads them.
+const QStringList kVersion2{
+    u"ALTER TABLE answer ADD COLUMN IF NOT EXISTS seq bigint GENERATED ALWAYS AS IDENTITY"_s,
+    u"CREATE UNIQUE INDEX IF NOT EXISTS answer_seq ON answer (seq)"_s,
+    uR"(CREATE TABLE IF NOT EXISTS pupil_day (
+        pupil text NOT NULL REFERENCES person(name) ON DELETE CASCADE,
+        day date NOT NULL,
+        answers integer NOT NULL,
+        right_answers integer NOT NULL,
+        last_at timestamptz NOT NULL,
+        PRIMARY KEY (pupil, day)))"_s,
+    uR"(CREATE TABLE IF NOT EXISTS skill_day (
+        pupil text NOT NULL REFERENCES person(name) ON DELETE CASCADE,
+        day date NOT NULL,
+        skill text NOT NULL,
+        asked integer NOT NULL,
+        right_answers integer NOT NULL,
+        last_miss timestamptz,
+        last_right timestamptz,
+        PRIMARY KEY (pupil, day, skill)))"_s,
+    uR"(CREATE TABLE IF NOT EXISTS mixup_day (
+        pupil text NOT NULL REFERENCES person(name) ON DELETE CASCADE,
+        day date NOT NULL,
+        asked text NOT NULL,
+        taken text NOT NULL,
+        n integer NOT NULL,
+        PRIMARY KEY (pupil, day, asked, taken)))"_s,
+    u"CREATE INDEX IF NOT EXISTS mixup_day_day ON mixup_day (day)"_s,
+    // A mixups text as pairs; one that is no JSON array counts as none
+    // rather than refusing the answer or the set-up.
+    uR"(CREATE OR REPLACE FUNCTION pallado_pairs(mixups text) RETURNS SETOF jsonb
+        LANGUAGE plpgsql IMMUTABLE SET search_path = public, pg_temp AS $$
+        BEGIN
+            IF mixups LIKE '[%' THEN
+                RETURN QUERY SELECT p FROM jsonb_array_elements(mixups::jsonb) p
+                             WHERE p->>0 IS NOT NULL AND p->>1 IS NOT NULL;
+            END IF;
+        EXCEPTION WHEN others THEN
+            RETURN;
+        END $$)"_s,
+    u"CREATE OR REPLACE FUNCTION pallado_answers_added() RETURNS trigger LANGUAGE plpgsql "
+    "SECURITY DEFINER SET search_path = public, pg_temp AS $$ BEGIN "_s +
+        sumsOf(u"added") + u" RETURN NULL; END $$"_s,
+    u"DROP TRIGGER IF EXISTS answers_added ON answer"_s,
+    uR"(CREATE TRIGGER answers_added AFTER INSERT ON answer REFERENCING NEW TABLE AS added
+        FOR EACH STATEMENT EXECUTE FUNCTION pallado_answers_added())"_s,
+    u"REVOKE ALL ON FUNCTION pallado_answers_added() FROM PUBLIC"_s,
+    u"REVOKE ALL ON pupil_day, skill_day, mixup_day FROM PUBLIC"_s,
+    u"GRANT SELECT ON pupil_day, skill_day, mixup_day TO pallado_teacher"_s,
+};
+
+// A class of version 1 gets the sums of the answers it holds already, once.
+const QStringList kSumsOfVersion1{
+    u"DELETE FROM pupil_day"_s,
+    u"DELETE FROM skill_day"_s,
+    u"DELETE FROM mixup_day"_s,
+    sumsOf(u"answer"),
+};
 
 // Runs one statement with its values bound; the error if it fails. The
 // server prepares only queries and row changes, so a statement of the schema
@@ -196,9 +275,14 @@ std::optional<Error> bringUpToDate(QSqlDatabase &db)
     if (have > kVersion)
         return fail(
             {Failure::Other, u"이 서버의 반 기록은 더 새 버전의 프로그램이 만들었습니다."_s});
-    for (const QString &sql : kVersion1)
-        if (auto e = run(db, sql))
-            return fail(*e);
+    for (const QStringList *steps : {&kVersion1, &kVersion2})
+        for (const QString &sql : *steps)
+            if (auto e = run(db, sql))
+                return fail(*e);
+    if (have < 2)
+        for (const QString &sql : kSumsOfVersion1)
+            if (auto e = run(db, sql))
+                return fail(*e);
     if (have < kVersion) {
         if (auto e = run(db, u"DELETE FROM class_version"_s))
             return fail(*e);
@@ -211,6 +295,27 @@ std::optional<Error> bringUpToDate(QSqlDatabase &db)
 }
 
 } // namespace
+
+Error errorOf(const QSqlError &e)
+{
+    const QString code = e.nativeErrorCode();
+    const QString text = e.databaseText() + u' ' + e.driverText();
+    if (code == kInvalidPassword || code == kInvalidAuthorization ||
+        text.contains(u"password authentication failed"_s) ||
+        text.contains(u"no password supplied"_s) || text.contains(u"no pg_hba.conf entry"_s))
+        return {Failure::WrongPassword, {}};
+    if (code == kInsufficientPrivilege || text.contains(u"permission denied"_s) ||
+        text.contains(u"must be owner"_s))
+        return {Failure::NotAdministrator, {}};
+    if (code == kDuplicateObject)
+        return {Failure::NameTaken, {}};
+    if (code == kUndefinedTable)
+        return {Failure::NoClass, {}};
+    if (text.contains(u"could not connect"_s) || text.contains(u"Connection refused"_s) ||
+        text.contains(u"could not translate host name"_s) || text.contains(u"timeout expired"_s))
+        return {Failure::Unreachable, {}};
+    return {Failure::Other, e.databaseText().trimmed()};
+}
 
 std::optional<Server> parseUrl(QStringView text)
 {
@@ -397,7 +502,18 @@ std::optional<Error> removePerson(QSqlDatabase &db, QStringView name)
     return run(db, u"SELECT pallado_remove_person(?)"_s, {name.toString()});
 }
 
-AnswerSender::AnswerSender(QSqlDatabase db) : m_db(std::move(db)) {}
+AnswerSender::AnswerSender(QSqlDatabase db) : m_db(std::move(db))
+{
+    // The server plans the trigger that adds an answer to the class's sums
+    // once per connection, on its first insert. An insert of no answer
+    // (the trigger runs once per statement) has it planned now, as the
+    // pupil joins, rather than on their first answer. Its failure is the
+    // first send's to tell.
+    QSqlQuery(m_db).exec(uR"(INSERT INTO answer (id, at, day, kind, question, given, correct,
+                                                slip, seconds, skills, missed, mixups)
+                            SELECT id, at, day, kind, question, given, correct, slip, seconds,
+                                   skills, missed, mixups FROM answer WHERE false)"_s);
+}
 
 std::optional<Error> AnswerSender::send(const ClassAnswer &a)
 {
@@ -429,6 +545,16 @@ std::optional<Error> AnswerSender::send(const ClassAnswer &a)
     return std::nullopt;
 }
 
+ClassAnswer answerOf(const QSqlQuery &q, int first)
+{
+    return {q.value(first).toString(),      q.value(first + 1).toDateTime(),
+            q.value(first + 2).toDate(),    q.value(first + 3).toString(),
+            q.value(first + 4).toString(),  q.value(first + 5).toString(),
+            q.value(first + 6).toBool(),    q.value(first + 7).toString(),
+            q.value(first + 8).toDouble(),  q.value(first + 9).toString(),
+            q.value(first + 10).toString(), q.value(first + 11).toString()};
+}
+
 std::variant<std::vector<ClassAnswer>, Error> ownAnswersExcept(QSqlDatabase &db,
                                                                const QStringList &have)
 {
@@ -457,10 +583,7 @@ std::variant<std::vector<ClassAnswer>, Error> ownAnswersExcept(QSqlDatabase &db,
         return errorOf(q.lastError());
     std::vector<ClassAnswer> answers;
     while (q.next())
-        answers.push_back({q.value(0).toString(), q.value(1).toDateTime(), q.value(2).toDate(),
-                           q.value(3).toString(), q.value(4).toString(), q.value(5).toString(),
-                           q.value(6).toBool(), q.value(7).toString(), q.value(8).toDouble(),
-                           q.value(9).toString(), q.value(10).toString(), q.value(11).toString()});
+        answers.push_back(answerOf(q));
     if (q.lastError().isValid())
         return errorOf(q.lastError());
     return answers;

@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -49,6 +50,9 @@ struct Error {
     Failure failure = Failure::Other;
     QString detail; // the server's message, for Failure::Other
 };
+
+// The failure a query's error tells of.
+Error errorOf(const QSqlError &error);
 
 // One Korean line for the failure.
 QString message(const Error &error, const Server &server);
@@ -114,6 +118,11 @@ private:
     std::optional<QSqlQuery> m_insert;
 };
 
+// An answer read from a query's row, its columns from `first` on in the
+// order of ClassAnswer: id, at, day, kind, question, given, correct, slip,
+// seconds, skills, missed, mixups.
+ClassAnswer answerOf(const QSqlQuery &query, int first = 0);
+
 // The login's own answers on the server, oldest first, but for those whose
 // ids are in `have` (UUIDs, hyphens or none): what a pupil's record on this
 // computer lacks. The pupil's row-level security keeps to its own answers
@@ -122,6 +131,6 @@ std::variant<std::vector<ClassAnswer>, Error> ownAnswersExcept(QSqlDatabase &db,
                                                                const QStringList &have);
 
 // The schema version this program sets up.
-inline constexpr int kVersion = 1;
+inline constexpr int kVersion = 2;
 
 } // namespace classdb

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -107,3 +109,38 @@ private:
     int m_port = 0;
     bool m_started = false;
 };
+
+// Makes `answers` answers of `pupils` (people of the class already), as the
+// administrator, on the server alone: each pupil's spread evenly over the
+// last `days` days up to now, a fifth of them missing a digit, the picked
+// ones with their colour pairs. The answers' sums are kept as for any
+// answer. The server's error, or nothing.
+inline QString generateAnswers(QSqlDatabase &admin, const QStringList &pupils, int answers,
+                               int days)
+{
+    QSqlQuery q(admin);
+    q.prepare(uR"(
+        INSERT INTO answer (id, pupil, at, day, kind, question, given, correct, slip, seconds,
+                            skills, missed, mixups)
+        SELECT gen_random_uuid(), (string_to_array(:pupils, E'\t'))[1 + n % :count], t, t::date,
+               k, '노랑, 보라, 적색, 금색', '4.7K' || U&'\2126' || ' ±5%', NOT miss,
+               CASE WHEN miss THEN 'neighbour-colour' ELSE '' END, 3.5,
+               'digit-' || d1 || ' digit-' || d2 || ' multiplier-' || m || ' tolerance-' ||
+                   (ARRAY['5%', '10%', '1%', '2%'])[1 + n % 4] || ' reading-end',
+               CASE WHEN miss THEN 'digit-' || d1 ELSE '' END,
+               CASE WHEN k = 'write' THEN '[["' || w[1 + d1] || '","' ||
+                    w[1 + CASE WHEN miss THEN (d1 + 1) % 10 ELSE d1 END] || '"]]' ELSE '' END
+        FROM (SELECT n, now() - make_interval(secs => (:answers - n) * (:days * 86400.0 / :answers)) AS t,
+                     (n * 7919) % 10 AS d1, (n * 104729) % 10 AS d2, (n * 31) % 7 AS m,
+                     (n * 2654435761) % 10 < 2 + (n % 7) / 3 AS miss,
+                     CASE WHEN n % 2 = 0 THEN 'read' ELSE 'write' END AS k,
+                     ARRAY['검정','갈색','적색','주황','노랑','초록','파랑','보라','회색','백색'] AS w
+              FROM generate_series(1::bigint, :answers) n) g)"_s);
+    q.bindValue(u":pupils"_s, pupils.join(u'\t'));
+    q.bindValue(u":count"_s, int(pupils.size()));
+    q.bindValue(u":answers"_s, answers);
+    q.bindValue(u":days"_s, days);
+    if (!q.exec() || !q.exec(u"ANALYZE"_s))
+        return q.lastError().text();
+    return {};
+}

@@ -2,6 +2,7 @@
 
 #include "colorcode/speech.h"
 #include "learner/record.h"
+#include "pages/classview/classdialog.h"
 #include "pages/color_to_value/colortovaluepage.h"
 #include "pages/guide/guidepage.h"
 #include "pages/join/joindialog.h"
@@ -24,6 +25,7 @@
 #include "widgets/twips.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,6 +38,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <QtConcurrent/QtConcurrentRun>
@@ -484,7 +487,33 @@ void Form1::Menu_class_Click()
 {
     if (!m_teacher)
         return;
-    // The class view comes here.
+    const PagesAside aside(SSTab1);
+    frmClass dialog(this, *m_teacher);
+    // A pupil's progress view, read-only, over a record of their answers
+    // kept only while it shows, so no answer of theirs mixes with this
+    // computer's own.
+    connect(&dialog, &frmClass::pupilProgressRequested, this,
+            [&dialog](const QString &pupil, const std::vector<practice::Row> &rows) {
+                const QTemporaryDir folder;
+                practice::Record record(folder.filePath(u"record.sqlite"_s));
+                record.addRows(rows);
+                record.waitWritten(practice::Record::kExitWaitMs);
+                frmProgress progress(&dialog, record);
+                progress.setReadOnly(true);
+                progress.setWindowTitle(u"학습 기록: %1"_s.arg(pupil));
+                progress.exec();
+            });
+    // The worksheet with the colours most of the class misses first.
+    connect(&dialog, &frmClass::classSheetRequested, this,
+            [&dialog](const std::vector<practice::SkillStates> &pupils) {
+                frmWorksheet sheet(&dialog);
+                sheet.chkWeakFirst->setText(u"반이 자주 틀리는 색 위주로(&F)"_s);
+                sheet.chkWeakFirst->setChecked(true);
+                sheet.setWeakDigits(practice::classWeakDigits(pupils));
+                sheet.exec();
+            });
+    if (dialog.Form_Load())
+        showDialog(dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
 }
 
 void Form1::Menu_exit_Click()

@@ -7,6 +7,7 @@
 
 #include "colorcode/numbertext.h"
 #include "learner/record.h"
+#include "pages/classview/classdialog.h"
 #include "pages/join/joindialog.h"
 #include "pages/join/jointexts.h"
 #include "pages/practice/practicedialog.h"
@@ -241,6 +242,31 @@ int main(int argc, char *argv[])
     progress.show();
     ok &= save(progress, QStringLiteral("%1/progress%2.png").arg(folder, suffix));
     progress.hide();
+
+    // The teacher's view of a class of six, one not yet answering, on a
+    // server of its own where PostgreSQL is installed.
+    if (ScratchServer server; server.started() && !classdb::setUp(server.admin())) {
+        const QString teacher = QStringLiteral("이 선생");
+        const QStringList pupils{QStringLiteral("김민수"), QStringLiteral("이서연"),
+                                 QStringLiteral("박지훈"), QStringLiteral("최유진"),
+                                 QStringLiteral("정하늘"), QStringLiteral("O'Brien 한")};
+        {
+            auto opened = classdb::connect(server.admin(), QStringLiteral("admin"));
+            QSqlDatabase &admin = std::get<QSqlDatabase>(opened);
+            for (const QString &pupil : pupils)
+                classdb::addPerson(admin, pupil, QStringLiteral("pw"), classdb::PersonKind::Pupil);
+            classdb::addPerson(admin, teacher, QStringLiteral("pw"), classdb::PersonKind::Teacher);
+            generateAnswers(admin, pupils.mid(0, 5), 3000, 21);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+        frmClass view(&window, server.as(teacher, QStringLiteral("pw")));
+        if (view.Form_Load()) {
+            view.resize(view.sizeHint());
+            view.show();
+            ok &= save(view, QStringLiteral("%1/class%2.png").arg(folder, suffix));
+            view.hide();
+        }
+    }
 
     frmWorksheet worksheet(&window);
     worksheet.show();

@@ -6,10 +6,10 @@
 #include "learner/record.h"
 #include "pages/progress/skillchart.h"
 #include "widgets/accessibility.h"
+#include "widgets/confusiontable.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/savedialog.h"
-#include "widgets/swatchdelegate.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -24,7 +24,6 @@
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -52,8 +51,6 @@ constexpr int kCountTicks = 5;
 constexpr QColor kAnswersColour{0x3C, 0x7F, 0xC8};
 constexpr QColor kShareColour{0xE0, 0x7B, 0x00};
 
-constexpr int kSwatchSide = 12;
-
 // Tall enough for the axes' five labels each, which are elided below.
 constexpr QSize kLeastDailyChart{300, 220};
 // Room the window manager's frame and a panel take off the screen.
@@ -66,58 +63,6 @@ QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, Q
     label->setBuddy(buddy);
     return label;
 }
-
-// A colour's swatch for the table's headers, at the screen's pixel ratio so
-// it stays sharp at 2×; the tolerance band that is not there is an empty
-// outline.
-QIcon swatchIcon(int colour, qreal ratio)
-{
-    QPixmap pixmap(QSize(kSwatchSide, kSwatchSide) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    ui::paintSwatch(&p, QRect(0, 0, kSwatchSide, kSwatchSide), practice::confusionColour(colour));
-    p.end();
-    return QIcon(pixmap);
-}
-
-// The table's headers leave a swatch's room for its icon, not a toolbar
-// icon's: thirteen columns then fit a 1024×768 screen beside the skills.
-class SwatchHeaderStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption *option,
-                    const QWidget *widget) const override
-    {
-        if (metric == PM_SmallIconSize)
-            return kSwatchSide;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-// A view framed while it has the focus: the daily chart has no item to
-// show it, and the table's current cell shows it too faintly.
-template <typename View> class FramedOnFocus : public View {
-public:
-    using View::View;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        View::paintEvent(event);
-        if (this->hasFocus())
-            paintFocusFrame(this->viewport());
-    }
-    void focusInEvent(QFocusEvent *event) override
-    {
-        View::focusInEvent(event);
-        this->viewport()->update();
-    }
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        View::focusOutEvent(event);
-        this->viewport()->update();
-    }
-};
 
 QString shortDate(QDate day)
 {
@@ -193,40 +138,12 @@ void frmProgress::makeDailyChart()
 
 void frmProgress::makeConfusionTable()
 {
-    tblConfusion = new FramedOnFocus<QTableWidget>(kConfusionColours, kConfusionColours, this);
+    tblConfusion = new ui::ConfusionTableView(
+        kConfusionColours, [](int c) { return practice::confusionColourWord(c).toString(); },
+        practice::confusionColour, this);
     tblConfusion->setObjectName(u"tblConfusion"_s);
     tblConfusion->setAccessibleName(u"헷갈린 색"_s);
     tblConfusion->setAccessibleDescription(u"행은 물은 색, 열은 답한 색"_s);
-    tblConfusion->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblConfusion->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab leaves the table; the arrow keys go from cell to cell.
-    tblConfusion->setTabKeyNavigation(false);
-    tblConfusion->setCornerButtonEnabled(false);
-    tblConfusion->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    tblConfusion->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblConfusion->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (QHeaderView *header : {tblConfusion->horizontalHeader(), tblConfusion->verticalHeader()}) {
-        auto *style = new SwatchHeaderStyle;
-        style->setParent(header);
-        header->setStyle(style);
-    }
-    const qreal ratio = devicePixelRatioF();
-    // The diagonal, the colours answered right, is greyed.
-    const QColor diagonal = faintColour(palette());
-    for (int c = 0; c < kConfusionColours; ++c) {
-        const QIcon swatch = swatchIcon(c, ratio);
-        const QString word = practice::confusionColourWord(c).toString();
-        tblConfusion->setHorizontalHeaderItem(c, new QTableWidgetItem(swatch, word));
-        tblConfusion->setVerticalHeaderItem(c, new QTableWidgetItem(swatch, word));
-        for (int taken = 0; taken < kConfusionColours; ++taken) {
-            auto *cell = new QTableWidgetItem;
-            cell->setTextAlignment(Qt::AlignCenter);
-            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (taken == c)
-                cell->setBackground(diagonal);
-            tblConfusion->setItem(c, taken, cell);
-        }
-    }
     lblConfusion = makeCaption(this, u"lblConfusion"_s,
                                u"헷갈린 색(&M): 행은 물은 색, 열은 답한 색"_s, tblConfusion);
 }
@@ -414,20 +331,8 @@ void frmProgress::showDays()
 void frmProgress::showConfusions()
 {
     const practice::ConfusionTable table = m_record.confusions();
-    for (int asked = 0; asked < kConfusionColours; ++asked) {
-        for (int taken = 0; taken < kConfusionColours; ++taken) {
-            // A mix-up never made is left blank, so the ones made stand out;
-            // a screen reader, which reads a cell without its headers, hears
-            // both colours and the count, none as 0.
-            const int n = table.counts[std::size_t(asked)][std::size_t(taken)];
-            QTableWidgetItem *cell = tblConfusion->item(asked, taken);
-            cell->setText(n > 0 ? QString::number(n) : QString());
-            cell->setData(Qt::AccessibleTextRole,
-                          u"물은 색 %1, 답한 색 %2, %3번"_s.arg(
-                              practice::confusionColourWord(asked),
-                              practice::confusionColourWord(taken), QString::number(n)));
-        }
-    }
+    tblConfusion->setCounts(
+        [&](int asked, int taken) { return table.counts[std::size_t(asked)][std::size_t(taken)]; });
 }
 
 void frmProgress::showMessage(const QString &text)
@@ -443,6 +348,11 @@ bool frmProgress::recordUnreadable()
     showMessage(u"학습 기록을 읽을 수 없어 CSV 파일을 만들지 않았습니다.\n\n"_s +
                 m_record.statusText());
     return true;
+}
+
+void frmProgress::setReadOnly(bool readOnly)
+{
+    cmdResetRecord->setVisible(!readOnly);
 }
 
 bool frmProgress::exportTo(const QString &path)

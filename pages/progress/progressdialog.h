@@ -9,6 +9,8 @@
 // and the texts of progressdata.h) and again after the record is emptied;
 // the handlers call one of the record's functions and read it anew.
 
+#include "widgets/confusiontable.h"
+
 #include <QDialog>
 
 class QChart;
@@ -31,6 +33,10 @@ public:
     // Reads the record and shows what it holds.
     void refresh();
 
+    // Shows a record only to look at, such as a pupil's in the teacher's
+    // view of the class: what would change it is hidden.
+    void setReadOnly(bool readOnly);
+
     // Writes every answer to `path` as CSV, whole or not at all; when it
     // cannot, says so in a message box and returns false.
     bool exportTo(const QString &path);
@@ -40,12 +46,13 @@ public:
     void cmdClose_Click();
 
     QLabel *lblTotals = nullptr; // "푼 문제 312 · 정답률 87% · 연속 5일"; Tab stops here
-    QLabel *lblSkillChart = nullptr;        // "익힌 정도(&K)", caption of the skill chart
-    SkillChart *skillChart = nullptr;       // every skill's strength, with its swatch
-    QLabel *lblDailyChart = nullptr;        // "최근 30일(&A)", caption of the daily chart
-    QChartView *dailyChart = nullptr;       // answers (bars) and share right (line) per day
-    QLabel *lblConfusion = nullptr;         // "헷갈린 색(&M)", caption of the confusion table
-    QTableWidget *tblConfusion = nullptr;   // rows the colour asked, columns the colour answered
+    QLabel *lblSkillChart = nullptr;  // "익힌 정도(&K)", caption of the skill chart
+    SkillChart *skillChart = nullptr; // every skill's strength, with its swatch
+    QLabel *lblDailyChart = nullptr;  // "최근 30일(&A)", caption of the daily chart
+    QChartView *dailyChart = nullptr; // answers (bars) and share right (line) per day
+    QLabel *lblConfusion = nullptr;   // "헷갈린 색(&M)", caption of the confusion table
+    ui::ConfusionTableView *tblConfusion =
+        nullptr;                            // rows the colour asked, columns the colour answered
     QPushButton *cmdExportRecord = nullptr; // "CSV로 저장(&E)": asks for a file
     QPushButton *cmdResetRecord = nullptr;  // "기록 지우기(&D)": asks first
     QPushButton *cmdClose = nullptr;        // "닫기(&C)"; the default

@@ -9,6 +9,7 @@
 // ("숫자 검정 (0), 80퍼센트").
 
 #include "learner/schedule.h"
+#include "widgets/focusframe.h"
 
 #include <QListView>
 #include <QStaticText>
@@ -16,15 +17,6 @@
 #include <array>
 
 class QStandardItemModel;
-
-// A quarter of the way from the background of views to their text: grey
-// in a light scheme and in a dark one, for grid lines, empty bars and the
-// confusion table's diagonal, with text readable on it.
-QColor faintColour(const QPalette &palette);
-
-// The frame that shows a chart has the keyboard's focus, painted over its
-// viewport: a chart has no current item whose frame would show it.
-void paintFocusFrame(QWidget *viewport);
 
 class SkillChart : public QListView {
     Q_OBJECT

@@ -384,4 +384,21 @@ std::vector<int> weakDigits(const SkillStates &states)
     return digits;
 }
 
+std::vector<int> classWeakDigits(std::span<const SkillStates> pupils)
+{
+    // How many pupils miss each colour; of as many, the smaller digit first.
+    std::array<int, 10> missedBy{};
+    for (const SkillStates &states : pupils)
+        for (int digit : weakDigits(states))
+            ++missedBy[std::size_t(digit)];
+    std::vector<int> digits;
+    for (int digit = 0; digit < 10; ++digit)
+        if (missedBy[std::size_t(digit)] > 0)
+            digits.push_back(digit);
+    std::stable_sort(digits.begin(), digits.end(), [&](int a, int b) {
+        return missedBy[std::size_t(a)] > missedBy[std::size_t(b)];
+    });
+    return digits;
+}
+
 } // namespace practice

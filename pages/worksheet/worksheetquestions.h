@@ -120,6 +120,10 @@ std::vector<int> questionsPerPage(std::span<const WorksheetQuestion> questions,
 // a learner with no misses.
 std::vector<int> weakDigits(const SkillStates &states);
 
+// The digits whose colours a class often misses: each pupil's weakDigits,
+// the colours the most pupils miss first.
+std::vector<int> classWeakDigits(std::span<const SkillStates> pupils);
+
 // Whether a value band of the resistor (digit or multiplier) shows one of
 // the colours of `digits`.
 bool showsDigitColour(const Resistor &resistor, std::span<const int> digits);

@@ -1,0 +1,434 @@
+#include "pages/classview/classdialog.h"
+
+#include "colorcode/sentences.h"
+#include "pages/classview/classfigures.h"
+#include "server/classrow.h"
+#include "widgets/confusiontable.h"
+#include "widgets/savedialog.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+#include <QUuid>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using classview::Column;
+using classview::ColumnCount;
+
+namespace {
+
+constexpr QStringView kTitle = u"반 현황";
+// What a cell sorts by (classview::sortKeys).
+constexpr int kSortRole = Qt::UserRole;
+// The pupil a cell belongs to.
+constexpr int kNameRole = Qt::UserRole + 1;
+// Room the window manager's frame and a panel take off the screen.
+constexpr QSize kScreenRoom{40, 80};
+
+// A cell that sorts by its key, numbers as numbers, so 9 comes before 10
+// and a pupil with no answer before every share right.
+class PupilCell : public QTableWidgetItem {
+public:
+    bool operator<(const QTableWidgetItem &other) const override
+    {
+        const QVariant mine = data(kSortRole);
+        const QVariant theirs = other.data(kSortRole);
+        if (mine.userType() == QMetaType::QString)
+            return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
+        return mine.toLongLong() < theirs.toLongLong();
+    }
+};
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
+                        const QString &accessibleName)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+frmClass::frmClass(QWidget *owner, const classdb::Server &teacher)
+    : QDialog(owner), m_teacher(teacher),
+      m_connection(u"pallado-class-view-"_s + QUuid::createUuid().toString(QUuid::Id128))
+{
+    setObjectName(u"frmClass"_s);
+    setWindowTitle(kTitle.toString());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(u"lblStatus"_s);
+    lblStatus->setWordWrap(true);
+
+    tblPupils = new FramedOnFocus<QTableWidget>(0, ColumnCount, this);
+    tblPupils->setObjectName(u"tblPupils"_s);
+    tblPupils->setAccessibleName(u"학생"_s);
+    QStringList headers;
+    for (QStringView name : classview::kColumnNames)
+        headers << name.toString();
+    tblPupils->setHorizontalHeaderLabels(headers);
+    tblPupils->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblPupils->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblPupils->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblPupils->setTabKeyNavigation(false);
+    tblPupils->verticalHeader()->hide();
+    tblPupils->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblPupils->horizontalHeader()->setStretchLastSection(true);
+    // As tall as the class, within the screen; the rest scrolls.
+    tblPupils->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tblPupils->setSortingEnabled(true);
+    tblPupils->sortByColumn(Column::Name, Qt::AscendingOrder);
+    tblPupils->installEventFilter(this);
+    lblPupils = makeCaption(this, u"lblPupils"_s, u"학생(&P)"_s, tblPupils);
+
+    tblClassConfusion = new ui::ConfusionTableView(
+        practice::kConfusionColours,
+        [](int c) { return practice::confusionColourWord(c).toString(); },
+        practice::confusionColour, this);
+    tblClassConfusion->setObjectName(u"tblClassConfusion"_s);
+    tblClassConfusion->setAccessibleName(u"반이 헷갈린 색"_s);
+    tblClassConfusion->setAccessibleDescription(u"행은 물은 색, 열은 답한 색"_s);
+    lblClassConfusion =
+        makeCaption(this, u"lblClassConfusion"_s,
+                    u"반이 헷갈린 색(&M): 행은 물은 색, 열은 답한 색"_s, tblClassConfusion);
+    chkToday = new QCheckBox(u"오늘만(&O)"_s, this);
+    chkToday->setObjectName(u"chkToday"_s);
+    chkToday->setAccessibleName(u"오늘만"_s);
+
+    cmdClassSheet = makeButton(this, u"cmdClassSheet"_s, u"반 연습지..."_s, u"반 연습지"_s);
+    cmdExportClass = makeButton(this, u"cmdExportClass"_s, u"CSV로 저장(&E)"_s, u"CSV로 저장"_s);
+    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s);
+    // No default button: Enter on a pupil opens their progress view and
+    // must not close the view as well.
+    for (QPushButton *b : {cmdClassSheet, cmdExportClass, cmdClose})
+        b->setAutoDefault(false);
+
+    setTabOrder(tblPupils, chkToday);
+    setTabOrder(chkToday, tblClassConfusion);
+    setTabOrder(tblClassConfusion, cmdClassSheet);
+    setTabOrder(cmdClassSheet, cmdExportClass);
+    setTabOrder(cmdExportClass, cmdClose);
+
+    auto *confusionHead = new QHBoxLayout;
+    confusionHead->addWidget(lblClassConfusion);
+    confusionHead->addStretch();
+    confusionHead->addWidget(chkToday);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdClassSheet);
+    buttons->addWidget(cmdExportClass);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblStatus);
+    layout->addWidget(lblPupils);
+    layout->addWidget(tblPupils, 1);
+    layout->addLayout(confusionHead);
+    layout->addWidget(tblClassConfusion);
+    layout->addLayout(buttons);
+
+    connect(tblPupils, &QTableWidget::itemDoubleClicked, this, &frmClass::tblPupils_DblClick);
+    connect(chkToday, &QCheckBox::clicked, this, &frmClass::chkToday_Click);
+    connect(cmdClassSheet, &QPushButton::clicked, this, &frmClass::cmdClassSheet_Click);
+    connect(cmdExportClass, &QPushButton::clicked, this, &frmClass::cmdExportClass_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmClass::cmdClose_Click);
+
+    m_refresh = new QTimer(this);
+    m_refresh->setInterval(kRefreshMs);
+    connect(m_refresh, &QTimer::timeout, this, &frmClass::refresh);
+}
+
+frmClass::~frmClass()
+{
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+bool frmClass::Form_Load()
+{
+    auto opened = classdb::connect(m_teacher, m_connection);
+    if (auto *e = std::get_if<classdb::Error>(&opened)) {
+        showMessage(classdb::message(*e, m_teacher));
+        return false;
+    }
+    m_db = std::get<QSqlDatabase>(opened);
+    auto read = classdb::readClass(m_db);
+    if (auto *e = std::get_if<classdb::Error>(&read)) {
+        showMessage(classdb::message(*e, m_teacher));
+        return false;
+    }
+    m_sums = std::move(std::get<classdb::ClassSums>(read));
+    for (const auto &[name, pupil] : m_sums.pupils) {
+        m_states[name] = classdb::skillStates(pupil);
+        showPupil(name);
+    }
+    showConfusions();
+    showFollowing();
+    tblPupils->selectRow(0);
+    // As large as the tables ask, within the screen.
+    tblPupils->resizeColumnsToContents();
+    ensurePolished();
+    tblClassConfusion->doItemsLayout();
+    if (const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen())
+        resize(sizeHint()
+                   .expandedTo(QSize(tblPupils->horizontalHeader()->length() + 40, 0))
+                   .boundedTo(screen->availableGeometry().size() - kScreenRoom));
+    m_refresh->start();
+    return true;
+}
+
+void frmClass::refresh()
+{
+    // The reads run here, on the interface's thread: one that finds nothing
+    // new takes a millisecond. A server that went away is tried again less
+    // often, as opening a connection to it waits for its time-out.
+    if (m_failing && m_lastTry.isValid() && m_lastTry.elapsed() < kRetryMs)
+        return;
+    m_lastTry.start();
+    if (!m_db.isOpen() && !m_db.open()) {
+        showFailure(classdb::errorOf(m_db.lastError()));
+        return;
+    }
+    auto news = classdb::readNews(m_db, m_sums);
+    if (auto *e = std::get_if<classdb::Error>(&news)) {
+        // A dropped connection is opened again at the next refresh.
+        m_db.close();
+        showFailure(*e);
+        return;
+    }
+    m_failing = false;
+    showFollowing();
+    const std::set<QString> &changed = std::get<std::set<QString>>(news);
+    for (const QString &name : changed) {
+        if (m_sums.pupils.contains(name))
+            m_states[name] = classdb::skillStates(m_sums.pupils[name]);
+        else
+            m_states.erase(name);
+    }
+    for (int r = tblPupils->rowCount() - 1; r >= 0; --r)
+        if (!m_sums.pupils.contains(tblPupils->item(r, Column::Name)->data(kNameRole).toString()))
+            tblPupils->removeRow(r);
+    // Every row, so "지금 연습 중" and today's count follow the clock; a cell
+    // whose text stays is not painted again.
+    for (const auto &[name, pupil] : m_sums.pupils)
+        showPupil(name);
+    if (!changed.empty())
+        showConfusions();
+}
+
+void frmClass::showFollowing()
+{
+    const QString text = u"%1 서버 · 학생 %2명 · 새 답은 저절로 보입니다"_s.arg(m_teacher.host)
+                             .arg(m_sums.pupils.size());
+    if (lblStatus->text() != text)
+        lblStatus->setText(text);
+}
+
+void frmClass::showFailure(const classdb::Error &error)
+{
+    m_failing = true;
+    lblStatus->setText(classdb::message(error, m_teacher) + u" 곧 다시 읽습니다."_s);
+}
+
+void frmClass::showPupil(const QString &name)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const classview::PupilFigures figures =
+        classview::figuresOf(name, m_sums.pupils[name], m_states[name], now.date());
+    const std::array<QString, ColumnCount> texts = classview::rowTexts(figures, now);
+    const std::array<QVariant, ColumnCount> keys = classview::sortKeys(figures);
+
+    int row = -1;
+    for (int r = 0; r < tblPupils->rowCount(); ++r)
+        if (tblPupils->item(r, Column::Name)->data(kNameRole).toString() == name)
+            row = r;
+    if (row < 0) {
+        // A new row is put in with sorting off, then sorted in its place.
+        tblPupils->setSortingEnabled(false);
+        row = tblPupils->rowCount();
+        tblPupils->insertRow(row);
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto *cell = new PupilCell;
+            cell->setData(kNameRole, name);
+            cell->setTextAlignment(c == Column::Name || c == Column::Weak
+                                       ? Qt::AlignLeft | Qt::AlignVCenter
+                                       : Qt::AlignRight | Qt::AlignVCenter);
+            tblPupils->setItem(row, c, cell);
+        }
+    }
+    QTableWidgetItem *cells[ColumnCount];
+    for (int c = 0; c < ColumnCount; ++c)
+        cells[c] = tblPupils->item(row, c);
+    for (int c = 0; c < ColumnCount; ++c) {
+        QTableWidgetItem *cell = cells[c];
+        // A screen reader reads a cell without its column: the pupil and
+        // the column are said with it.
+        const QString said = c == Column::Name
+                                 ? u"이름 %1"_s.arg(name)
+                                 : u"%1, %2 %3"_s.arg(name, classview::kColumnNames[std::size_t(c)],
+                                                      texts[std::size_t(c)]);
+        if (cell->text() != texts[std::size_t(c)])
+            cell->setText(texts[std::size_t(c)]);
+        if (cell->data(Qt::AccessibleTextRole).toString() != said)
+            cell->setData(Qt::AccessibleTextRole, said);
+        if (cell->data(kSortRole) != keys[std::size_t(c)])
+            cell->setData(kSortRole, keys[std::size_t(c)]);
+    }
+    if (!tblPupils->isSortingEnabled())
+        tblPupils->setSortingEnabled(true);
+}
+
+void frmClass::showConfusions()
+{
+    const std::optional<QDate> day =
+        chkToday->isChecked() ? std::optional(QDate::currentDate()) : std::nullopt;
+    const practice::ConfusionTable table = classview::classConfusions(m_sums, day);
+    tblClassConfusion->setCounts(
+        [&](int asked, int taken) { return table.counts[std::size_t(asked)][std::size_t(taken)]; });
+}
+
+std::vector<practice::SkillStates> frmClass::pupilStates() const
+{
+    std::vector<practice::SkillStates> states;
+    for (const auto &[name, s] : m_states)
+        states.push_back(s);
+    return states;
+}
+
+bool frmClass::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter on a pupil opens their progress view, as a double-click does.
+    if (watched == tblPupils && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            tblPupils_DblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmClass::tblPupils_DblClick()
+{
+    const QTableWidgetItem *current = tblPupils->currentItem();
+    if (!current)
+        return;
+    const QString name = current->data(kNameRole).toString();
+    auto answers = classdb::pupilAnswers(m_db, name);
+    if (auto *e = std::get_if<classdb::Error>(&answers)) {
+        showMessage(classdb::message(*e, m_teacher));
+        return;
+    }
+    std::vector<practice::Row> rows;
+    for (const classdb::ClassAnswer &a : std::get<std::vector<classdb::ClassAnswer>>(answers))
+        rows.push_back(classdb::rowOf(a));
+    m_refresh->stop();
+    emit pupilProgressRequested(name, rows);
+    m_refresh->start();
+}
+
+void frmClass::chkToday_Click()
+{
+    showConfusions();
+}
+
+void frmClass::cmdClassSheet_Click()
+{
+    m_refresh->stop();
+    emit classSheetRequested(pupilStates());
+    m_refresh->start();
+}
+
+bool frmClass::exportPupils(const QString &path)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    std::vector<classview::PupilFigures> pupils;
+    for (const auto &[name, pupil] : m_sums.pupils)
+        pupils.push_back(classview::figuresOf(name, pupil, m_states[name], now.date()));
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(classview::pupilsCsv(pupils, now).toUtf8()) >= 0 && file.commit())
+        return true;
+    file.cancelWriting();
+    showMessage(colorcode::saveFailedSentence(kTitle, QDir::toNativeSeparators(path)));
+    return false;
+}
+
+bool frmClass::exportAnswers(const QString &path)
+{
+    // Written beside the file and put in its place only when whole.
+    QSaveFile file(path);
+    bool written =
+        file.open(QIODevice::WriteOnly) && file.write(classview::answersCsvHeader().toUtf8()) >= 0;
+    std::optional<classdb::Error> error;
+    if (written) {
+        error = classdb::eachAnswer(m_db, [&](const QString &pupil, const classdb::ClassAnswer &a) {
+            written = written && file.write(classview::answerCsvLine(pupil, a).toUtf8()) >= 0;
+        });
+    }
+    if (written && !error && file.commit())
+        return true;
+    file.cancelWriting();
+    showMessage(error ? classdb::message(*error, m_teacher)
+                      : colorcode::saveFailedSentence(kTitle, QDir::toNativeSeparators(path)));
+    return false;
+}
+
+void frmClass::cmdExportClass_Click()
+{
+    QMessageBox ask(
+        QMessageBox::Question, kTitle.toString(),
+        u"무엇을 CSV로 저장할까요?\n\n학생별 요약은 표의 한 줄이 한 학생이고, 모든 답은 "
+        "학생 이름과 함께 답 하나가 한 줄입니다."_s,
+        QMessageBox::NoButton, this);
+    QPushButton *pupils = ask.addButton(u"학생별 요약(&S)"_s, QMessageBox::AcceptRole);
+    pupils->setObjectName(u"cmdPupilsCsv"_s);
+    QPushButton *answers = ask.addButton(u"모든 답(&A)"_s, QMessageBox::AcceptRole);
+    answers->setObjectName(u"cmdAnswersCsv"_s);
+    ask.addButton(u"취소"_s, QMessageBox::RejectRole);
+    ask.setDefaultButton(pupils);
+    ask.exec();
+    const bool all = ask.clickedButton() == answers;
+    if (!all && ask.clickedButton() != pupils)
+        return;
+    const QString path = ui::askSavePath(this, u"dlgSaveCsv"_s, u"반 현황을 CSV로 저장"_s,
+                                         all ? u"반 모든 답.csv"_s : u"반 현황.csv"_s,
+                                         u"CSV 파일 (*.csv)"_s, u"csv"_s);
+    if (path.isEmpty())
+        return;
+    if (all)
+        exportAnswers(path);
+    else
+        exportPupils(path);
+}
+
+void frmClass::cmdClose_Click()
+{
+    reject();
+}
+
+void frmClass::showMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, kTitle.toString(), text, QMessageBox::Ok, this);
+    box.exec();
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+// frmClass, "반 현황": the teacher's live view of the class. One row per
+// pupil (tblPupils: answers, today's, share right, days in a row, the last
+// answer, the weakest skills), the class's confusion table over every day
+// or today's only, a worksheet of the class's weak colours, and the table or
+// every answer as CSV.
+//
+// Modal, as the other dialogs: the teacher's computer watches the class
+// rather than practising beside it, and a modal view keeps the dialogs'
+// contract (the pages set aside, the focus given back). It follows the
+// class by itself: a timer reads what came in every kRefreshMs over the
+// view's own connection (a short query that finds nothing new costs the
+// server an index probe), and only the rows whose pupils answered change,
+// in place, so the teacher's sort, selection and scroll stay.
+//
+// The pupil's progress view and the worksheet are other pages: the view
+// asks for them by its signals, and the main window opens them.
+
+#include "learner/answers.h"
+#include "learner/schedule.h"
+#include "server/classview.h"
+#include "widgets/confusiontable.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+
+#include <map>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+class frmClass : public QDialog {
+    Q_OBJECT
+
+public:
+    frmClass(QWidget *owner, const classdb::Server &teacher);
+    ~frmClass() override;
+
+    // How often the view reads what came in.
+    static constexpr int kRefreshMs = 1000;
+    // How often a server that cannot be reached is tried again.
+    static constexpr int kRetryMs = 10000;
+
+    // Connects and reads the class; says why in a message box and is false
+    // when it cannot, and the view is then not shown.
+    bool Form_Load();
+
+    // Reads what came in since and shows it; the timer calls it.
+    void refresh();
+
+    // Writes the table, or every answer with its pupil's name, to `path`
+    // as CSV, whole or not at all; when it cannot, says so and is false.
+    bool exportPupils(const QString &path);
+    bool exportAnswers(const QString &path);
+
+    // Each pupil's skills by the learner's schedule, for the class sheet.
+    std::vector<practice::SkillStates> pupilStates() const;
+
+    void tblPupils_DblClick();
+    void chkToday_Click();
+    void cmdClassSheet_Click();
+    void cmdExportClass_Click();
+    void cmdClose_Click();
+
+    QLabel *lblStatus = nullptr;       // the server, the pupils, or why the view cannot follow now
+    QLabel *lblPupils = nullptr;       // "학생(&P)", caption of the pupil table
+    QTableWidget *tblPupils = nullptr; // one row per pupil, sortable; Enter or a double-click
+                                       // opens the pupil's progress view
+    QLabel *lblClassConfusion = nullptr; // "반이 헷갈린 색(&M): ...", caption of the table
+    QCheckBox *chkToday = nullptr;       // "오늘만(&O)": the confusion table of today only
+    ui::ConfusionTableView *tblClassConfusion = nullptr; // rows asked, columns answered
+    QPushButton *cmdClassSheet =
+        nullptr; // "반 연습지...": the worksheet, the class's weak colours first
+    QPushButton *cmdExportClass = nullptr; // "CSV로 저장(&E)": asks which and where
+    QPushButton *cmdClose = nullptr;       // "닫기(&C)"
+
+signals:
+    // The pupil's answers, for their progress view, shown read-only.
+    void pupilProgressRequested(const QString &pupil, const std::vector<practice::Row> &rows);
+    // A worksheet of the colours most of the class misses.
+    void classSheetRequested(const std::vector<practice::SkillStates> &pupils);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showPupil(const QString &name);
+    void showConfusions();
+    void showMessage(const QString &text);
+    // Says that the view follows the class, and how many pupils it has.
+    void showFollowing();
+    // Says why the class cannot be read now; the next refresh tries again.
+    void showFailure(const classdb::Error &error);
+
+    classdb::Server m_teacher;
+    QString m_connection;
+    QSqlDatabase m_db;
+    classdb::ClassSums m_sums;
+    std::map<QString, practice::SkillStates> m_states;
+    QTimer *m_refresh = nullptr;
+    bool m_failing = false;
+    QElapsedTimer m_lastTry;
+};

@@ -1,0 +1,429 @@
+// The teacher's view of the class, on a PostgreSQL server of the test's own:
+// a class of three pupils, one who has not answered yet; answers sent from
+// the pupils' own connections while the view is open; the pupil's progress
+// view and the class worksheet opened from it through the main window; the
+// CSV files; and a class of the first version brought up to date.
+
+#include "pages/classview/classdialog.h"
+#include "pages/classview/classfigures.h"
+#include "pages/worksheet/worksheetquestions.h"
+#include "server/classview.h"
+#include "server/scratchserver.h"
+#include "uitest.h"
+#include "widgets/confusiontable.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QUuid>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kPassword = u"pw 'one';"_s;
+const QString kTeacher = u"박선생"_s;
+const QString kMinsu = u"김민수"_s;
+const QString kSeoyeon = u"이서연"_s;
+const QString kNone = u"O'Brien 박"_s; // has not answered yet
+
+// Violet (7) asked, blue (6) taken: the confusion table's cell.
+constexpr int kViolet = 7;
+constexpr int kBlue = 6;
+
+classdb::ClassAnswer answer(bool right, const QString &missed, const QString &mixups)
+{
+    return {QUuid::createUuid().toString(QUuid::WithoutBraces),
+            QDateTime::currentDateTimeUtc(),
+            QDate::currentDate(),
+            u"write"_s,
+            u"노랑, 보라, 적색, 금색"_s,
+            right ? u"노랑, 보라, 적색, 금색"_s : u"노랑, 파랑, 적색, 금색"_s,
+            right,
+            right ? QString() : u"neighbour-colour"_s,
+            4,
+            u"digit-4 digit-7 multiplier-2 tolerance-5% reading-end"_s,
+            missed,
+            mixups};
+}
+
+const QString kRightPairs = uR"([["노랑","노랑"],["보라","보라"],["적색","적색"]])"_s;
+const QString kVioletAsBlue = uR"([["노랑","노랑"],["보라","파랑"],["적색","적색"]])"_s;
+
+int rowOf(QTableWidget *table, const QString &name)
+{
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (table->item(r, classview::Name)->text() == name)
+            return r;
+    return -1;
+}
+
+QString cell(QTableWidget *table, const QString &name, int column)
+{
+    const int row = rowOf(table, name);
+    return row < 0 ? QString() : table->item(row, column)->text();
+}
+
+} // namespace
+
+class tst_ClassView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void daysReplayedAsAnswered_data();
+    void daysReplayedAsAnswered();
+    void pupilRows_data();
+    void pupilRows();
+    void followsTheClass();
+    void keyboardReachesEverything();
+    void pupilProgressAndClassSheet();
+    void csvFiles();
+    void versionOneBroughtUpToDate();
+    void pupilsCannotReadTheSums();
+
+private:
+    // Sends answers as the pupil, over a connection of the pupil's own.
+    bool send(const QString &pupil, const std::vector<classdb::ClassAnswer> &answers);
+
+    std::unique_ptr<ScratchServer> m_server;
+    QTemporaryDir m_files;
+};
+
+bool tst_ClassView::send(const QString &pupil, const std::vector<classdb::ClassAnswer> &answers)
+{
+    bool sent = true;
+    {
+        auto opened = classdb::connect(m_server->as(pupil, kPassword), u"pupil"_s);
+        if (!std::holds_alternative<QSqlDatabase>(opened))
+            return false;
+        classdb::AnswerSender sender(std::get<QSqlDatabase>(opened));
+        for (const classdb::ClassAnswer &a : answers)
+            sent = sent && !sender.send(a);
+    }
+    QSqlDatabase::removeDatabase(u"pupil"_s);
+    return sent;
+}
+
+void tst_ClassView::initTestCase()
+{
+    uitest::setUp();
+    m_server = std::make_unique<ScratchServer>();
+    if (!m_server->started())
+        QSKIP("PostgreSQL could not be started here (is the postgresql package installed?)");
+    QVERIFY(!classdb::setUp(m_server->admin()));
+    {
+        auto opened = classdb::connect(m_server->admin(), u"admin"_s);
+        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlDatabase &db = std::get<QSqlDatabase>(opened);
+        for (const QString &pupil : {kMinsu, kSeoyeon, kNone})
+            QVERIFY(!classdb::addPerson(db, pupil, kPassword, classdb::PersonKind::Pupil));
+        QVERIFY(!classdb::addPerson(db, kTeacher, kPassword, classdb::PersonKind::Teacher));
+    }
+    QSqlDatabase::removeDatabase(u"admin"_s);
+    // Both miss violet; Seoyeon misses red as well.
+    QVERIFY(send(kMinsu, {answer(true, {}, kRightPairs), answer(true, {}, kRightPairs),
+                          answer(false, u"digit-7"_s, kVioletAsBlue)}));
+    QVERIFY(send(kSeoyeon, {answer(false, u"digit-7 multiplier-2"_s, kVioletAsBlue)}));
+}
+
+void tst_ClassView::daysReplayedAsAnswered_data()
+{
+    // One skill's answers, a day's in order: R right, M missed; days apart
+    // by a space, each the day after the last.
+    QTest::addColumn<QString>("answers");
+    QTest::newRow("a miss mended the same day") << u"RMR"_s;
+    QTest::newRow("a miss last") << u"RRM"_s;
+    QTest::newRow("climbing over days") << u"R R RR R"_s;
+    QTest::newRow("a miss after climbing") << u"R R R MRM R"_s;
+}
+
+void tst_ClassView::daysReplayedAsAnswered()
+{
+    QFETCH(QString, answers);
+    // The server's sums of the answers, against the answers replayed one by
+    // one as the pupil's own record replays them.
+    const practice::SkillId skill = *practice::skillOfKey(u"digit-7");
+    classdb::PupilSums sums;
+    std::vector<practice::SkillAnswer> oneByOne;
+    QDate day(2027, 3, 1);
+    QDateTime at(day, QTime(9, 0));
+    for (const QString &sitting : answers.split(u' ')) {
+        classdb::SkillDaySums &s = sums.skills[{day, skill}];
+        for (const QChar c : sitting) {
+            at = at.addSecs(10);
+            const bool right = c == u'R';
+            ++s.asked;
+            s.right += right;
+            (right ? s.lastRight : s.lastMiss) = at;
+            oneByOne.push_back(
+                {day,
+                 {skill},
+                 right ? std::vector<practice::SkillId>{} : std::vector<practice::SkillId>{skill}});
+        }
+        day = day.addDays(1);
+        at = QDateTime(day, QTime(9, 0));
+    }
+    QCOMPARE(classdb::skillStates(sums)[std::size_t(skill)],
+             practice::replay(oneByOne)[std::size_t(skill)]);
+}
+
+void tst_ClassView::pupilRows_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("today");
+    QTest::addColumn<QString>("share");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("weak");
+    QTest::newRow("practising, one miss")
+        << kMinsu << u"3"_s << u"3"_s << u"66%"_s << u"지금 연습 중"_s << u"숫자 보라 (7)"_s;
+    QTest::newRow("two skills missed, the box and share alike")
+        << kSeoyeon << u"1"_s << u"1"_s << u"0%"_s << u"지금 연습 중"_s
+        << u"숫자 보라 (7), 승수 적색 (×10²)"_s;
+    QTest::newRow("no answer yet")
+        << kNone << u"0"_s << u"0"_s << u"\u2013"_s << u"\u2013"_s << u"\u2013"_s;
+}
+
+void tst_ClassView::pupilRows()
+{
+    QFETCH(QString, name);
+    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    QVERIFY(view.Form_Load());
+    QTableWidget *table = view.tblPupils;
+    QCOMPARE(table->rowCount(), 3);
+    QTEST(cell(table, name, classview::Answers), "answers");
+    QTEST(cell(table, name, classview::Today), "today");
+    QTEST(cell(table, name, classview::Share), "share");
+    QTEST(cell(table, name, classview::Last), "last");
+    QTEST(cell(table, name, classview::Weak), "weak");
+    // A screen reader hears the pupil and the column with the value.
+    const int row = rowOf(table, name);
+    QCOMPARE(table->item(row, classview::Share)->data(Qt::AccessibleTextRole).toString(),
+             u"%1, 정답률 %2"_s.arg(name, table->item(row, classview::Share)->text()));
+}
+
+void tst_ClassView::followsTheClass()
+{
+    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    QVERIFY(view.Form_Load());
+    view.show();
+    QTableWidget *table = view.tblPupils;
+    // The teacher sorts by answers, most first, and picks Seoyeon.
+    QHeaderView *header = table->horizontalHeader();
+    const QPoint answers(header->sectionViewportPosition(classview::Answers) + 5, 5);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, answers);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, answers);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(table->item(0, classview::Name)->text(), kMinsu);
+    table->setFocus();
+    table->setCurrentCell(rowOf(table, kSeoyeon), classview::Name);
+    const int violetAsBlue = view.tblClassConfusion->item(kViolet, kBlue)->text().toInt();
+    QCOMPARE(violetAsBlue, 2);
+
+    // Three answers from Seoyeon's computer: she now leads the table.
+    QVERIFY(send(kSeoyeon, {answer(false, u"digit-7"_s, kVioletAsBlue),
+                            answer(true, {}, kRightPairs), answer(true, {}, kRightPairs)}));
+    QTRY_COMPARE_WITH_TIMEOUT(cell(table, kSeoyeon, classview::Answers), u"4"_s, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(view.tblClassConfusion->item(kViolet, kBlue)->text(), u"3"_s, 5000);
+    QCOMPARE(table->item(0, classview::Name)->text(), kSeoyeon);
+    QCOMPARE(table->horizontalHeader()->sortIndicatorSection(), int(classview::Answers));
+    QCOMPARE(table->currentItem()->data(Qt::UserRole + 1).toString(), kSeoyeon);
+    QCOMPARE(table->selectedItems().size(), int(classview::ColumnCount));
+
+    // Every answer was today's: today's table is the same.
+    QTest::mouseClick(view.chkToday, Qt::LeftButton);
+    QCOMPARE(view.tblClassConfusion->item(kViolet, kBlue)->text(), u"3"_s);
+    QCOMPARE(view.tblClassConfusion->item(kViolet, kBlue)->data(Qt::AccessibleTextRole).toString(),
+             u"물은 색 보라, 답한 색 파랑, 3번"_s);
+
+    // A pupil joins the class and is removed again: the row comes and goes.
+    const QString late = u"늦은 학생"_s;
+    {
+        auto opened = classdb::connect(m_server->admin(), u"admin"_s);
+        QSqlDatabase &admin = std::get<QSqlDatabase>(opened);
+        QVERIFY(!classdb::addPerson(admin, late, kPassword, classdb::PersonKind::Pupil));
+        QTRY_COMPARE_WITH_TIMEOUT(cell(table, late, classview::Answers), u"0"_s, 5000);
+        QVERIFY(!classdb::removePerson(admin, late));
+        QTRY_COMPARE_WITH_TIMEOUT(rowOf(table, late), -1, 5000);
+    }
+    QSqlDatabase::removeDatabase(u"admin"_s);
+    QCOMPARE(table->rowCount(), 3);
+}
+
+void tst_ClassView::keyboardReachesEverything()
+{
+    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    QVERIFY(view.Form_Load());
+    view.show();
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view.tblPupils));
+    QStringList reached;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, (QStringList{u"chkToday"_s, u"tblClassConfusion"_s, u"cmdClassSheet"_s,
+                                   u"cmdExportClass"_s, u"cmdClose"_s}));
+    // Its access key ticks the box (as a click that shows, a moment later).
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+    QTRY_VERIFY(view.chkToday->isChecked());
+}
+
+void tst_ClassView::pupilProgressAndClassSheet()
+{
+    auto window = uitest::openWindow();
+    window->setTeacher(m_server->as(kTeacher, kPassword));
+    QVERIFY(window->Menu_class->isEnabled());
+
+    QString totals, title;
+    bool resetShown = true;
+    QString code;
+    bool weakFirst = false;
+    bool closed = false;
+    auto watch = uitest::onNextDialog(u"frmClass"_s, [&](QWidget *dialog) {
+        auto *view = static_cast<frmClass *>(dialog);
+        QTableWidget *table = view->tblPupils;
+        table->setFocus();
+        table->setCurrentCell(rowOf(table, kMinsu), classview::Weak);
+        {
+            auto progress = uitest::onNextDialog(u"frmProgress"_s, [&](QWidget *p) {
+                totals = uitest::find<QLabel>(p, u"lblTotals"_s)->text();
+                resetShown = uitest::find<QWidget>(p, u"cmdResetRecord"_s)->isVisible();
+                title = p->windowTitle();
+                static_cast<QDialog *>(p)->reject();
+            });
+            QTest::keyClick(table, Qt::Key_Return);
+        }
+        {
+            auto sheet = uitest::onNextDialog(u"frmWorksheet"_s, [&](QWidget *w) {
+                code = uitest::find<QLineEdit>(w, u"txtCode"_s)->text();
+                weakFirst = uitest::find<QCheckBox>(w, u"chkWeakFirst"_s)->isChecked();
+                static_cast<QDialog *>(w)->reject();
+            });
+            QTest::mouseClick(view->cmdClassSheet, Qt::LeftButton);
+        }
+        // Enter on a pupil left the view open.
+        closed = !view->isVisible();
+        QTest::mouseClick(view->cmdClose, Qt::LeftButton);
+    });
+    window->Menu_class->trigger();
+    QVERIFY(*watch);
+    QVERIFY(!closed);
+    QCOMPARE(title, u"학습 기록: "_s + kMinsu);
+    QVERIFY2(totals.startsWith(u"푼 문제 3 · 정답률 66%"_s), qPrintable(totals));
+    QVERIFY(!resetShown);
+    // Violet, missed by both, comes before red, missed by one.
+    QVERIFY(weakFirst);
+    const auto recipe = practice::readSheetCode(code);
+    QVERIFY(std::holds_alternative<practice::WorksheetRecipe>(recipe));
+    QCOMPARE(std::get<practice::WorksheetRecipe>(recipe).weakColours,
+             practice::colourBits(std::vector<int>{7, 2}));
+}
+
+void tst_ClassView::csvFiles()
+{
+    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    QVERIFY(view.Form_Load());
+    const QString pupils = m_files.filePath(u"반 현황.csv"_s);
+    const QString answers = m_files.filePath(u"반 모든 답.csv"_s);
+    QVERIFY(view.exportPupils(pupils));
+    QVERIFY(view.exportAnswers(answers));
+    // UTF-8 with a byte-order mark, lines ending in CR LF.
+    const auto lines = [](const QString &path) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        const QByteArray bytes = f.readAll();
+        return bytes.startsWith("\xEF\xBB\xBF")
+                   ? QString::fromUtf8(bytes.mid(3)).split(u"\r\n"_s, Qt::SkipEmptyParts)
+                   : QStringList();
+    };
+    const QStringList table = lines(pupils);
+    QCOMPARE(table.value(0), u"이름,푼 문제,오늘,정답률,연속,마지막 답,약한 색"_s);
+    QCOMPARE(table.size(), 4);
+    QVERIFY(table.contains(u"O'Brien 박,0,0,\u2013,0일,\u2013,\u2013"_s));
+    const QStringList all = lines(answers);
+    QVERIFY(all.value(0).startsWith(u"이름,"_s));
+    QCOMPARE(all.size(), 1 + 7);
+    QCOMPARE(all.filter(QRegularExpression(u"^김민수,"_s)).size(), 3);
+    QVERIFY(all.value(1).contains(u",색띠 고르기,"_s));
+}
+
+void tst_ClassView::versionOneBroughtUpToDate()
+{
+    // A class set up by the first version: answers, no numbers, no sums.
+    const classdb::Server admin = m_server->as(u"admin"_s, m_server->admin().password, u"old"_s);
+    QVERIFY(!classdb::setUp(admin));
+    {
+        auto opened = classdb::connect(admin, u"old"_s);
+        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlDatabase &db = std::get<QSqlDatabase>(opened);
+        QSqlQuery q(db);
+        QVERIFY(q.exec(u"INSERT INTO person (name, kind) VALUES ('김민수', 'pupil')"_s));
+        for (const char *sql :
+             {"DROP TRIGGER answers_added ON answer", "DROP TABLE pupil_day, skill_day, mixup_day",
+              "ALTER TABLE answer DROP COLUMN seq", "UPDATE class_version SET version = 1"})
+            QVERIFY2(q.exec(QString::fromLatin1(sql)), sql);
+        // As the first version's pupils sent them, under the pupil's name.
+        for (const classdb::ClassAnswer &a :
+             {answer(true, {}, kRightPairs), answer(false, u"digit-7"_s, kVioletAsBlue)}) {
+            q.prepare(u"INSERT INTO answer (id, pupil, at, day, kind, question, given, correct, "
+                      "slip, seconds, skills, missed, mixups) "
+                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
+            for (const QVariant &v :
+                 QVariantList{a.id, kMinsu, a.at, a.day, a.kind, a.question, a.given, a.correct,
+                              a.slip + u""_s, a.seconds, a.skills, a.missed + u""_s, a.mixups})
+                q.addBindValue(v);
+            QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+        }
+    }
+    QSqlDatabase::removeDatabase(u"old"_s);
+
+    QVERIFY(!classdb::setUp(admin));
+    auto opened = classdb::connect(admin, u"old"_s);
+    QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
+    QSqlDatabase &db = std::get<QSqlDatabase>(opened);
+    QSqlQuery q(db);
+    QVERIFY(q.exec(u"SELECT count(*), count(seq) FROM answer"_s) && q.next());
+    QCOMPARE(q.value(0).toInt(), 2);
+    QCOMPARE(q.value(1).toInt(), 2);
+    auto read = classdb::readClass(db);
+    QVERIFY(std::holds_alternative<classdb::ClassSums>(read));
+    const classdb::ClassSums &sums = std::get<classdb::ClassSums>(read);
+    const classdb::DaySums today = sums.pupils.at(kMinsu).days.at(QDate::currentDate());
+    QCOMPARE(today.answers, 2);
+    QCOMPARE(today.right, 1);
+    QCOMPARE(sums.confusions.at(QDate::currentDate()).counts[kViolet][kBlue], 1);
+    // The sums follow the schedule as the answers themselves do.
+    const practice::SkillStates states = classdb::skillStates(sums.pupils.at(kMinsu));
+    const auto violet = *practice::skillOfKey(u"digit-7");
+    QCOMPARE(states[std::size_t(violet)].box, 0);
+    QCOMPARE(states[std::size_t(violet)].asked, 2);
+    QVERIFY(q.exec(u"SELECT version FROM class_version"_s) && q.next());
+    QCOMPARE(q.value(0).toInt(), 2);
+    db.close();
+}
+
+void tst_ClassView::pupilsCannotReadTheSums()
+{
+    // The sums hold every pupil's answers: the server refuses them to a
+    // pupil's login, tried directly.
+    {
+        auto opened = classdb::connect(m_server->as(kMinsu, kPassword), u"pupil"_s);
+        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlQuery q(std::get<QSqlDatabase>(opened));
+        for (const char *table : {"pupil_day", "skill_day", "mixup_day"})
+            QVERIFY2(!q.exec(u"SELECT * FROM "_s + QLatin1StringView(table)), table);
+    }
+    QSqlDatabase::removeDatabase(u"pupil"_s);
+}
+
+QTEST_MAIN(tst_ClassView)
+#include "tst_classview.moc"
