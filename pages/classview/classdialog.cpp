@@ -4,6 +4,7 @@
 #include "pages/classview/classfigures.h"
 #include "server/classrow.h"
 #include "widgets/confusiontable.h"
+#include "widgets/controls.h"
 #include "widgets/savedialog.h"
 
 #include <QCheckBox>
@@ -48,15 +49,6 @@ public:
         return mine.toLongLong() < theirs.toLongLong();
     }
 };
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
-                        const QString &accessibleName)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(accessibleName);
-    return button;
-}
 
 QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, QWidget *buddy)
 {
@@ -115,9 +107,9 @@ frmClass::frmClass(QWidget *owner, const classdb::Server &teacher)
     chkToday->setObjectName(u"chkToday"_s);
     chkToday->setAccessibleName(u"오늘만"_s);
 
-    cmdClassSheet = makeButton(this, u"cmdClassSheet"_s, u"반 연습지..."_s, u"반 연습지"_s);
-    cmdExportClass = makeButton(this, u"cmdExportClass"_s, u"CSV로 저장(&E)"_s, u"CSV로 저장"_s);
-    cmdClose = makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s, u"닫기"_s);
+    cmdClassSheet = ui::makeButton(this, u"cmdClassSheet"_s, u"반 연습지..."_s);
+    cmdExportClass = ui::makeButton(this, u"cmdExportClass"_s, u"CSV로 저장(&E)"_s);
+    cmdClose = ui::makeButton(this, u"cmdClose"_s, u"닫기(&C)"_s);
     // No default button: Enter on a pupil opens their progress view and
     // must not close the view as well.
     for (QPushButton *b : {cmdClassSheet, cmdExportClass, cmdClose})
