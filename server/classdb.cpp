@@ -212,13 +212,7 @@ std::optional<Error> run(QSqlDatabase &db, const QString &sql, const QVariantLis
     QSqlQuery q(db);
     if (values.isEmpty())
         return q.exec(sql) ? std::nullopt : std::optional<Error>(errorOf(q.lastError()));
-    if (!q.prepare(sql))
-        return errorOf(q.lastError());
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        return errorOf(q.lastError());
-    return std::nullopt;
+    return runBound(q, sql, values);
 }
 
 // A statement that needs a name as an identifier: the server quotes the
@@ -587,6 +581,21 @@ std::variant<std::vector<ClassAnswer>, Error> ownAnswersExcept(QSqlDatabase &db,
     if (q.lastError().isValid())
         return errorOf(q.lastError());
     return answers;
+}
+
+} // namespace classdb
+
+namespace classdb {
+
+std::optional<Error> runBound(QSqlQuery &q, const QString &sql, const QVariantList &values)
+{
+    if (!q.prepare(sql))
+        return errorOf(q.lastError());
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        return errorOf(q.lastError());
+    return std::nullopt;
 }
 
 } // namespace classdb

@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QVariant>
 
 #include <optional>
 #include <variant>
@@ -53,6 +54,10 @@ struct Error {
 
 // The failure a query's error tells of.
 Error errorOf(const QSqlError &error);
+
+// Prepares `sql` on `q`, binds `values` in order and runs it; the error if
+// any step fails. Typed text reaches the server only this way.
+std::optional<Error> runBound(QSqlQuery &q, const QString &sql, const QVariantList &values = {});
 
 // One Korean line for the failure.
 QString message(const Error &error, const Server &server);

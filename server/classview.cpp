@@ -36,13 +36,7 @@ private:
 std::optional<Error> select(QSqlQuery &q, const QString &sql, const QVariantList &values = {})
 {
     q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        return errorOf(q.lastError());
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        return errorOf(q.lastError());
-    return std::nullopt;
+    return runBound(q, sql, values);
 }
 
 QDateTime timeOf(const QVariant &v)
