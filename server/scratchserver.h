@@ -17,11 +17,19 @@
 
 #include <unistd.h>
 
+#include <atomic>
+#include <optional>
+#include <variant>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 class ScratchServer {
 public:
     static constexpr char16_t kAdminPassword[] = u"admin's pw;";
+    // Why a test that needs the server is skipped without one.
+    static constexpr char kNotStarted[] =
+        "PostgreSQL could not be started here (is the postgresql package installed?)";
 
     ScratchServer()
     {
@@ -108,6 +116,93 @@ private:
     QString m_bin;
     int m_port = 0;
     bool m_started = false;
+};
+
+// A connection of one login for as long as it lives, removed again when it
+// goes (a query made on it must go first). Each has a name of its own, so
+// several may be open at once, on any thread.
+class ScratchConnection {
+public:
+    explicit ScratchConnection(const classdb::Server &login) : m_name(u"scratch-%1"_s.arg(++s_made))
+    {
+        auto opened = classdb::connect(login, m_name);
+        if (auto *db = std::get_if<QSqlDatabase>(&opened))
+            m_db = *db;
+        else
+            m_error = std::get<classdb::Error>(opened);
+    }
+    ~ScratchConnection()
+    {
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    ScratchConnection(const ScratchConnection &) = delete;
+    ScratchConnection &operator=(const ScratchConnection &) = delete;
+
+    bool isOpen() const { return !m_error; }
+    QSqlDatabase &db() { return m_db; }
+    // Why it did not open; a default error while it is open.
+    classdb::Error error() const { return m_error.value_or(classdb::Error{}); }
+
+private:
+    static inline std::atomic<int> s_made{0};
+    QString m_name;
+    QSqlDatabase m_db;
+    std::optional<classdb::Error> m_error;
+};
+
+// A scratch server with a class set up on it and the people of a test's
+// class, every one with the same password (quotes, a semicolon and Hangul,
+// as any password may hold).
+class ScratchClass : public ScratchServer {
+public:
+    static constexpr char16_t kPassword[] = u"pw; 'quoted' 비밀";
+
+    // Sets the class up and makes the people's logins: the failure in
+    // words, or nothing.
+    QString setUp(const QStringList &pupils, const QStringList &teachers = {})
+    {
+        if (!started())
+            return u"the server did not start"_s;
+        if (const auto failed = classdb::setUp(admin()))
+            return classdb::message(*failed, admin());
+        for (const QString &pupil : pupils)
+            if (QString failed = add(pupil); !failed.isEmpty())
+                return failed;
+        for (const QString &teacher : teachers)
+            if (QString failed = add(teacher, classdb::PersonKind::Teacher); !failed.isEmpty())
+                return failed;
+        return {};
+    }
+
+    QString add(const QString &name, classdb::PersonKind kind = classdb::PersonKind::Pupil)
+    {
+        ScratchConnection c(admin());
+        if (!c.isOpen())
+            return classdb::message(c.error(), admin());
+        const auto failed = classdb::addPerson(c.db(), name, password(), kind);
+        return failed ? classdb::message(*failed, admin()) : QString();
+    }
+
+    static QString password() { return QString::fromUtf16(kPassword); }
+    classdb::Server login(const QString &name) const { return as(name, password()); }
+    // The address as a pupil types it into the join dialog.
+    QString address() const { return u"127.0.0.1:%1"_s.arg(port()); }
+
+    // Sends answers as the pupil does, over a connection of the pupil's own:
+    // the first refusal, or nothing.
+    std::optional<classdb::Error> send(const QString &pupil,
+                                       const std::vector<classdb::ClassAnswer> &answers) const
+    {
+        ScratchConnection c(login(pupil));
+        if (!c.isOpen())
+            return c.error();
+        classdb::AnswerSender sender(c.db());
+        for (const classdb::ClassAnswer &a : answers)
+            if (auto refused = sender.send(a))
+                return refused;
+        return {};
+    }
 };
 
 // Makes `answers` answers of `pupils` (people of the class already), as the

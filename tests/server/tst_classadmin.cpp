@@ -18,7 +18,7 @@ namespace {
 const QString kPupil = u"김민수"_s;
 const QString kOther = u"O'Brien; DROP TABLE answer;--"_s;
 const QString kTeacher = u"이 선생"_s;
-const QString kPassword = u"pa'ss; word"_s;
+const QString kPassword = ScratchClass::password();
 
 // One answer row as a pupil's computer sends it, under `pupil`.
 bool sendAnswer(QSqlDatabase &db, const QString &pupil, bool right = true)
@@ -76,35 +76,28 @@ private slots:
     void toolAsTheSchoolRunsIt();
 
 private:
-    std::unique_ptr<ScratchServer> m_server;
+    std::unique_ptr<ScratchClass> m_server;
 };
 
 void tst_ClassAdmin::initTestCase()
 {
-    m_server = std::make_unique<ScratchServer>();
+    m_server = std::make_unique<ScratchClass>();
     if (!m_server->started())
-        QSKIP("PostgreSQL could not be started here (is the postgresql package installed?)");
-    const auto failed = classdb::setUp(m_server->admin());
-    QVERIFY2(!failed,
-             qPrintable(failed ? classdb::message(*failed, m_server->admin()) : QString()));
-    auto opened = classdb::connect(m_server->admin(), u"admin"_s);
-    QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-    QSqlDatabase &db = std::get<QSqlDatabase>(opened);
-    QVERIFY(!classdb::addPerson(db, kPupil, kPassword, classdb::PersonKind::Pupil));
-    QVERIFY(!classdb::addPerson(db, kOther, kPassword, classdb::PersonKind::Pupil));
-    QVERIFY(!classdb::addPerson(db, kTeacher, kPassword, classdb::PersonKind::Teacher));
+        QSKIP(ScratchServer::kNotStarted);
+    const QString failed = m_server->setUp({kPupil, kOther}, {kTeacher});
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
 }
 
 void tst_ClassAdmin::setUpTwiceKeepsEverything()
 {
     {
-        auto opened = classdb::connect(m_server->as(kPupil, kPassword), u"pupil"_s);
-        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-        QVERIFY(sendAnswer(std::get<QSqlDatabase>(opened), kPupil));
+        ScratchConnection pupil(m_server->login(kPupil));
+        QVERIFY(pupil.isOpen());
+        QVERIFY(sendAnswer(pupil.db(), kPupil));
     }
-    QSqlDatabase::removeDatabase(u"pupil"_s);
     QVERIFY(!classdb::setUp(m_server->admin()));
-    QSqlDatabase db = QSqlDatabase::database(u"admin"_s);
+    ScratchConnection admin(m_server->admin());
+    QSqlDatabase &db = admin.db();
     QCOMPARE(count(db), 1);
     QSqlQuery q(db);
     QVERIFY(q.exec(u"SELECT version FROM class_version"_s) && q.next());
@@ -118,9 +111,9 @@ void tst_ClassAdmin::setUpTwiceKeepsEverything()
 void tst_ClassAdmin::eachLoginDoesOnlyItsJob()
 {
     {
-        auto opened = classdb::connect(m_server->as(kOther, kPassword), u"other"_s);
-        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlDatabase &other = std::get<QSqlDatabase>(opened);
+        ScratchConnection connection(m_server->login(kOther));
+        QVERIFY(connection.isOpen());
+        QSqlDatabase &other = connection.db();
         QVERIFY(sendAnswer(other, kOther));
         // Sent twice after a dropped connection, an answer is kept once.
         classdb::AnswerSender sender(other);
@@ -147,18 +140,16 @@ void tst_ClassAdmin::eachLoginDoesOnlyItsJob()
         QVERIFY(!runs(other, u"TRUNCATE answer"_s));
         QVERIFY(!runs(other, u"SELECT pallado_add_person('x', 'y', 'teacher')"_s));
     }
-    QSqlDatabase::removeDatabase(u"other"_s);
     {
-        auto opened = classdb::connect(m_server->as(kTeacher, kPassword), u"teacher"_s);
-        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlDatabase &teacher = std::get<QSqlDatabase>(opened);
+        ScratchConnection connection(m_server->login(kTeacher));
+        QVERIFY(connection.isOpen());
+        QSqlDatabase &teacher = connection.db();
         QCOMPARE(count(teacher), 3); // every pupil's
         QVERIFY(!sendAnswer(teacher, kTeacher));
         QVERIFY(!runs(teacher, u"UPDATE answer SET correct = false"_s));
         QVERIFY(!runs(teacher, u"DELETE FROM answer"_s));
         QVERIFY(!runs(teacher, u"DELETE FROM person"_s));
     }
-    QSqlDatabase::removeDatabase(u"teacher"_s);
 }
 
 void tst_ClassAdmin::refusals_data()
@@ -181,12 +172,9 @@ void tst_ClassAdmin::refusals()
     classdb::Server s = m_server->as(user, password);
     if (port)
         s.port = port;
-    {
-        auto opened = classdb::connect(s, u"refused"_s);
-        QVERIFY(std::holds_alternative<classdb::Error>(opened));
-        QTEST(int(std::get<classdb::Error>(opened).failure), "failure");
-    }
-    QSqlDatabase::removeDatabase(u"refused"_s);
+    ScratchConnection refused(s);
+    QVERIFY(!refused.isOpen());
+    QTEST(int(refused.error().failure), "failure");
 }
 
 void tst_ClassAdmin::toolAsTheSchoolRunsIt()

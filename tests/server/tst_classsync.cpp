@@ -23,7 +23,6 @@ Q_DECLARE_METATYPE(Row)
 
 namespace {
 
-const QString kPassword = u"pa'ss; word"_s;
 // How soon an answer must reach a server that came back.
 constexpr int kBackWithinMs = 10000;
 
@@ -83,7 +82,7 @@ private:
     std::multiset<QString> onServer(const classdb::Server &pupil);
     QString path(const QString &name) const { return m_dir.filePath(name + u"/record.sqlite"_s); }
 
-    std::unique_ptr<ScratchServer> m_server;
+    std::unique_ptr<ScratchClass> m_server;
     QTemporaryDir m_dir;
     int m_pupils = 0;
 };
@@ -92,41 +91,30 @@ void tst_ClassSync::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_dir.isValid());
-    m_server = std::make_unique<ScratchServer>();
+    m_server = std::make_unique<ScratchClass>();
     if (!m_server->started())
-        QSKIP("PostgreSQL could not be started here (is the postgresql package installed?)");
-    const auto failed = classdb::setUp(m_server->admin());
-    QVERIFY2(!failed,
-             qPrintable(failed ? classdb::message(*failed, m_server->admin()) : QString()));
+        QSKIP(ScratchServer::kNotStarted);
+    const QString failed = m_server->setUp({});
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
 }
 
 classdb::Server tst_ClassSync::newPupil()
 {
     const QString name = u"학생 %1"_s.arg(++m_pupils);
-    {
-        auto opened = classdb::connect(m_server->admin(), u"admin"_s);
-        if (auto *db = std::get_if<QSqlDatabase>(&opened))
-            classdb::addPerson(*db, name, kPassword, classdb::PersonKind::Pupil);
-    }
-    QSqlDatabase::removeDatabase(u"admin"_s);
-    return m_server->as(name, kPassword);
+    if (const QString failed = m_server->add(name); !failed.isEmpty())
+        qWarning("%s", qPrintable(failed));
+    return m_server->login(name);
 }
 
 std::multiset<QString> tst_ClassSync::onServer(const classdb::Server &pupil)
 {
     std::multiset<QString> ids;
-    {
-        auto opened = classdb::connect(m_server->admin(), u"count"_s);
-        if (auto *db = std::get_if<QSqlDatabase>(&opened)) {
-            QSqlQuery q(*db);
-            q.prepare(u"SELECT replace(id::text, '-', '') FROM answer WHERE pupil = ?"_s);
-            q.addBindValue(pupil.user);
-            q.exec();
-            while (q.next())
-                ids.insert(q.value(0).toString());
-        }
-    }
-    QSqlDatabase::removeDatabase(u"count"_s);
+    ScratchConnection admin(m_server->admin());
+    QSqlQuery q(admin.db());
+    classdb::runBound(q, u"SELECT replace(id::text, '-', '') FROM answer WHERE pupil = ?"_s,
+                      {pupil.user});
+    while (q.next())
+        ids.insert(q.value(0).toString());
     return ids;
 }
 
@@ -151,9 +139,9 @@ void tst_ClassSync::roundTripThroughServer()
     QFETCH(Row, sent);
     const classdb::Server pupil = newPupil();
     {
-        auto opened = classdb::connect(pupil, u"pupil"_s);
-        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlDatabase &db = std::get<QSqlDatabase>(opened);
+        ScratchConnection connection(pupil);
+        QVERIFY(connection.isOpen());
+        QSqlDatabase &db = connection.db();
         const auto refused = classdb::AnswerSender(db).send(classdb::classAnswerOf(sent));
         QVERIFY2(!refused, qPrintable(refused ? refused->detail : QString()));
 
@@ -173,7 +161,6 @@ void tst_ClassSync::roundTripThroughServer()
             QCOMPARE(int(std::get<std::vector<classdb::ClassAnswer>>(fetched).size()), 0);
         }
     }
-    QSqlDatabase::removeDatabase(u"pupil"_s);
 }
 
 void tst_ClassSync::serverStoppedWhileAnswering()
@@ -213,14 +200,13 @@ void tst_ClassSync::connectionDroppedWhileSending()
     for (int i = 0; i < 10; ++i)
         QVERIFY(record.add(reading(true)));
     {
-        auto opened = classdb::connect(m_server->admin(), u"drop"_s);
-        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlQuery q(std::get<QSqlDatabase>(opened));
-        q.prepare(u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = ?"_s);
-        q.addBindValue(pupil.user);
-        QVERIFY(q.exec() && q.next());
+        ScratchConnection admin(m_server->admin());
+        QSqlQuery q(admin.db());
+        QVERIFY(!classdb::runBound(
+            q, u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = ?"_s,
+            {pupil.user}));
+        QVERIFY(q.next());
     }
-    QSqlDatabase::removeDatabase(u"drop"_s);
     for (int i = 0; i < 10; ++i)
         QVERIFY(record.add(reading(false)));
     QTRY_COMPARE_WITH_TIMEOUT(count(onServer(pupil)), 20, kBackWithinMs);

@@ -27,7 +27,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kPassword = u"pw 'one';"_s;
 const QString kTeacher = u"박선생"_s;
 const QString kMinsu = u"김민수"_s;
 const QString kSeoyeon = u"이서연"_s;
@@ -89,48 +88,22 @@ private slots:
     void pupilsCannotReadTheSums();
 
 private:
-    // Sends answers as the pupil, over a connection of the pupil's own.
-    bool send(const QString &pupil, const std::vector<classdb::ClassAnswer> &answers);
-
-    std::unique_ptr<ScratchServer> m_server;
+    std::unique_ptr<ScratchClass> m_server;
     QTemporaryDir m_files;
 };
-
-bool tst_ClassView::send(const QString &pupil, const std::vector<classdb::ClassAnswer> &answers)
-{
-    bool sent = true;
-    {
-        auto opened = classdb::connect(m_server->as(pupil, kPassword), u"pupil"_s);
-        if (!std::holds_alternative<QSqlDatabase>(opened))
-            return false;
-        classdb::AnswerSender sender(std::get<QSqlDatabase>(opened));
-        for (const classdb::ClassAnswer &a : answers)
-            sent = sent && !sender.send(a);
-    }
-    QSqlDatabase::removeDatabase(u"pupil"_s);
-    return sent;
-}
 
 void tst_ClassView::initTestCase()
 {
     uitest::setUp();
-    m_server = std::make_unique<ScratchServer>();
+    m_server = std::make_unique<ScratchClass>();
     if (!m_server->started())
-        QSKIP("PostgreSQL could not be started here (is the postgresql package installed?)");
-    QVERIFY(!classdb::setUp(m_server->admin()));
-    {
-        auto opened = classdb::connect(m_server->admin(), u"admin"_s);
-        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlDatabase &db = std::get<QSqlDatabase>(opened);
-        for (const QString &pupil : {kMinsu, kSeoyeon, kNone})
-            QVERIFY(!classdb::addPerson(db, pupil, kPassword, classdb::PersonKind::Pupil));
-        QVERIFY(!classdb::addPerson(db, kTeacher, kPassword, classdb::PersonKind::Teacher));
-    }
-    QSqlDatabase::removeDatabase(u"admin"_s);
+        QSKIP(ScratchServer::kNotStarted);
+    const QString failed = m_server->setUp({kMinsu, kSeoyeon, kNone}, {kTeacher});
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
     // Both miss violet; Seoyeon misses red as well.
-    QVERIFY(send(kMinsu, {answer(true, {}, kRightPairs), answer(true, {}, kRightPairs),
-                          answer(false, u"digit-7"_s, kVioletAsBlue)}));
-    QVERIFY(send(kSeoyeon, {answer(false, u"digit-7 multiplier-2"_s, kVioletAsBlue)}));
+    QVERIFY(!m_server->send(kMinsu, {answer(true, {}, kRightPairs), answer(true, {}, kRightPairs),
+                                     answer(false, u"digit-7"_s, kVioletAsBlue)}));
+    QVERIFY(!m_server->send(kSeoyeon, {answer(false, u"digit-7 multiplier-2"_s, kVioletAsBlue)}));
 }
 
 void tst_ClassView::daysReplayedAsAnswered_data()
@@ -194,7 +167,7 @@ void tst_ClassView::pupilRows_data()
 void tst_ClassView::pupilRows()
 {
     QFETCH(QString, name);
-    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    frmClass view(nullptr, m_server->login(kTeacher));
     QVERIFY(view.Form_Load());
     QTableWidget *table = view.tblPupils;
     QCOMPARE(table->rowCount(), 3);
@@ -211,7 +184,7 @@ void tst_ClassView::pupilRows()
 
 void tst_ClassView::followsTheClass()
 {
-    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    frmClass view(nullptr, m_server->login(kTeacher));
     QVERIFY(view.Form_Load());
     view.show();
     QTableWidget *table = view.tblPupils;
@@ -228,8 +201,9 @@ void tst_ClassView::followsTheClass()
     QCOMPARE(violetAsBlue, 2);
 
     // Three answers from Seoyeon's computer: she now leads the table.
-    QVERIFY(send(kSeoyeon, {answer(false, u"digit-7"_s, kVioletAsBlue),
-                            answer(true, {}, kRightPairs), answer(true, {}, kRightPairs)}));
+    QVERIFY(
+        !m_server->send(kSeoyeon, {answer(false, u"digit-7"_s, kVioletAsBlue),
+                                   answer(true, {}, kRightPairs), answer(true, {}, kRightPairs)}));
     QTRY_COMPARE_WITH_TIMEOUT(cell(table, kSeoyeon, classview::Answers), u"4"_s, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(view.tblClassConfusion->item(kViolet, kBlue)->text(), u"3"_s, 5000);
     QCOMPARE(table->item(0, classview::Name)->text(), kSeoyeon);
@@ -246,20 +220,19 @@ void tst_ClassView::followsTheClass()
     // A pupil joins the class and is removed again: the row comes and goes.
     const QString late = u"늦은 학생"_s;
     {
-        auto opened = classdb::connect(m_server->admin(), u"admin"_s);
-        QSqlDatabase &admin = std::get<QSqlDatabase>(opened);
-        QVERIFY(!classdb::addPerson(admin, late, kPassword, classdb::PersonKind::Pupil));
+        ScratchConnection admin(m_server->admin());
+        QVERIFY(!classdb::addPerson(admin.db(), late, ScratchClass::password(),
+                                    classdb::PersonKind::Pupil));
         QTRY_COMPARE_WITH_TIMEOUT(cell(table, late, classview::Answers), u"0"_s, 5000);
-        QVERIFY(!classdb::removePerson(admin, late));
+        QVERIFY(!classdb::removePerson(admin.db(), late));
         QTRY_COMPARE_WITH_TIMEOUT(rowOf(table, late), -1, 5000);
     }
-    QSqlDatabase::removeDatabase(u"admin"_s);
     QCOMPARE(table->rowCount(), 3);
 }
 
 void tst_ClassView::keyboardReachesEverything()
 {
-    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    frmClass view(nullptr, m_server->login(kTeacher));
     QVERIFY(view.Form_Load());
     view.show();
     view.activateWindow();
@@ -280,7 +253,7 @@ void tst_ClassView::keyboardReachesEverything()
 void tst_ClassView::pupilProgressAndClassSheet()
 {
     auto window = uitest::openWindow();
-    window->setTeacher(m_server->as(kTeacher, kPassword));
+    window->setTeacher(m_server->login(kTeacher));
     QVERIFY(window->Menu_class->isEnabled());
 
     QString totals, title;
@@ -330,7 +303,7 @@ void tst_ClassView::pupilProgressAndClassSheet()
 
 void tst_ClassView::csvFiles()
 {
-    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    frmClass view(nullptr, m_server->login(kTeacher));
     QVERIFY(view.Form_Load());
     const QString pupils = m_files.filePath(u"반 현황.csv"_s);
     const QString answers = m_files.filePath(u"반 모든 답.csv"_s);
@@ -362,10 +335,9 @@ void tst_ClassView::versionOneBroughtUpToDate()
     const classdb::Server admin = m_server->as(u"admin"_s, m_server->admin().password, u"old"_s);
     QVERIFY(!classdb::setUp(admin));
     {
-        auto opened = classdb::connect(admin, u"old"_s);
-        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlDatabase &db = std::get<QSqlDatabase>(opened);
-        QSqlQuery q(db);
+        ScratchConnection old(admin);
+        QVERIFY(old.isOpen());
+        QSqlQuery q(old.db());
         QVERIFY(q.exec(u"INSERT INTO person (name, kind) VALUES ('김민수', 'pupil')"_s));
         for (const char *sql :
              {"DROP TRIGGER answers_added ON answer", "DROP TABLE pupil_day, skill_day, mixup_day",
@@ -384,12 +356,11 @@ void tst_ClassView::versionOneBroughtUpToDate()
             QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
         }
     }
-    QSqlDatabase::removeDatabase(u"old"_s);
 
     QVERIFY(!classdb::setUp(admin));
-    auto opened = classdb::connect(admin, u"old"_s);
-    QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-    QSqlDatabase &db = std::get<QSqlDatabase>(opened);
+    ScratchConnection old(admin);
+    QVERIFY(old.isOpen());
+    QSqlDatabase &db = old.db();
     QSqlQuery q(db);
     QVERIFY(q.exec(u"SELECT count(*), count(seq) FROM answer"_s) && q.next());
     QCOMPARE(q.value(0).toInt(), 2);
@@ -408,21 +379,17 @@ void tst_ClassView::versionOneBroughtUpToDate()
     QCOMPARE(states[std::size_t(violet)].asked, 2);
     QVERIFY(q.exec(u"SELECT version FROM class_version"_s) && q.next());
     QCOMPARE(q.value(0).toInt(), 2);
-    db.close();
 }
 
 void tst_ClassView::pupilsCannotReadTheSums()
 {
     // The sums hold every pupil's answers: the server refuses them to a
     // pupil's login, tried directly.
-    {
-        auto opened = classdb::connect(m_server->as(kMinsu, kPassword), u"pupil"_s);
-        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlQuery q(std::get<QSqlDatabase>(opened));
-        for (const char *table : {"pupil_day", "skill_day", "mixup_day"})
-            QVERIFY2(!q.exec(u"SELECT * FROM "_s + QLatin1StringView(table)), table);
-    }
-    QSqlDatabase::removeDatabase(u"pupil"_s);
+    ScratchConnection pupil(m_server->login(kMinsu));
+    QVERIFY(pupil.isOpen());
+    QSqlQuery q(pupil.db());
+    for (const char *table : {"pupil_day", "skill_day", "mixup_day"})
+        QVERIFY2(!q.exec(u"SELECT * FROM "_s + QLatin1StringView(table)), table);
 }
 
 QTEST_MAIN(tst_ClassView)

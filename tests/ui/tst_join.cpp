@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
-#include <QSqlDatabase>
 
 using namespace Qt::StringLiterals;
 
@@ -25,7 +24,7 @@ namespace {
 const QString kPupil = u"김민수"_s;
 const QString kOther = u"O'Brien 이서연"_s;
 const QString kTeacher = u"박선생"_s;
-const QString kPassword = u"pw; 'quoted' 비밀"_s;
+const QString kPassword = ScratchClass::password();
 
 // The dialog the watch found, once it is on screen and has the keyboard.
 frmJoin *active(QWidget *d)
@@ -97,8 +96,8 @@ private slots:
     void keyboardOnly();
 
 private:
-    QString here() const { return u"127.0.0.1:%1"_s.arg(m_server->port()); }
-    std::unique_ptr<ScratchServer> m_server;
+    QString here() const { return m_server->address(); }
+    std::unique_ptr<ScratchClass> m_server;
     QTemporaryDir m_systemSettings;
 };
 
@@ -109,20 +108,11 @@ void tst_Join::initTestCase()
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
     // The school's preset lives in the system-wide settings.
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_systemSettings.path());
-    m_server = std::make_unique<ScratchServer>();
+    m_server = std::make_unique<ScratchClass>();
     if (!m_server->started())
-        QSKIP("PostgreSQL could not be started here (is the postgresql package installed?)");
-    QVERIFY(!classdb::setUp(m_server->admin()));
-    {
-        auto opened = classdb::connect(m_server->admin(), u"admin"_s);
-        QVERIFY(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlDatabase &db = std::get<QSqlDatabase>(opened);
-        QVERIFY(!classdb::addPerson(db, kPupil, kPassword, classdb::PersonKind::Pupil));
-        QVERIFY(!classdb::addPerson(db, kOther, kPassword, classdb::PersonKind::Pupil));
-        QVERIFY(!classdb::addPerson(db, kTeacher, kPassword, classdb::PersonKind::Teacher));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(u"admin"_s);
+        QSKIP(ScratchServer::kNotStarted);
+    const QString failed = m_server->setUp({kPupil, kOther}, {kTeacher});
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
 }
 
 void tst_Join::init()
@@ -178,7 +168,7 @@ void tst_Join::refused_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("says");
     QTest::addColumn<QString>("focus");
-    const QString here = u"127.0.0.1:%1"_s.arg(m_server ? m_server->port() : 0);
+    const QString here = m_server ? m_server->address() : QString();
     QTest::newRow("wrong password")
         << here << kPupil << u"nope"_s << u"이름이나 비밀번호를 받아들이지 않았습니다"_s
         << u"txtPassword"_s;
@@ -250,7 +240,7 @@ void tst_Join::pupilJoinsAndLeaves()
     QVERIFY(w->classSync());
     QVERIFY(w->Menu_leave->isEnabled());
     QVERIFY(!w->Menu_class->isEnabled());
-    const classdb::Server login = m_server->as(kPupil, kPassword);
+    const classdb::Server login = m_server->login(kPupil);
     QCOMPARE(w->record().path(), classdb::pupilRecordPath(login));
     QVERIFY(w->record().path() != practice::Record::defaultPath());
     // The password was not remembered, nor written anywhere in the settings.
