@@ -5,8 +5,14 @@
 // each answer a row of the learner's record, turned into the class record's
 // answer and sent by AnswerSender, as ClassSync does. Prints answers per
 // second and the 50th and 99th percentile time of one answer, and checks
-// that none was lost or doubled. Needs the postgresql package; the server is
-// started in a scratch folder as the tests do.
+// that none was lost or doubled and that the sums the teacher's view reads
+// agree with the answers. Each pupil joins (connects and makes the sender,
+// which has the server plan the sums' trigger) before the answering starts,
+// as a pupil's computer joins before the pupil answers; the 200 joining at
+// once are timed apart. Both runs are made again with the sums' trigger off,
+// as the reference of what the sums cost, in the same run. Needs the
+// postgresql package; the server is started in a scratch folder as the tests
+// do.
 
 #include "learner/answers.h"
 #include "server/classdb.h"
@@ -37,6 +43,7 @@ constexpr int kAnswersEach = 50;
 constexpr double kSchoolRate = 500; // answers a second, all pupils together
 
 struct Run {
+    std::vector<double> joining; // connecting and making the sender
     std::vector<double> millis;
     double seconds = 0;
     int failed = 0;
@@ -65,7 +72,12 @@ practice::Row answer(int n)
     return row;
 }
 
-Run send(const ScratchServer &server, bool paced)
+double millisSince(Clock::time_point t0)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+}
+
+Run send(const ScratchClass &server, bool paced)
 {
     Run run;
     std::mutex lock;
@@ -76,33 +88,31 @@ Run send(const ScratchServer &server, bool paced)
     std::vector<std::thread> pupils;
     for (int p = 0; p < kPupils; ++p) {
         pupils.emplace_back([&, p] {
-            const QString name = u"bench-%1-%2"_s.arg(paced).arg(p);
             std::vector<double> mine;
             int failed = 0;
-            {
-                auto opened = classdb::connect(server.as(u"학생%1"_s.arg(p), u"pw"_s), name);
-                ++ready;
-                while (!go)
-                    std::this_thread::yield();
-                if (auto *db = std::get_if<QSqlDatabase>(&opened)) {
-                    classdb::AnswerSender sender(*db);
-                    for (int i = 0; i < kAnswersEach; ++i) {
-                        if (paced)
-                            std::this_thread::sleep_until(
-                                start + std::chrono::duration_cast<Clock::duration>(
-                                            interval * (i + double(p) / kPupils)));
-                        const auto t0 = Clock::now();
-                        if (sender.send(classdb::classAnswerOf(answer(i))))
-                            ++failed;
-                        mine.push_back(
-                            std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-                    }
-                } else {
-                    failed = kAnswersEach;
-                }
+            const auto joined = Clock::now();
+            ScratchConnection connection(server.login(u"학생%1"_s.arg(p)));
+            std::optional<classdb::AnswerSender> sender;
+            if (connection.isOpen())
+                sender.emplace(connection.db());
+            const double joining = millisSince(joined);
+            ++ready;
+            while (!go)
+                std::this_thread::yield();
+            for (int i = 0; i < kAnswersEach && sender; ++i) {
+                if (paced)
+                    std::this_thread::sleep_until(start +
+                                                  std::chrono::duration_cast<Clock::duration>(
+                                                      interval * (i + double(p) / kPupils)));
+                const auto t0 = Clock::now();
+                if (sender->send(classdb::classAnswerOf(answer(i))))
+                    ++failed;
+                mine.push_back(millisSince(t0));
             }
-            QSqlDatabase::removeDatabase(name);
+            if (!sender)
+                failed = kAnswersEach;
             const std::lock_guard guard(lock);
+            run.joining.push_back(joining);
             run.millis.insert(run.millis.end(), mine.begin(), mine.end());
             run.failed += failed;
         });
@@ -115,6 +125,7 @@ Run send(const ScratchServer &server, bool paced)
         t.join();
     run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::sort(run.millis.begin(), run.millis.end());
+    std::sort(run.joining.begin(), run.joining.end());
     return run;
 }
 
@@ -127,7 +138,7 @@ double percentile(const std::vector<double> &sorted, double share)
 // inserting the same row with as many clients, each on its own connection
 // (the administrator's, into a copy of the table without its rules);
 // answers a second, 0 when it could not run.
-double pgbenchRate(const ScratchServer &server, QSqlDatabase &admin)
+double pgbenchRate(const ScratchClass &server, QSqlDatabase &admin)
 {
     QSqlQuery(admin).exec(u"CREATE TABLE bench_reference (LIKE answer INCLUDING ALL)"_s);
     QTemporaryDir dir;
@@ -165,48 +176,67 @@ qint64 answersOnServer(QSqlDatabase &db)
                : -2;
 }
 
+// Whether the answers the sums count are every answer on the server.
+bool sumsAgree(QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    return q.exec(
+               u"SELECT (SELECT sum(answers) FROM pupil_day) = (SELECT count(*) FROM answer)"_s) &&
+           q.next() && q.value(0).toBool();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const ScratchServer server;
+    ScratchClass server;
     if (!server.started()) {
         std::printf("class: PostgreSQL could not be started here; skipped\n");
         return 0;
     }
-    if (auto e = classdb::setUp(server.admin())) {
-        std::printf("class: set-up failed: %s\n", qPrintable(classdb::message(*e, server.admin())));
+    QStringList pupils;
+    for (int p = 0; p < kPupils; ++p)
+        pupils << u"학생%1"_s.arg(p);
+    if (const QString failed = server.setUp(pupils); !failed.isEmpty()) {
+        std::printf("class: set-up failed: %s\n", qPrintable(failed));
         return 1;
     }
     int code = 0;
-    {
-        auto opened = classdb::connect(server.admin(), u"admin"_s);
-        QSqlDatabase &admin = std::get<QSqlDatabase>(opened);
-        for (int p = 0; p < kPupils; ++p)
-            classdb::addPerson(admin, u"학생%1"_s.arg(p), u"pw"_s, classdb::PersonKind::Pupil);
-        qint64 expected = 0;
-        const double reference = pgbenchRate(server, admin);
+    ScratchConnection connection(server.admin());
+    QSqlDatabase &admin = connection.db();
+    qint64 expected = 0;
+    const double reference = pgbenchRate(server, admin);
+    for (const bool sums : {true, false}) {
+        if (!sums)
+            QSqlQuery(admin).exec(u"ALTER TABLE answer DISABLE TRIGGER answer_added"_s);
         for (const bool paced : {false, true}) {
             const Run run = send(server, paced);
             expected += qint64(kPupils) * kAnswersEach - run.failed;
             const qint64 kept = answersOnServer(admin);
-            std::printf(
-                "class %-10s %d pupils x %d answers: %.0f answers/s, one answer p50 %.1f ms, "
-                "p99 %.1f ms; failed %d, on the server %lld of %lld%s\n",
-                paced ? "school pace" : "flat out", kPupils, kAnswersEach,
-                double(run.millis.size()) / run.seconds, percentile(run.millis, 0.5),
-                percentile(run.millis, 0.99), run.failed, kept, expected,
-                kept == expected ? "" : " (LOST OR DOUBLED)");
+            const double rate = double(run.millis.size()) / run.seconds;
+            std::printf("class %-11s %-12s %d pupils x %d answers: %.0f answers/s, one answer "
+                        "p50 %.1f ms, p99 %.1f ms; failed %d, on the server %lld of %lld%s\n",
+                        sums ? "with sums" : "(no sums)", paced ? "school pace" : "flat out",
+                        kPupils, kAnswersEach, rate, percentile(run.millis, 0.5),
+                        percentile(run.millis, 0.99), run.failed, kept, expected,
+                        kept == expected ? "" : " (LOST OR DOUBLED)");
             if (kept != expected || run.failed)
                 code = 1;
-            if (!paced && reference > 0)
-                std::printf("class flat out against pgbench's plain insert with %d clients in the "
-                            "same run (%.0f a second): %.2f\n",
-                            kPupils, reference,
-                            double(run.millis.size()) / run.seconds / reference);
+            if (sums && !paced) {
+                std::printf("class with sums %d pupils joining at once: p50 %.0f ms, p99 %.0f ms\n",
+                            kPupils, percentile(run.joining, 0.5), percentile(run.joining, 0.99));
+                if (reference > 0)
+                    std::printf("class flat out against pgbench's plain insert with %d clients "
+                                "in the same run (%.0f a second): %.2f\n",
+                                kPupils, reference, rate / reference);
+            }
+        }
+        if (sums && !sumsAgree(admin)) {
+            std::printf("class: the sums do not count every answer\n");
+            code = 1;
         }
     }
-    QSqlDatabase::removeDatabase(u"admin"_s);
+    QSqlQuery(admin).exec(u"ALTER TABLE answer ENABLE TRIGGER answer_added"_s);
     return code;
 }

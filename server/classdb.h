@@ -94,6 +94,11 @@ std::variant<std::vector<PupilRow>, Error> pupils(QSqlDatabase &db);
 // How many answers the person has on the server; Failure::NoSuchPerson for
 // a name not in the class.
 std::variant<qint64, Error> answersOf(QSqlDatabase &db, QStringView name);
+// Counts the sums the teacher's view reads (per pupil and day, skill, colour
+// pair) afresh from every answer, as the administrator: for answers loaded
+// in bulk with the sums' trigger off, which adds one answer at a time.
+std::optional<Error> recountSums(QSqlDatabase &db);
+
 // Removes the person's login and their answers.
 std::optional<Error> removePerson(QSqlDatabase &db, QStringView name);
 
@@ -112,13 +117,15 @@ struct ClassAnswer {
 
 // Sends a pupil's answers over one connection, each under the login's own
 // name; an answer the server has already is passed over. The statement is
-// prepared once per sender.
+// prepared as the sender is made, and again after a dropped connection.
 class AnswerSender {
 public:
     explicit AnswerSender(QSqlDatabase db);
     std::optional<Error> send(const ClassAnswer &answer);
 
 private:
+    std::optional<Error> prepare();
+
     QSqlDatabase m_db;
     std::optional<QSqlQuery> m_insert;
 };
@@ -136,6 +143,6 @@ std::variant<std::vector<ClassAnswer>, Error> ownAnswersExcept(QSqlDatabase &db,
                                                                const QStringList &have);
 
 // The schema version this program sets up.
-inline constexpr int kVersion = 2;
+inline constexpr int kVersion = 3;
 
 } // namespace classdb

@@ -20,6 +20,45 @@ const QString kOther = u"O'Brien; DROP TABLE answer;--"_s;
 const QString kTeacher = u"이 선생"_s;
 const QString kPassword = ScratchClass::password();
 
+// An answer of one day (days before today), its skills as sent.
+classdb::ClassAnswer judged(bool right, const QString &skills, const QString &missed = {},
+                            const QString &mixups = {}, int daysAgo = 0)
+{
+    static int answered = 0;
+    const QDate day = QDate::currentDate().addDays(-daysAgo);
+    return {QUuid::createUuid().toString(QUuid::WithoutBraces),
+            QDateTime(day, QTime(10, 0)).addSecs(++answered),
+            day,
+            u"write"_s,
+            u"노랑, 보라, 적색, 금색"_s,
+            {},
+            right,
+            {},
+            2,
+            skills,
+            missed,
+            mixups};
+}
+
+// Every sum of the class, a line each, in one order.
+QStringList sums(QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    q.exec(uR"(SELECT t::text FROM pupil_day t UNION ALL SELECT t::text FROM skill_day t
+               UNION ALL SELECT t::text FROM mixup_day t ORDER BY 1)"_s);
+    QStringList lines;
+    while (q.next())
+        lines << q.value(0).toString();
+    return lines;
+}
+
+// One pupil's figure of the sums, 0 when there is none.
+int sumOf(QSqlDatabase &db, const QString &sql, const QString &pupil)
+{
+    QSqlQuery q(db);
+    return !classdb::runBound(q, sql, {pupil}) && q.next() ? q.value(0).toInt() : 0;
+}
+
 // One answer row as a pupil's computer sends it, under `pupil`.
 bool sendAnswer(QSqlDatabase &db, const QString &pupil, bool right = true)
 {
@@ -64,15 +103,19 @@ Tool tool(const QStringList &args, const QByteArray &input = {})
 
 } // namespace
 
+using Answers = std::vector<classdb::ClassAnswer>;
+Q_DECLARE_METATYPE(Answers)
+
 class tst_ClassAdmin : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void setUpTwiceKeepsEverything();
+    void sumsAsCountedAfresh_data();
+    void sumsAsCountedAfresh();
+    void versionTwoTakesTheRowTrigger();
     void eachLoginDoesOnlyItsJob();
-    void refusals_data();
-    void refusals();
     void toolAsTheSchoolRunsIt();
 
 private:
@@ -108,6 +151,116 @@ void tst_ClassAdmin::setUpTwiceKeepsEverything()
     QVERIFY(q.value(0).toString().startsWith(u"SCRAM-SHA-256$"_s));
 }
 
+void tst_ClassAdmin::sumsAsCountedAfresh_data()
+{
+    // What the trigger adds, one answer at a time, for the pupil: answers
+    // and right ones of all days; violet asked and right; colour pairs.
+    QTest::addColumn<Answers>("sent");
+    QTest::addColumn<int>("answers");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("violetAsked");
+    QTest::addColumn<int>("violetRight");
+    QTest::addColumn<int>("pairs");
+    const QString k47 = u"digit-4 digit-7 multiplier-2 tolerance-5%"_s;
+    const QString asBlue = uR"([["보라","파랑"]])"_s;
+    QTest::newRow("right") << Answers{judged(true, k47)} << 1 << 1 << 1 << 1 << 0;
+    QTest::newRow("violet taken for blue")
+        << Answers{judged(false, k47, u"digit-7"_s, asBlue)} << 1 << 0 << 1 << 0 << 1;
+    QTest::newRow("a skill named twice counts twice")
+        << Answers{judged(false, u"digit-7 digit-7"_s, u"digit-7"_s)} << 1 << 0 << 2 << 0 << 0;
+    QTest::newRow("no skill") << Answers{judged(true, {})} << 1 << 1 << 0 << 0 << 0;
+    QTest::newRow("colour pairs that are no JSON: kept, no pair")
+        << Answers{judged(false, k47, u"digit-7"_s, u"[[\"보라\""_s)} << 1 << 0 << 1 << 0 << 0;
+    const classdb::ClassAnswer twice = judged(false, k47, u"digit-7"_s, asBlue);
+    QTest::newRow("sent twice, counted once") << Answers{twice, twice} << 1 << 0 << 1 << 0 << 1;
+    QTest::newRow("a miss mended, and yesterday")
+        << Answers{judged(false, k47, u"digit-7"_s, asBlue), judged(true, k47),
+                   judged(true, k47, {}, {}, 1)}
+        << 3 << 2 << 3 << 2 << 1;
+}
+
+void tst_ClassAdmin::sumsAsCountedAfresh()
+{
+    QFETCH(Answers, sent);
+    const QString pupil = u"합계 "_s + QString::fromLatin1(QTest::currentDataTag());
+    QCOMPARE(m_server->add(pupil), QString());
+    QVERIFY(!m_server->send(pupil, sent));
+    ScratchConnection admin(m_server->admin());
+    QSqlDatabase &db = admin.db();
+    QTEST(sumOf(db, u"SELECT sum(answers) FROM pupil_day WHERE pupil = ?"_s, pupil), "answers");
+    QTEST(sumOf(db, u"SELECT sum(right_answers) FROM pupil_day WHERE pupil = ?"_s, pupil), "right");
+    QTEST(sumOf(db, u"SELECT sum(asked) FROM skill_day WHERE pupil = ? AND skill = 'digit-7'"_s,
+                pupil),
+          "violetAsked");
+    QTEST(sumOf(db,
+                u"SELECT sum(right_answers) FROM skill_day WHERE pupil = ? AND skill = 'digit-7'"_s,
+                pupil),
+          "violetRight");
+    QTEST(sumOf(db, u"SELECT sum(n) FROM mixup_day WHERE pupil = ?"_s, pupil), "pairs");
+    // The last miss and the last right answer of each day too: every sum
+    // is what counting every answer afresh makes of it.
+    const QStringList kept = sums(db);
+    QVERIFY(db.transaction());
+    QVERIFY(!classdb::recountSums(db));
+    QCOMPARE(sums(db), kept);
+    QVERIFY(db.rollback());
+    // Removed, the pupil leaves no sum behind (and the class as it was).
+    QVERIFY(!classdb::removePerson(db, pupil));
+    QCOMPARE(sumOf(db, u"SELECT count(*) FROM skill_day WHERE pupil = ?"_s, pupil), 0);
+}
+
+void tst_ClassAdmin::versionTwoTakesTheRowTrigger()
+{
+    // A class of version 2, its sums kept by a trigger for each statement;
+    // here a stand-in that counts answers alone, enough to see it gone.
+    const classdb::Server admin = m_server->as(u"admin"_s, m_server->admin().password, u"v2"_s);
+    QVERIFY(!classdb::setUp(admin));
+    ScratchConnection v2(admin);
+    QSqlQuery q(v2.db());
+    QVERIFY(
+        !classdb::runBound(q, u"INSERT INTO person (name, kind) VALUES (?, 'pupil')"_s, {kPupil}));
+    const QString k47 = u"digit-4 digit-7"_s;
+    // As the administrator, so the answers go under the pupil's name.
+    for (const classdb::ClassAnswer &a : {judged(true, k47), judged(false, k47, u"digit-7"_s)}) {
+        const auto e = classdb::runBound(
+            q,
+            u"INSERT INTO answer (id, pupil, at, day, kind, question, given, correct, slip, "
+            "seconds, skills, missed) VALUES (?, ?, ?, ?, '', '', '', ?, '', 1, ?, ?)"_s,
+            {a.id, kPupil, a.at, a.day, a.correct, a.skills, a.missed + u""_s});
+        QVERIFY2(!e, qPrintable(e ? e->detail : QString()));
+    }
+    for (const char *sql :
+         {"DROP TRIGGER answer_added ON answer",
+          "CREATE FUNCTION pallado_answers_added() RETURNS trigger LANGUAGE plpgsql AS $$ "
+          "BEGIN UPDATE pupil_day d SET answers = d.answers + a.n FROM (SELECT pupil, day, "
+          "count(*) AS n FROM added GROUP BY 1, 2) a WHERE d.pupil = a.pupil AND d.day = a.day; "
+          "RETURN NULL; END $$",
+          "CREATE TRIGGER answers_added AFTER INSERT ON answer REFERENCING NEW TABLE AS added "
+          "FOR EACH STATEMENT EXECUTE FUNCTION pallado_answers_added()",
+          "UPDATE class_version SET version = 2"})
+        QVERIFY2(q.exec(QString::fromLatin1(sql)), qPrintable(q.lastError().text()));
+    const QStringList kept = sums(v2.db());
+    QCOMPARE(kept.size(), 1 + 2 + 0);
+
+    QVERIFY(!classdb::setUp(admin));
+    QCOMPARE(sums(v2.db()), kept);
+    QVERIFY(q.exec(uR"(SELECT string_agg(tgname, ' ') FROM pg_trigger
+                       WHERE tgrelid = 'answer'::regclass AND NOT tgisinternal)"_s) &&
+            q.next());
+    QCOMPARE(q.value(0).toString(), u"answer_added"_s);
+    QVERIFY(!q.exec(u"SELECT 'pallado_answers_added'::regproc"_s));
+    // A new answer is counted once, by the new trigger alone.
+    QVERIFY(!classdb::runBound(
+        q,
+        u"INSERT INTO answer (id, pupil, at, day, kind, question, given, correct, slip, seconds, "
+        "skills, missed) VALUES (gen_random_uuid(), ?, now(), current_date, '', '', '', true, "
+        "'', 1, '', '')"_s,
+        {kPupil}));
+    QCOMPARE(sumOf(v2.db(), u"SELECT sum(answers) FROM pupil_day WHERE pupil = ?"_s, kPupil), 3);
+    QVERIFY(q.exec(u"SELECT version FROM class_version"_s) && q.next());
+    QCOMPARE(q.value(0).toInt(), classdb::kVersion);
+}
+
 void tst_ClassAdmin::eachLoginDoesOnlyItsJob()
 {
     {
@@ -115,66 +268,27 @@ void tst_ClassAdmin::eachLoginDoesOnlyItsJob()
         QVERIFY(connection.isOpen());
         QSqlDatabase &other = connection.db();
         QVERIFY(sendAnswer(other, kOther));
-        // Sent twice after a dropped connection, an answer is kept once.
-        classdb::AnswerSender sender(other);
-        classdb::ClassAnswer a{QUuid::createUuid().toString(QUuid::WithoutBraces),
-                               QDateTime::currentDateTimeUtc(),
-                               QDate::currentDate(),
-                               u"read"_s,
-                               u"갈색, 검정, 적색, 금색"_s,
-                               u"1KΩ"_s,
-                               true,
-                               {},
-                               2,
-                               {},
-                               {},
-                               {}};
-        for (int twice = 0; twice < 2; ++twice) {
-            const auto e = sender.send(a);
-            QVERIFY2(!e, qPrintable(e ? e->detail : QString()));
-        }
         QVERIFY2(!sendAnswer(other, kPupil), "a pupil added an answer under another's name");
-        QCOMPARE(count(other), 2); // its own, not 김민수's
+        QCOMPARE(count(other), 1); // its own, not 김민수's
         QVERIFY(!runs(other, u"UPDATE answer SET correct = true"_s));
         QVERIFY(!runs(other, u"DELETE FROM answer"_s));
         QVERIFY(!runs(other, u"TRUNCATE answer"_s));
         QVERIFY(!runs(other, u"SELECT pallado_add_person('x', 'y', 'teacher')"_s));
+        // The sums hold every pupil's answers.
+        for (const char *table : {"pupil_day", "skill_day", "mixup_day"})
+            QVERIFY2(!runs(other, u"SELECT * FROM "_s + QLatin1StringView(table)), table);
     }
     {
         ScratchConnection connection(m_server->login(kTeacher));
         QVERIFY(connection.isOpen());
         QSqlDatabase &teacher = connection.db();
-        QCOMPARE(count(teacher), 3); // every pupil's
+        QCOMPARE(count(teacher), 2); // every pupil's
+        QVERIFY(runs(teacher, u"SELECT * FROM skill_day"_s));
         QVERIFY(!sendAnswer(teacher, kTeacher));
         QVERIFY(!runs(teacher, u"UPDATE answer SET correct = false"_s));
         QVERIFY(!runs(teacher, u"DELETE FROM answer"_s));
         QVERIFY(!runs(teacher, u"DELETE FROM person"_s));
     }
-}
-
-void tst_ClassAdmin::refusals_data()
-{
-    QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<int>("failure");
-    QTest::newRow("wrong password")
-        << kPupil << u"nope"_s << 0 << int(classdb::Failure::WrongPassword);
-    QTest::newRow("no server on the port")
-        << kPupil << kPassword << 1 << int(classdb::Failure::Unreachable);
-}
-
-void tst_ClassAdmin::refusals()
-{
-    QFETCH(QString, user);
-    QFETCH(QString, password);
-    QFETCH(int, port);
-    classdb::Server s = m_server->as(user, password);
-    if (port)
-        s.port = port;
-    ScratchConnection refused(s);
-    QVERIFY(!refused.isOpen());
-    QTEST(int(refused.error().failure), "failure");
 }
 
 void tst_ClassAdmin::toolAsTheSchoolRunsIt()
