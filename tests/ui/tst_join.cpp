@@ -7,6 +7,7 @@
 #include "pages/join/joindialog.h"
 #include "pages/join/jointexts.h"
 #include "pages/practice/judging.h"
+#include "server/classrow.h"
 #include "server/joining.h"
 #include "server/scratchserver.h"
 #include "uitest.h"
@@ -15,7 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QStatusBar>
+#include <QUuid>
 
 using namespace Qt::StringLiterals;
 
@@ -91,6 +97,8 @@ private slots:
     void refused();
     void pupilJoinsAndLeaves();
     void twoPupilsNeverShareARecord();
+    void waitingToldOnce();
+    void fetchedAnswersShowAtOnce();
     void teacherJoins();
     void noKeyringSaysWhy();
     void keyboardOnly();
@@ -132,11 +140,9 @@ void tst_Join::address_data()
     QTest::newRow("host:port") << u"lab3:5433"_s << true << u"lab3"_s << 5433 << u"pallado"_s;
     QTest::newRow("host:port/db") << u"10.0.0.5:5433/class3"_s << true << u"10.0.0.5"_s << 5433
                                   << u"class3"_s;
-    QTest::newRow("host/db") << u"lab3/class3"_s << true << u"lab3"_s << 5432 << u"class3"_s;
     QTest::newRow("IPv6 in brackets")
         << u"[::1]:5433"_s << true << u"::1"_s << 5433 << u"pallado"_s;
     QTest::newRow("empty port") << u"lab3:"_s << false << QString() << 0 << QString();
-    QTest::newRow("port not a number") << u"lab3:pg"_s << false << QString() << 0 << QString();
     QTest::newRow("port too large") << u"lab3:70000"_s << false << QString() << 0 << QString();
     QTest::newRow("space inside") << u"lab 3"_s << false << QString() << 0 << QString();
     QTest::newRow("empty database") << u"lab3/"_s << false << QString() << 0 << QString();
@@ -286,6 +292,90 @@ void tst_Join::twoPupilsNeverShareARecord()
     QCOMPARE(answersIn(*w), first + 1);
     w->Menu_leave->trigger();
     QCOMPARE(answersIn(*w), home);
+}
+
+void tst_Join::waitingToldOnce()
+{
+    using State = classdb::ClassSync::State;
+    auto w = uitest::openWindow();
+    QVERIFY(joinFromMenu(*w, here(), kPupil, kPassword).dialogShown);
+    QVERIFY(w->classSync());
+    QTRY_COMPARE_WITH_TIMEOUT(w->classSync()->state(), State::InStep, 10000);
+    uitest::Announcements heard;
+    QSignalSpy shown(w->statusBar(), &QStatusBar::messageChanged);
+    const auto told = [&] {
+        QStringList lines = heard.spoken;
+        for (const QVariantList &message : shown)
+            lines << message.value(0).toString();
+        return lines.filter(u"서버에 닿지 않습니다"_s).size();
+    };
+
+    // The server goes away while the pupil answers: the practice goes on,
+    // the pupil told once, in the status bar and aloud.
+    bool stopped = true;
+    const auto startAgain = qScopeGuard([&] {
+        if (stopped)
+            m_server->start();
+    });
+    m_server->stop();
+    QVERIFY(w->record().add(anAnswer()));
+    QTRY_COMPARE_WITH_TIMEOUT(w->classSync()->state(), State::Waiting, 10000);
+    QTRY_COMPARE(told(), 2);
+    QCOMPARE(w->statusBar()->currentMessage(), join::waitingNotice());
+    // Not again with each try of the server (every 3 seconds), nor for
+    // the next answer, nor when the server is back and gone again.
+    QTest::qWait(7000);
+    QVERIFY(w->record().add(anAnswer()));
+    QVERIFY(m_server->start());
+    QTRY_COMPARE_WITH_TIMEOUT(w->classSync()->state(), State::InStep, 10000);
+    QTRY_COMPARE(int(w->record().unsent().size()), 0);
+    m_server->stop();
+    QVERIFY(w->record().add(anAnswer()));
+    QTRY_COMPARE_WITH_TIMEOUT(w->classSync()->state(), State::Waiting, 10000);
+    QCOMPARE(told(), 2);
+    QVERIFY(w->lblClass->text().endsWith(join::syncStateText(State::Waiting)));
+    stopped = false;
+    QVERIFY(m_server->start());
+    QTRY_COMPARE_WITH_TIMEOUT(int(w->record().unsent().size()), 0, 10000);
+    w->Menu_leave->trigger();
+}
+
+void tst_Join::fetchedAnswersShowAtOnce()
+{
+    // Two answers from another computer, on the server before this one
+    // joins. The server holds the pupil's fetch back until the progress
+    // view is open here.
+    const QString pupil = u"전학생"_s;
+    QCOMPARE(m_server->add(pupil), QString());
+    std::vector<classdb::ClassAnswer> elsewhere;
+    for (const bool right : {true, false}) {
+        practice::Row row = practice::rowOf(anAnswer());
+        row.token = QUuid::createUuid().toString(QUuid::Id128);
+        row.correct = right;
+        elsewhere.push_back(classdb::classAnswerOf(row));
+    }
+    QVERIFY(!m_server->send(pupil, elsewhere));
+    ScratchConnection admin(m_server->admin());
+    QVERIFY(admin.db().transaction());
+    QVERIFY(QSqlQuery(admin.db()).exec(u"LOCK TABLE answer IN ACCESS EXCLUSIVE MODE"_s));
+
+    auto w = uitest::openWindow();
+    QVERIFY(joinFromMenu(*w, here(), pupil, kPassword).dialogShown);
+    QVERIFY(w->joined());
+    QString before, after;
+    auto ran = uitest::onNextDialog(u"frmProgress"_s, [&](QWidget *progress) {
+        auto *totals = uitest::find<QLabel>(progress, u"lblTotals"_s);
+        before = totals->text();
+        admin.db().commit();
+        (void)QTest::qWaitFor([&] { return totals->text() != before; }, 10000);
+        after = totals->text();
+        static_cast<QDialog *>(progress)->reject();
+    });
+    w->Menu_progress->trigger();
+    QVERIFY(*ran);
+    QVERIFY2(before.startsWith(u"푼 문제 0"_s), qPrintable(before));
+    QVERIFY2(after.startsWith(u"푼 문제 2 · 정답률 50%"_s), qPrintable(after));
+    w->Menu_leave->trigger();
 }
 
 void tst_Join::teacherJoins()

@@ -6,6 +6,7 @@
 #include "shell/form1.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -168,6 +169,23 @@ public:
 private:
     std::shared_ptr<bool> m_ran;
     std::unique_ptr<QTimer> m_timer;
+};
+
+// What a screen reader is told as a notification appears, for as long as it
+// lives.
+class Announcements : public QObject {
+public:
+    Announcements() { qApp->installEventFilter(this); }
+    QStringList spoken;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        QAccessibleInterface *shown = event->type() == QEvent::Show
+                                          ? QAccessible::queryAccessibleInterface(watched)
+                                          : nullptr;
+        if (shown && shown->role() == QAccessible::Notification)
+            spoken.append(shown->text(QAccessible::Name));
+        return false;
+    }
 };
 
 inline DialogWatch onNextDialog(const QString &name, std::function<void(QWidget *)> answer,
