@@ -78,7 +78,15 @@ const QStringList kVersion1{
     uR"(CREATE POLICY teacher_sees_all ON person FOR SELECT TO pallado_teacher
         USING (true))"_s,
     u"REVOKE ALL ON answer, person, class_version FROM PUBLIC"_s,
-    u"GRANT SELECT, INSERT ON answer TO pallado_pupil"_s,
+    // A pupil's insert names only the answer's own columns: the number the
+    // server gives each answer (seq, version 2) and the time it took it are
+    // the server's, or a pupil could set a number past every other (with
+    // OVERRIDING SYSTEM VALUE) and hide the class's later answers from the
+    // teacher's view, which asks for those after the last number it saw.
+    u"GRANT SELECT ON answer TO pallado_pupil"_s,
+    u"REVOKE INSERT ON answer FROM pallado_pupil"_s,
+    uR"(GRANT INSERT (id, pupil, at, day, kind, question, given, correct, slip, seconds, skills,
+                      missed, mixups) ON answer TO pallado_pupil)"_s,
     u"GRANT SELECT ON answer, person TO pallado_teacher"_s,
     u"GRANT SELECT ON person TO pallado_pupil"_s,
     u"GRANT SELECT ON class_version TO pallado_pupil, pallado_teacher"_s,

@@ -270,6 +270,12 @@ void tst_ClassAdmin::eachLoginDoesOnlyItsJob()
         QVERIFY(sendAnswer(other, kOther));
         QVERIFY2(!sendAnswer(other, kPupil), "a pupil added an answer under another's name");
         QCOMPARE(count(other), 1); // its own, not 김민수's
+        // Nor set the number the teacher's view follows the class by.
+        QVERIFY(!runs(other, uR"(INSERT INTO answer (id, seq, at, day, kind, question, given,
+                                     correct, slip, seconds, skills, missed)
+                                 OVERRIDING SYSTEM VALUE
+                                 VALUES (gen_random_uuid(), 9000000000, now(), current_date, '',
+                                         '', '', true, '', 1, '', ''))"_s));
         QVERIFY(!runs(other, u"UPDATE answer SET correct = true"_s));
         QVERIFY(!runs(other, u"DELETE FROM answer"_s));
         QVERIFY(!runs(other, u"TRUNCATE answer"_s));
