@@ -163,9 +163,6 @@ void tst_ClassAdmin::sumsAsCountedAfresh_data()
     QTest::addColumn<int>("pairs");
     const QString k47 = u"digit-4 digit-7 multiplier-2 tolerance-5%"_s;
     const QString asBlue = uR"([["보라","파랑"]])"_s;
-    QTest::newRow("right") << Answers{judged(true, k47)} << 1 << 1 << 1 << 1 << 0;
-    QTest::newRow("violet taken for blue")
-        << Answers{judged(false, k47, u"digit-7"_s, asBlue)} << 1 << 0 << 1 << 0 << 1;
     QTest::newRow("a skill named twice counts twice")
         << Answers{judged(false, u"digit-7 digit-7"_s, u"digit-7"_s)} << 1 << 0 << 2 << 0 << 0;
     QTest::newRow("no skill") << Answers{judged(true, {})} << 1 << 1 << 0 << 0 << 0;
