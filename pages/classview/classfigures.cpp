@@ -92,6 +92,12 @@ std::array<QVariant, ColumnCount> sortKeys(const PupilFigures &f)
             weak.join(u", "_s)};
 }
 
+QString sortedSentence(int column, Qt::SortOrder order)
+{
+    return u"정렬: %1, %2"_s.arg(kColumnNames[std::size_t(column)],
+                                 order == Qt::AscendingOrder ? u"오름차순"_s : u"내림차순"_s);
+}
+
 practice::ConfusionTable classConfusions(const classdb::ClassSums &sums, std::optional<QDate> day)
 {
     practice::ConfusionTable all;

@@ -58,6 +58,10 @@ std::array<QString, ColumnCount> rowTexts(const PupilFigures &figures, const QDa
 // before any.
 std::array<QVariant, ColumnCount> sortKeys(const PupilFigures &figures);
 
+// What a screen reader hears when the table is sorted: "정렬: 정답률,
+// 내림차순".
+QString sortedSentence(int column, Qt::SortOrder order);
+
 // The class's colour pairs over every day, or over one day.
 practice::ConfusionTable classConfusions(const classdb::ClassSums &sums,
                                          std::optional<QDate> day = std::nullopt);

@@ -2,7 +2,8 @@
 // a class of three pupils, one who has not answered yet; answers sent from
 // the pupils' own connections while the view is open; the pupil's progress
 // view and the class worksheet opened from it through the main window; the
-// CSV files; and a class of the first version brought up to date.
+// CSV files; a class of the first version brought up to date; and the server
+// going away under the open view and coming back.
 
 #include "pages/classview/classdialog.h"
 #include "pages/classview/classfigures.h"
@@ -15,13 +16,18 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QUuid>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -87,6 +93,7 @@ private slots:
     void csvFiles();
     void versionOneBroughtUpToDate();
     void pupilsCannotReadTheSums();
+    void carriesOnWhenTheServerComesBack();
 
 private:
     // Sends answers as the pupil, over a connection of the pupil's own.
@@ -265,6 +272,19 @@ void tst_ClassView::keyboardReachesEverything()
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view.tblPupils));
+    // Ctrl+Down sorts by the current cell's column, most first, and the
+    // teacher stays on the same pupil; Ctrl+Up the other way.
+    QTableWidget *table = view.tblPupils;
+    table->setCurrentCell(rowOf(table, kNone), classview::Share);
+    QTest::keyClick(table, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(table->horizontalHeader()->sortIndicatorSection(), int(classview::Share));
+    QCOMPARE(table->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(table->item(0, classview::Name)->text(), kMinsu);
+    QCOMPARE(table->item(2, classview::Name)->text(), kNone);
+    QCOMPARE(table->currentRow(), 2);
+    QTest::keyClick(table, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(table->item(0, classview::Name)->text(), kNone);
+    QCOMPARE(table->currentRow(), 0);
     QStringList reached;
     for (int i = 0; i < 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -423,6 +443,64 @@ void tst_ClassView::pupilsCannotReadTheSums()
             QVERIFY2(!q.exec(u"SELECT * FROM "_s + QLatin1StringView(table)), table);
     }
     QSqlDatabase::removeDatabase(u"pupil"_s);
+}
+
+void tst_ClassView::carriesOnWhenTheServerComesBack()
+{
+    frmClass view(nullptr, m_server->as(kTeacher, kPassword));
+    QVERIFY(view.Form_Load());
+    view.show();
+    QTableWidget *table = view.tblPupils;
+    table->setFocus();
+    table->setCurrentCell(0, classview::Name);
+    const QString following = view.lblStatus->text();
+    const int before = cell(table, kSeoyeon, classview::Answers).toInt();
+    // A second view, closed while its thread waits on the network.
+    auto other = std::make_unique<frmClass>(nullptr, m_server->as(kTeacher, kPassword));
+    QVERIFY(other->Form_Load());
+    QCOMPARE(classdb::ClassWatch::threadsRunning(), 2);
+
+    // The server goes away: the status line says so.
+    m_server->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(view.lblStatus->text().contains(u"연결할 수 없습니다"_s), 10000);
+
+    // In its place, something that takes connections and never answers:
+    // the views' next tries wait on it for the connection's time-out.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost, quint16(m_server->port())));
+    std::vector<QTcpSocket *> waiting;
+    connect(&silent, &QTcpServer::newConnection, this,
+            [&] { waiting.push_back(silent.nextPendingConnection()); });
+    QTRY_COMPARE_WITH_TIMEOUT(waiting.size(), std::size_t(2), 10000);
+    const auto stillWaiting = [&] {
+        return std::all_of(waiting.begin(), waiting.end(), [](QTcpSocket *s) {
+            return s->state() == QAbstractSocket::ConnectedState;
+        });
+    };
+    // Meanwhile the view answers the teacher's keys through the event loop,
+    // and the other closes without waiting for its thread.
+    QCoreApplication::postEvent(table,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
+    QTRY_COMPARE(table->currentRow(), 1);
+    other.reset();
+    QCoreApplication::processEvents();
+    QVERIFY(stillWaiting());
+    QCOMPARE(classdb::ClassWatch::threadsRunning(), 2);
+
+    // The server comes back, and an answer sent since shows by itself; the
+    // window's own connection, dropped with the server, serves again.
+    for (QTcpSocket *s : waiting)
+        s->abort();
+    silent.close();
+    QVERIFY(m_server->start());
+    QVERIFY(send(kSeoyeon, {answer(true, {}, kRightPairs)}));
+    QTRY_COMPARE_WITH_TIMEOUT(cell(table, kSeoyeon, classview::Answers),
+                              QString::number(before + 1), 10000);
+    QCOMPARE(view.lblStatus->text(), following);
+    QCOMPARE(table->currentRow(), 1);
+    QVERIFY(view.exportAnswers(m_files.filePath(u"다시 모든 답.csv"_s)));
+    // The closed view's thread has ended by itself.
+    QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 1);
 }
 
 QTEST_MAIN(tst_ClassView)
