@@ -290,12 +290,9 @@ void frmClass::showPupil(const QString &name)
         cells[c] = tblPupils->item(row, c);
     for (int c = 0; c < ColumnCount; ++c) {
         QTableWidgetItem *cell = cells[c];
-        // A screen reader reads a cell without its column: the pupil and
-        // the column are said with it.
-        const QString said = c == Column::Name
-                                 ? u"이름 %1"_s.arg(name)
-                                 : u"%1, %2 %3"_s.arg(name, classview::kColumnNames[std::size_t(c)],
-                                                      texts[std::size_t(c)]);
+        // A screen reader reads a cell without its column: the column is
+        // said with it.
+        const QString said = classview::spokenCell(c, texts[std::size_t(c)]);
         if (cell->text() != texts[std::size_t(c)])
             cell->setText(texts[std::size_t(c)]);
         if (cell->data(Qt::AccessibleTextRole).toString() != said)
