@@ -1,6 +1,7 @@
 #include "server/classview.h"
 
 #include "learner/skills.h"
+#include "server/background.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -8,9 +9,6 @@
 #include <QVariant>
 
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -309,33 +307,7 @@ std::atomic<int> g_watchThreads{0};
 
 // What the window and the reading thread share. The thread may outlive the
 // ClassWatch, so it holds this, never the ClassWatch itself.
-struct ClassWatch::Shared {
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool stopping = false;
-    bool done = false;
-    ClassWatch *owner = nullptr; // none once the ClassWatch is gone
-
-    // Hands a call to the window's thread while the ClassWatch lives; a
-    // call still queued when it goes goes with it.
-    template <typename F> void post(F call)
-    {
-        const std::lock_guard lock(mutex);
-        if (owner)
-            QMetaObject::invokeMethod(
-                owner, [o = owner, call] { call(o); }, Qt::QueuedConnection);
-    }
-    // Waits up to `ms`; false once the ClassWatch closes.
-    bool pause(int ms)
-    {
-        std::unique_lock lock(mutex);
-        return !changed.wait_for(lock, std::chrono::milliseconds(ms), [&] { return stopping; });
-    }
-    bool stopped()
-    {
-        const std::lock_guard lock(mutex);
-        return stopping;
-    }
+struct ClassWatch::Shared : Background<ClassWatch> {
     // The reading thread's work, on a connection of its own.
     void work(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
               const QString &connection);
@@ -344,12 +316,11 @@ struct ClassWatch::Shared {
 void ClassWatch::Shared::work(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
                               const QString &connection)
 {
-    Shared &w = *this;
     std::optional<Error> told; // the failure said, until the class is read again
     const auto fail = [&](const Error &error) {
         // A server shutting down, then gone, is said as it stands now.
         if (!told || told->failure != error.failure || told->detail != error.detail)
-            w.post([error](ClassWatch *watch) { emit watch->failed(error); });
+            post([error](ClassWatch *watch) { emit watch->failed(error); });
         told = error;
     };
     QSqlDatabase db;
@@ -357,14 +328,14 @@ void ClassWatch::Shared::work(const Server &teacher, ClassSums sums, int everyMs
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connection);
     };
-    while (!w.stopped()) {
+    while (!stopped()) {
         bool fresh = false; // made this turn
         if (!db.isOpen()) {
             auto opened = classdb::connect(teacher, connection);
             if (auto *e = std::get_if<Error>(&opened)) {
                 drop();
                 fail(*e);
-                if (!w.pause(retryMs))
+                if (!pause(retryMs))
                     break;
                 continue;
             }
@@ -378,18 +349,18 @@ void ClassWatch::Shared::work(const Server &teacher, ClassSums sums, int everyMs
             // once; a fresh one that cannot read is tried again later.
             if (fresh) {
                 fail(*e);
-                if (!w.pause(retryMs))
+                if (!pause(retryMs))
                     break;
             }
             continue;
         }
         if (told) {
             told.reset();
-            w.post([](ClassWatch *watch) { emit watch->following(); });
+            post([](ClassWatch *watch) { emit watch->following(); });
         }
         if (auto &news = std::get<ClassNews>(read); !news.empty())
-            w.post([news = std::move(news)](ClassWatch *watch) { emit watch->news(news); });
-        if (!w.pause(everyMs))
+            post([news = std::move(news)](ClassWatch *watch) { emit watch->news(news); });
+        if (!pause(everyMs))
             break;
     }
     // A thread left to end by itself after the program has closed touches
@@ -412,22 +383,13 @@ ClassWatch::ClassWatch(const Server &teacher, ClassSums sums, int everyMs, int r
             u"pallado-class-watch-"_s + QUuid::createUuid().toString(QUuid::Id128);
         shared->work(teacher, std::move(sums), everyMs, retryMs, connection);
         --g_watchThreads;
-        {
-            const std::lock_guard lock(shared->mutex);
-            shared->done = true;
-        }
-        shared->changed.notify_all();
+        shared->finish();
     }).detach();
 }
 
 ClassWatch::~ClassWatch()
 {
-    Shared &w = *m_shared;
-    std::unique_lock lock(w.mutex);
-    w.owner = nullptr;
-    w.stopping = true;
-    w.changed.notify_all();
-    w.changed.wait_for(lock, std::chrono::milliseconds(kStopWaitMs), [&] { return w.done; });
+    m_shared->stop(kStopWaitMs);
 }
 
 int ClassWatch::threadsRunning()
