@@ -4,11 +4,15 @@
 // answers the pupils send). Prints how long the view takes to open (goal:
 // under 1 s) and to take in new answers (goal: under 200 ms), each as the
 // whole time and the program's own processor time within it; the rest is the
-// server's and the wire's. Needs the postgresql package; the server is
-// started in a scratch folder as the tests do.
+// server's and the wire's. The view reads what came in on a thread of its
+// own: a refresh is measured here as that reading (classdb::readNews, on a
+// connection of the benchmark's) and the view's taking it in, one after the
+// other on this thread. Needs the postgresql package; the server is started
+// in a scratch folder as the tests do.
 
 #include "pages/classview/classdialog.h"
 #include "server/classdb.h"
+#include "server/classview.h"
 #include "server/scratchserver.h"
 
 #include <QApplication>
@@ -31,10 +35,12 @@ constexpr int kDays = 120;
 constexpr int kRefreshes = 20;
 constexpr int kAnswersPerRefresh = 20; // a class answering every few seconds
 
+// This thread's own: the view's watch reads on a thread of its own
+// meanwhile, which is not what is measured.
 double cpuMs()
 {
     timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
@@ -108,16 +114,27 @@ int main(int argc, char *argv[])
         std::vector<double> walls, cpus, idle;
         auto pupilDb = classdb::connect(server.as(u"학생7"_s, u"pw"_s), u"pupil"_s);
         classdb::AnswerSender sender(std::get<QSqlDatabase>(pupilDb));
+        auto teacherDb = classdb::connect(server.as(u"선생님"_s, u"pw"_s), u"teacher"_s);
+        QSqlDatabase &reader = std::get<QSqlDatabase>(teacherDb);
+        auto read = classdb::readClass(reader);
+        classdb::ClassSums &sums = std::get<classdb::ClassSums>(read);
+        // What the view's thread does each second, and what the view does
+        // with what it read.
+        const auto refresh = [&] {
+            auto news = classdb::readNews(reader, sums);
+            if (auto *n = std::get_if<classdb::ClassNews>(&news); n && !n->empty())
+                view.takeNews(*n);
+        };
         for (int r = 0; r < kRefreshes; ++r) {
             QElapsedTimer t;
             t.start();
-            view.refresh();
+            refresh();
             idle.push_back(double(t.nsecsElapsed()) / 1e6);
             for (int i = 0; i < kAnswersPerRefresh; ++i)
                 sender.send(answer(r * kAnswersPerRefresh + i));
             const double c1 = cpuMs();
             t.restart();
-            view.refresh();
+            refresh();
             walls.push_back(double(t.nsecsElapsed()) / 1e6);
             cpus.push_back(cpuMs() - c1);
         }
@@ -132,6 +149,7 @@ int main(int argc, char *argv[])
         if (walls.back() >= 200)
             code = 1;
     }
+    QSqlDatabase::removeDatabase(u"teacher"_s);
     QSqlDatabase::removeDatabase(u"pupil"_s);
     QSqlDatabase::removeDatabase(u"admin"_s);
     return code;

@@ -1,6 +1,7 @@
 #include "server/classsync.h"
 
 #include "learner/record.h"
+#include "server/background.h"
 #include "server/classrow.h"
 
 #include <QCoreApplication>
@@ -10,9 +11,6 @@
 #include <QStandardPaths>
 
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -47,35 +45,10 @@ QString pupilRecordPath(const Server &pupil)
 
 // What the window and the sending thread share. The thread may outlive the
 // ClassSync (see ~ClassSync), so it holds this, never the ClassSync itself.
-struct ClassSync::Worker {
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool stopping = false;
-    bool done = false;
-    ClassSync *owner = nullptr; // none once the ClassSync is gone
+struct ClassSync::Worker : Background<ClassSync> {
     std::thread thread;
     State state = State::Connecting; // the window's side only
     class Sender;
-
-    // Hands a call to the window's thread while the ClassSync lives.
-    template <typename F> void post(F call)
-    {
-        const std::lock_guard lock(mutex);
-        if (owner)
-            QMetaObject::invokeMethod(
-                owner, [o = owner, call] { call(o); }, Qt::QueuedConnection);
-    }
-    // Waits up to `ms`; false once the ClassSync closes.
-    bool pause(int ms)
-    {
-        std::unique_lock lock(mutex);
-        return !changed.wait_for(lock, std::chrono::milliseconds(ms), [&] { return stopping; });
-    }
-    bool stopped()
-    {
-        const std::lock_guard lock(mutex);
-        return stopping;
-    }
 };
 
 // The sending thread's work, on its own connections to the server and to
@@ -229,28 +202,18 @@ ClassSync::ClassSync(const Server &pupil, const QString &recordPath, QObject *pa
             sender.reset();
         else
             (void)sender.release();
-        const std::lock_guard lock(worker->mutex);
-        worker->done = true;
-        worker->changed.notify_all();
+        worker->finish();
     });
 }
 
 ClassSync::~ClassSync()
 {
-    Worker &w = *m_worker;
-    std::unique_lock lock(w.mutex);
-    w.owner = nullptr;
-    w.stopping = true;
-    w.changed.notify_all();
-    const bool done =
-        w.changed.wait_for(lock, std::chrono::milliseconds(kStopWaitMs), [&] { return w.done; });
-    lock.unlock();
     // A thread still in a network call ends by itself when the call does;
     // what it has not sent stays marked in the record.
-    if (done)
-        w.thread.join();
+    if (m_worker->stop(kStopWaitMs))
+        m_worker->thread.join();
     else
-        w.thread.detach();
+        m_worker->thread.detach();
 }
 
 ClassSync::State ClassSync::state() const

@@ -1,9 +1,15 @@
 #include "server/classview.h"
 
 #include "learner/skills.h"
+#include "server/background.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+#include <QUuid>
 #include <QVariant>
+
+#include <atomic>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -170,7 +176,37 @@ std::variant<ClassSums, Error> readClass(QSqlDatabase &db)
     return sums;
 }
 
-std::variant<std::set<QString>, Error> readNews(QSqlDatabase &db, ClassSums &sums)
+namespace {
+
+// The news of the pupils `changed`, as `sums` now holds them.
+ClassNews newsOf(const ClassSums &sums, const std::set<QString> &changed)
+{
+    ClassNews news;
+    for (const QString &name : changed) {
+        const auto it = sums.pupils.find(name);
+        news.pupils[name] =
+            it == sums.pupils.end() ? std::nullopt : std::optional<PupilSums>(it->second);
+    }
+    if (!news.empty())
+        news.confusions = sums.confusions;
+    return news;
+}
+
+} // namespace
+
+void apply(ClassSums &sums, const ClassNews &news)
+{
+    for (const auto &[name, pupil] : news.pupils) {
+        if (pupil)
+            sums.pupils[name] = *pupil;
+        else
+            sums.pupils.erase(name);
+    }
+    if (!news.empty())
+        sums.confusions = news.confusions;
+}
+
+std::variant<ClassNews, Error> readNews(QSqlDatabase &db, ClassSums &sums)
 {
     const Snapshot snapshot(db);
     std::set<QString> changed;
@@ -181,7 +217,7 @@ std::variant<std::set<QString>, Error> readNews(QSqlDatabase &db, ClassSums &sum
     if (auto e = readNewest(db, newest, recent))
         return *e;
     if (newest == sums.newest && recent == sums.recent)
-        return changed;
+        return newsOf(sums, changed);
     // Everything numbered after what was read, and a little before it, for
     // an answer committed late.
     const qint64 from = std::min(sums.newest, newest) - kLookBack;
@@ -207,7 +243,7 @@ std::variant<std::set<QString>, Error> readNews(QSqlDatabase &db, ClassSums &sum
         sums.confusions[day] = table;
     sums.newest = newest;
     sums.recent = recent;
-    return changed;
+    return newsOf(sums, changed);
 }
 
 practice::SkillStates skillStates(const PupilSums &pupil)
@@ -258,6 +294,107 @@ eachAnswer(QSqlDatabase &db, const std::function<void(const QString &, const Cla
     if (q.lastError().isValid())
         return errorOf(q.lastError());
     return std::nullopt;
+}
+
+namespace {
+
+// How long closing waits for a thread between reads to end.
+constexpr int kStopWaitMs = 200;
+
+std::atomic<int> g_watchThreads{0};
+
+} // namespace
+
+// What the window and the reading thread share. The thread may outlive the
+// ClassWatch, so it holds this, never the ClassWatch itself.
+struct ClassWatch::Shared : Background<ClassWatch> {
+    // The reading thread's work, on a connection of its own.
+    void work(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
+              const QString &connection);
+};
+
+void ClassWatch::Shared::work(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
+                              const QString &connection)
+{
+    std::optional<Error> told; // the failure said, until the class is read again
+    const auto fail = [&](const Error &error) {
+        // A server shutting down, then gone, is said as it stands now.
+        if (!told || told->failure != error.failure || told->detail != error.detail)
+            post([error](ClassWatch *watch) { emit watch->failed(error); });
+        told = error;
+    };
+    QSqlDatabase db;
+    const auto drop = [&] {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connection);
+    };
+    while (!stopped()) {
+        bool fresh = false; // made this turn
+        if (!db.isOpen()) {
+            auto opened = classdb::connect(teacher, connection);
+            if (auto *e = std::get_if<Error>(&opened)) {
+                drop();
+                fail(*e);
+                if (!pause(retryMs))
+                    break;
+                continue;
+            }
+            db = std::get<QSqlDatabase>(opened);
+            fresh = true;
+        }
+        auto read = readNews(db, sums);
+        if (auto *e = std::get_if<Error>(&read)) {
+            drop();
+            // A connection the server dropped (a restart) is made again at
+            // once; a fresh one that cannot read is tried again later.
+            if (fresh) {
+                fail(*e);
+                if (!pause(retryMs))
+                    break;
+            }
+            continue;
+        }
+        if (told) {
+            told.reset();
+            post([](ClassWatch *watch) { emit watch->following(); });
+        }
+        if (auto &news = std::get<ClassNews>(read); !news.empty())
+            post([news = std::move(news)](ClassWatch *watch) { emit watch->news(news); });
+        if (!pause(everyMs))
+            break;
+    }
+    // A thread left to end by itself after the program has closed touches
+    // none of Qt's state, already torn down: its connection goes with the
+    // process.
+    if (QCoreApplication::instance())
+        drop();
+    else
+        (void)new QSqlDatabase(std::move(db));
+}
+
+ClassWatch::ClassWatch(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
+                       QObject *parent)
+    : QObject(parent), m_shared(std::make_shared<Shared>())
+{
+    m_shared->owner = this;
+    ++g_watchThreads;
+    std::thread([shared = m_shared, teacher, sums = std::move(sums), everyMs, retryMs]() mutable {
+        const QString connection =
+            u"pallado-class-watch-"_s + QUuid::createUuid().toString(QUuid::Id128);
+        shared->work(teacher, std::move(sums), everyMs, retryMs, connection);
+        --g_watchThreads;
+        shared->finish();
+    }).detach();
+}
+
+ClassWatch::~ClassWatch()
+{
+    m_shared->stop(kStopWaitMs);
+}
+
+int ClassWatch::threadsRunning()
+{
+    return g_watchThreads;
 }
 
 } // namespace classdb

@@ -19,8 +19,12 @@
 #include <QDateTime>
 #include <QString>
 
+#include <QObject>
+
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <set>
 #include <utility>
 #include <variant>
@@ -60,13 +64,24 @@ struct ClassSums {
 // How far back from the newest answer read each refresh looks again.
 inline constexpr qint64 kLookBack = 10000;
 
+// What changed in the class since it was last read: the pupils whose sums
+// changed, each with their sums now (none: removed from the class), and,
+// when any did, the class's colour pairs of every day.
+struct ClassNews {
+    std::map<QString, std::optional<PupilSums>> pupils;
+    std::map<QDate, practice::ConfusionTable> confusions;
+    bool empty() const { return pupils.empty(); }
+};
+
+// Puts `news` into sums read before it.
+void apply(ClassSums &sums, const ClassNews &news);
+
 // The whole class as it is now.
 std::variant<ClassSums, Error> readClass(QSqlDatabase &db);
 
-// Reads what changed since `sums` was read and puts it in: the pupils whose
-// sums changed (new pupils, and pupils removed from the class, among them);
-// none when nothing came in.
-std::variant<std::set<QString>, Error> readNews(QSqlDatabase &db, ClassSums &sums);
+// Reads what changed since `sums` was read and puts it in; the news is
+// empty when nothing came in.
+std::variant<ClassNews, Error> readNews(QSqlDatabase &db, ClassSums &sums);
 
 // The pupil's skills as the learner's schedule has them after those
 // answers: each day replayed through practice::learn in an order that
@@ -81,5 +96,39 @@ std::variant<std::vector<ClassAnswer>, Error> pupilAnswers(QSqlDatabase &db, con
 // `take` as it is read.
 std::optional<Error>
 eachAnswer(QSqlDatabase &db, const std::function<void(const QString &, const ClassAnswer &)> &take);
+
+// The class followed on a thread of its own, over a connection of its own,
+// from `sums` read before: what came in is read every `everyMs` and handed
+// to the window by `news`; a server that cannot be reached is tried again
+// every `retryMs`. The window never waits on the network.
+//
+// Closing waits a moment for a thread between reads, never for one caught
+// in the network: a connect to a server that does not answer takes its
+// time-out (classdb::connect), and that thread ends by itself when it gives
+// up, touching nothing of the watch's by then.
+class ClassWatch : public QObject {
+    Q_OBJECT
+
+public:
+    ClassWatch(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
+               QObject *parent = nullptr);
+    ~ClassWatch() override;
+
+    // Watches' threads not yet ended, those left to end by themselves among
+    // them.
+    static int threadsRunning();
+
+signals:
+    // Answers came in, or pupils came or went.
+    void news(const classdb::ClassNews &news);
+    // The class cannot be read now: said once until it can again.
+    void failed(const classdb::Error &error);
+    // The class is read again after a failure.
+    void following();
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> m_shared;
+};
 
 } // namespace classdb

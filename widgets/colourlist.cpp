@@ -1,5 +1,6 @@
 #include "widgets/colourlist.h"
 
+#include "widgets/controls.h"
 #include "widgets/swatchdelegate.h"
 
 #include <QComboBox>
@@ -67,10 +68,8 @@ QComboBox *makeColourList(QWidget *parent, const QString &name, const QStringLis
 
 QLabel *makeCaption(QWidget *parent, const QString &name, QStringView text, QComboBox *list)
 {
-    auto *label = new QLabel(text.toString(), parent);
-    label->setObjectName(name);
+    QLabel *label = makeLabel(parent, name, text.toString(), list);
     label->setAlignment(Qt::AlignCenter);
-    label->setBuddy(list);
     placeCaption(label, list);
     return label;
 }

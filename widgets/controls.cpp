@@ -51,6 +51,14 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     return placed(new QLabel(text, parent), name, geometry);
 }
 
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QWidget *buddy,
+                  const QRect &geometry)
+{
+    QLabel *label = makeLabel(parent, name, text, geometry);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &text, bool checked,
                      const QRect &geometry)
 {

@@ -35,6 +35,10 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
                   const QRect &geometry = {});
 
+// A caption of `buddy`: its access key ("학생(&P)") moves the focus there.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QWidget *buddy,
+                  const QRect &geometry = {});
+
 QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &text, bool checked,
                      const QRect &geometry = {});
 

@@ -3,6 +3,7 @@
 #include "colorcode/sentences.h"
 #include "pages/classview/classfigures.h"
 #include "server/classrow.h"
+#include "widgets/accessibility.h"
 #include "widgets/confusiontable.h"
 #include "widgets/controls.h"
 #include "widgets/savedialog.h"
@@ -50,14 +51,6 @@ public:
     }
 };
 
-QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 frmClass::frmClass(QWidget *owner, const classdb::Server &teacher)
@@ -91,7 +84,14 @@ frmClass::frmClass(QWidget *owner, const classdb::Server &teacher)
     tblPupils->setSortingEnabled(true);
     tblPupils->sortByColumn(Column::Name, Qt::AscendingOrder);
     tblPupils->installEventFilter(this);
-    lblPupils = makeCaption(this, u"lblPupils"_s, u"학생(&P)"_s, tblPupils);
+    tblPupils->setToolTip(u"Enter는 학생의 학습 기록을 엽니다. Ctrl+위쪽 화살표는 이 열의 "
+                          "오름차순, Ctrl+아래쪽 화살표는 내림차순으로 정렬합니다."_s);
+    // A new order is heard, however it was asked for.
+    connect(tblPupils->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                ui::announce(this, classview::sortedSentence(column, order));
+            });
+    lblPupils = ui::makeLabel(this, u"lblPupils"_s, u"학생(&P)"_s, tblPupils);
 
     tblClassConfusion = new ui::ConfusionTableView(
         practice::kConfusionColours,
@@ -101,8 +101,8 @@ frmClass::frmClass(QWidget *owner, const classdb::Server &teacher)
     tblClassConfusion->setAccessibleName(u"반이 헷갈린 색"_s);
     tblClassConfusion->setAccessibleDescription(u"행은 물은 색, 열은 답한 색"_s);
     lblClassConfusion =
-        makeCaption(this, u"lblClassConfusion"_s,
-                    u"반이 헷갈린 색(&M): 행은 물은 색, 열은 답한 색"_s, tblClassConfusion);
+        ui::makeLabel(this, u"lblClassConfusion"_s,
+                      u"반이 헷갈린 색(&M): 행은 물은 색, 열은 답한 색"_s, tblClassConfusion);
     chkToday = new QCheckBox(u"오늘만(&O)"_s, this);
     chkToday->setObjectName(u"chkToday"_s);
     chkToday->setAccessibleName(u"오늘만"_s);
@@ -144,13 +144,15 @@ frmClass::frmClass(QWidget *owner, const classdb::Server &teacher)
     connect(cmdExportClass, &QPushButton::clicked, this, &frmClass::cmdExportClass_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmClass::cmdClose_Click);
 
-    m_refresh = new QTimer(this);
-    m_refresh->setInterval(kRefreshMs);
-    connect(m_refresh, &QTimer::timeout, this, &frmClass::refresh);
+    m_clock = new QTimer(this);
+    m_clock->setInterval(kRefreshMs);
+    connect(m_clock, &QTimer::timeout, this, &frmClass::showPupils);
 }
 
 frmClass::~frmClass()
 {
+    // Its thread is left to end by itself if it waits on the network.
+    delete m_watch;
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connection);
@@ -185,47 +187,45 @@ bool frmClass::Form_Load()
         resize(sizeHint()
                    .expandedTo(QSize(tblPupils->horizontalHeader()->length() + 40, 0))
                    .boundedTo(screen->availableGeometry().size() - kScreenRoom));
-    m_refresh->start();
+    m_watch = new classdb::ClassWatch(m_teacher, m_sums, kRefreshMs, kRetryMs, this);
+    connect(m_watch, &classdb::ClassWatch::news, this, &frmClass::takeNews);
+    connect(m_watch, &classdb::ClassWatch::failed, this, &frmClass::showFailure);
+    connect(m_watch, &classdb::ClassWatch::following, this, [this] {
+        m_failure.reset();
+        // The server may have restarted under the window's connection.
+        m_reopen = true;
+        showFollowing();
+        ui::announce(this, lblStatus->text());
+    });
+    m_clock->start();
     return true;
 }
 
-void frmClass::refresh()
+void frmClass::takeNews(const classdb::ClassNews &news)
 {
-    // The reads run here, on the interface's thread: one that finds nothing
-    // new takes a millisecond. A server that went away is tried again less
-    // often, as opening a connection to it waits for its time-out.
-    if (m_failing && m_lastTry.isValid() && m_lastTry.elapsed() < kRetryMs)
-        return;
-    m_lastTry.start();
-    if (!m_db.isOpen() && !m_db.open()) {
-        showFailure(classdb::errorOf(m_db.lastError()));
-        return;
-    }
-    auto news = classdb::readNews(m_db, m_sums);
-    if (auto *e = std::get_if<classdb::Error>(&news)) {
-        // A dropped connection is opened again at the next refresh.
-        m_db.close();
-        showFailure(*e);
-        return;
-    }
-    m_failing = false;
-    showFollowing();
-    const std::set<QString> &changed = std::get<std::set<QString>>(news);
-    for (const QString &name : changed) {
-        if (m_sums.pupils.contains(name))
-            m_states[name] = classdb::skillStates(m_sums.pupils[name]);
+    classdb::apply(m_sums, news);
+    for (const auto &[name, pupil] : news.pupils) {
+        if (pupil)
+            m_states[name] = classdb::skillStates(*pupil);
         else
             m_states.erase(name);
     }
     for (int r = tblPupils->rowCount() - 1; r >= 0; --r)
         if (!m_sums.pupils.contains(tblPupils->item(r, Column::Name)->data(kNameRole).toString()))
             tblPupils->removeRow(r);
+    showPupils();
+    if (!news.empty())
+        showConfusions();
+    if (!m_failure)
+        showFollowing();
+}
+
+void frmClass::showPupils()
+{
     // Every row, so "지금 연습 중" and today's count follow the clock; a cell
     // whose text stays is not painted again.
     for (const auto &[name, pupil] : m_sums.pupils)
         showPupil(name);
-    if (!changed.empty())
-        showConfusions();
 }
 
 void frmClass::showFollowing()
@@ -238,8 +238,25 @@ void frmClass::showFollowing()
 
 void frmClass::showFailure(const classdb::Error &error)
 {
-    m_failing = true;
-    lblStatus->setText(classdb::message(error, m_teacher) + u" 곧 다시 읽습니다."_s);
+    const bool first = !m_failure;
+    m_failure = error;
+    lblStatus->setText(classdb::message(error, m_teacher) + u" 다시 연결되면 이어서 보입니다."_s);
+    // Heard once while the class cannot be read, wherever the focus is.
+    if (first)
+        ui::announce(this, lblStatus->text());
+}
+
+std::optional<classdb::Error> frmClass::askable()
+{
+    if (m_failure)
+        return m_failure;
+    if (m_reopen) {
+        m_reopen = false;
+        m_db.close();
+    }
+    if (!m_db.isOpen() && !m_db.open())
+        return classdb::errorOf(m_db.lastError());
+    return std::nullopt;
 }
 
 void frmClass::showPupil(const QString &name)
@@ -273,12 +290,9 @@ void frmClass::showPupil(const QString &name)
         cells[c] = tblPupils->item(row, c);
     for (int c = 0; c < ColumnCount; ++c) {
         QTableWidgetItem *cell = cells[c];
-        // A screen reader reads a cell without its column: the pupil and
-        // the column are said with it.
-        const QString said = c == Column::Name
-                                 ? u"이름 %1"_s.arg(name)
-                                 : u"%1, %2 %3"_s.arg(name, classview::kColumnNames[std::size_t(c)],
-                                                      texts[std::size_t(c)]);
+        // A screen reader reads a cell without its column: the column is
+        // said with it.
+        const QString said = classview::spokenCell(c, texts[std::size_t(c)]);
         if (cell->text() != texts[std::size_t(c)])
             cell->setText(texts[std::size_t(c)]);
         if (cell->data(Qt::AccessibleTextRole).toString() != said)
@@ -309,11 +323,21 @@ std::vector<practice::SkillStates> frmClass::pupilStates() const
 
 bool frmClass::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter on a pupil opens their progress view, as a double-click does.
     if (watched == tblPupils && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
+        const auto *press = static_cast<QKeyEvent *>(event);
+        const int key = press->key();
+        // Enter on a pupil opens their progress view, as a double-click does.
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             tblPupils_DblClick();
+            return true;
+        }
+        // Ctrl+Up and Ctrl+Down sort by the current cell's column, as a
+        // click on its header does, for a teacher without the mouse.
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) &&
+            press->modifiers() == Qt::ControlModifier && tblPupils->currentColumn() >= 0) {
+            tblPupils->sortByColumn(tblPupils->currentColumn(),
+                                    key == Qt::Key_Up ? Qt::AscendingOrder : Qt::DescendingOrder);
+            tblPupils->scrollTo(tblPupils->currentIndex());
             return true;
         }
     }
@@ -326,17 +350,20 @@ void frmClass::tblPupils_DblClick()
     if (!current)
         return;
     const QString name = current->data(kNameRole).toString();
+    if (auto e = askable()) {
+        showMessage(classdb::message(*e, m_teacher));
+        return;
+    }
     auto answers = classdb::pupilAnswers(m_db, name);
     if (auto *e = std::get_if<classdb::Error>(&answers)) {
+        m_reopen = true;
         showMessage(classdb::message(*e, m_teacher));
         return;
     }
     std::vector<practice::Row> rows;
     for (const classdb::ClassAnswer &a : std::get<std::vector<classdb::ClassAnswer>>(answers))
         rows.push_back(classdb::rowOf(a));
-    m_refresh->stop();
     emit pupilProgressRequested(name, rows);
-    m_refresh->start();
 }
 
 void frmClass::chkToday_Click()
@@ -346,9 +373,7 @@ void frmClass::chkToday_Click()
 
 void frmClass::cmdClassSheet_Click()
 {
-    m_refresh->stop();
     emit classSheetRequested(pupilStates());
-    m_refresh->start();
 }
 
 bool frmClass::exportPupils(const QString &path)
@@ -372,8 +397,8 @@ bool frmClass::exportAnswers(const QString &path)
     QSaveFile file(path);
     bool written =
         file.open(QIODevice::WriteOnly) && file.write(classview::answersCsvHeader().toUtf8()) >= 0;
-    std::optional<classdb::Error> error;
-    if (written) {
+    std::optional<classdb::Error> error = askable();
+    if (written && !error) {
         error = classdb::eachAnswer(m_db, [&](const QString &pupil, const classdb::ClassAnswer &a) {
             written = written && file.write(classview::answerCsvLine(pupil, a).toUtf8()) >= 0;
         });
@@ -381,6 +406,7 @@ bool frmClass::exportAnswers(const QString &path)
     if (written && !error && file.commit())
         return true;
     file.cancelWriting();
+    m_reopen = m_reopen || (error && !m_failure);
     showMessage(error ? classdb::message(*error, m_teacher)
                       : colorcode::saveFailedSentence(kTitle, QDir::toNativeSeparators(path)));
     return false;

@@ -9,10 +9,12 @@
 // Modal, as the other dialogs: the teacher's computer watches the class
 // rather than practising beside it, and a modal view keeps the dialogs'
 // contract (the pages set aside, the focus given back). It follows the
-// class by itself: a timer reads what came in every kRefreshMs over the
-// view's own connection (a short query that finds nothing new costs the
-// server an index probe), and only the rows whose pupils answered change,
-// in place, so the teacher's sort, selection and scroll stay.
+// class by itself: a thread of its own (classdb::ClassWatch) reads what
+// came in every kRefreshMs over a connection of its own (a short query that
+// finds nothing new costs the server an index probe) and hands it over;
+// only the rows whose pupils answered change, in place, so the teacher's
+// sort, selection and scroll stay. A server gone away stalls nothing: the
+// status line says so and the view goes on when it comes back.
 //
 // The pupil's progress view and the worksheet are other pages: the view
 // asks for them by its signals, and the main window opens them.
@@ -23,7 +25,6 @@
 #include "widgets/confusiontable.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QSqlDatabase>
 
 #include <map>
@@ -45,14 +46,15 @@ public:
     // How often the view reads what came in.
     static constexpr int kRefreshMs = 1000;
     // How often a server that cannot be reached is tried again.
-    static constexpr int kRetryMs = 10000;
+    static constexpr int kRetryMs = 3000;
 
     // Connects and reads the class; says why in a message box and is false
     // when it cannot, and the view is then not shown.
     bool Form_Load();
 
-    // Reads what came in since and shows it; the timer calls it.
-    void refresh();
+    // Shows what came in: the rows of the pupils in it, the confusion
+    // table, and every row's clock (today's answers, who practises now).
+    void takeNews(const classdb::ClassNews &news);
 
     // Writes the table, or every answer with its pupil's name, to `path`
     // as CSV, whole or not at all; when it cannot, says so and is false.
@@ -91,19 +93,25 @@ protected:
 
 private:
     void showPupil(const QString &name);
+    void showPupils();
     void showConfusions();
     void showMessage(const QString &text);
     // Says that the view follows the class, and how many pupils it has.
     void showFollowing();
-    // Says why the class cannot be read now; the next refresh tries again.
+    // Says why the class cannot be read now, once to a screen reader.
     void showFailure(const classdb::Error &error);
+    // The connection for what the teacher asks for (a pupil's answers,
+    // every answer), opened again after the server came back; the failure
+    // while the class cannot be read, without waiting on the network.
+    std::optional<classdb::Error> askable();
 
     classdb::Server m_teacher;
     QString m_connection;
     QSqlDatabase m_db;
     classdb::ClassSums m_sums;
     std::map<QString, practice::SkillStates> m_states;
-    QTimer *m_refresh = nullptr;
-    bool m_failing = false;
-    QElapsedTimer m_lastTry;
+    classdb::ClassWatch *m_watch = nullptr;
+    QTimer *m_clock = nullptr; // today's answers and who practises now follow it
+    std::optional<classdb::Error> m_failure;
+    bool m_reopen = false;
 };

@@ -1,7 +1,10 @@
 #include "pages/classview/classfigures.h"
 
+#include "colorcode/speech.h"
 #include "learner/answers.h"
 #include "learner/skills.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <tuple>
@@ -90,6 +93,25 @@ std::array<QVariant, ColumnCount> sortKeys(const PupilFigures &f)
             f.daysInARow,
             f.last.isValid() ? f.last.toMSecsSinceEpoch() : qint64(-1),
             weak.join(u", "_s)};
+}
+
+QString spokenCell(int column, const QString &shown)
+{
+    static const QRegularExpression clock(u"\\b(\\d{1,2}):(\\d{2})\\b"_s);
+    QString words = shown;
+    if (words == u"\u2013")
+        words = u"없음"_s;
+    // "07:59" as a clock is read aloud, not as two numbers and a colon.
+    for (QRegularExpressionMatch m = clock.match(words); m.hasMatch(); m = clock.match(words))
+        words.replace(m.capturedStart(), m.capturedLength(),
+                      u"%1시 %2분"_s.arg(m.captured(1).toInt()).arg(m.captured(2).toInt()));
+    return kColumnNames[std::size_t(column)].toString() + u' ' + colorcode::spokenText(words);
+}
+
+QString sortedSentence(int column, Qt::SortOrder order)
+{
+    return u"정렬: %1, %2"_s.arg(kColumnNames[std::size_t(column)],
+                                 order == Qt::AscendingOrder ? u"오름차순"_s : u"내림차순"_s);
 }
 
 practice::ConfusionTable classConfusions(const classdb::ClassSums &sums, std::optional<QDate> day)

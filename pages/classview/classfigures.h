@@ -58,6 +58,16 @@ std::array<QString, ColumnCount> rowTexts(const PupilFigures &figures, const QDa
 // before any.
 std::array<QVariant, ColumnCount> sortKeys(const PupilFigures &figures);
 
+// A cell as a screen reader hears it, its column first, in spoken words:
+// "정답률 66퍼센트", "마지막 답 14시 5분", "약한 색 없음". A screen reader
+// reads a row whole on moving to it, so the pupil is heard once, in the
+// name's cell ("이름 김민수"), not again in every cell.
+QString spokenCell(int column, const QString &shown);
+
+// What a screen reader hears when the table is sorted: "정렬: 정답률,
+// 내림차순".
+QString sortedSentence(int column, Qt::SortOrder order);
+
 // The class's colour pairs over every day, or over one day.
 practice::ConfusionTable classConfusions(const classdb::ClassSums &sums,
                                          std::optional<QDate> day = std::nullopt);

@@ -26,13 +26,13 @@ constexpr QStringView kTitle = u"반에 들어가기";
 // The boxes are wide enough for a school's host name and a Korean name.
 constexpr int kFieldChars = 28;
 
-QLineEdit *makeField(QWidget *parent, const QString &name, QLabel *caption)
+// A field with its caption, which names it without the access key.
+QLineEdit *makeField(QWidget *parent, const QString &name, QLabel *&caption,
+                     const QString &captionName, const QString &captionText)
 {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setAccessibleName(colorcode::withoutAccessKey(caption->text()));
+    QLineEdit *field = ui::makeEntry(parent, name, colorcode::withoutAccessKey(captionText));
     field->setMinimumWidth(field->fontMetrics().averageCharWidth() * kFieldChars);
-    caption->setBuddy(field);
+    caption = ui::makeLabel(parent, captionName, captionText, field);
     return field;
 }
 
@@ -44,14 +44,12 @@ frmJoin::frmJoin(QWidget *owner) : QDialog(owner)
     setWindowTitle(kTitle.toString());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    lblServer = ui::makeLabel(this, u"lblServer"_s, u"서버(&S)"_s);
-    txtServer = makeField(this, u"txtServer"_s, lblServer);
+    txtServer = makeField(this, u"txtServer"_s, lblServer, u"lblServer"_s, u"서버(&S)"_s);
     txtServer->setAccessibleDescription(
         u"호스트 이름, 호스트:포트, 또는 호스트:포트/데이터베이스"_s);
-    lblName = ui::makeLabel(this, u"lblName"_s, u"이름(&N)"_s);
-    txtName = makeField(this, u"txtName"_s, lblName);
-    lblPassword = ui::makeLabel(this, u"lblPassword"_s, u"비밀번호(&P)"_s);
-    txtPassword = makeField(this, u"txtPassword"_s, lblPassword);
+    txtName = makeField(this, u"txtName"_s, lblName, u"lblName"_s, u"이름(&N)"_s);
+    txtPassword =
+        makeField(this, u"txtPassword"_s, lblPassword, u"lblPassword"_s, u"비밀번호(&P)"_s);
     txtPassword->setEchoMode(QLineEdit::Password);
     chkRemember = ui::makeCheck(this, u"chkRemember"_s, u"비밀번호 기억"_s, false);
     // Off until the keyring has answered.

@@ -157,21 +157,21 @@ LedPage::LedPage(QWidget *parent) : ui::LearnerPage(parent)
     keepLightOnDrawing(Picture3);
     Picture3->setAccessibleName(u"전원, 저항, LED를 차례로 이은 회로 그림"_s);
 
-    Label6 = ui::makeLabel(Picture3, u"Label6"_s, u"공급전압"_s, kSupplyCaptionRect);
-    Text26 = ui::makeEntry(Picture3, u"Text26"_s, Label6->text(), kSupplyRect);
+    Text26 = ui::makeEntry(Picture3, u"Text26"_s, u"공급전압"_s, kSupplyRect);
+    Label6 =
+        ui::makeLabel(Picture3, u"Label6"_s, Text26->accessibleName(), Text26, kSupplyCaptionRect);
     Text26->setToolTip(u"공급전압을 입력하세요"_s);
     Label9 = ui::makeLabel(Picture3, u"Label9"_s, u"V"_s, kSupplyUnitRect);
-    Label7 = ui::makeLabel(Picture3, u"Label7"_s, u"LED전압"_s, kLedVoltageCaptionRect);
-    Text30 = ui::makeEntry(Picture3, u"Text30"_s, Label7->text(), kLedVoltageRect);
+    Text30 = ui::makeEntry(Picture3, u"Text30"_s, u"LED전압"_s, kLedVoltageRect);
+    Label7 = ui::makeLabel(Picture3, u"Label7"_s, Text30->accessibleName(), Text30,
+                           kLedVoltageCaptionRect);
     Text30->setToolTip(u"LED 전압을 입력하세요"_s);
     Label10 = ui::makeLabel(Picture3, u"Label10"_s, u"V"_s, kLedVoltageUnitRect);
-    Label8 = ui::makeLabel(Picture3, u"Label8"_s, u"LED전류"_s, kCurrentCaptionRect);
-    Text31 = ui::makeEntry(Picture3, u"Text31"_s, Label8->text(), kCurrentRect);
+    Text31 = ui::makeEntry(Picture3, u"Text31"_s, u"LED전류"_s, kCurrentRect);
+    Label8 =
+        ui::makeLabel(Picture3, u"Label8"_s, Text31->accessibleName(), Text31, kCurrentCaptionRect);
     Text31->setToolTip(u"LED전류를 입력하세요"_s);
     Label11 = ui::makeLabel(Picture3, u"Label11"_s, u"mA"_s, kCurrentUnitRect);
-    Label6->setBuddy(Text26);
-    Label7->setBuddy(Text30);
-    Label8->setBuddy(Text31);
 
     // Labels: the digits' and the tolerance's above the resistor, where the
     // drawing is bare, the multiplier's under it.

@@ -157,16 +157,15 @@ void frmPractice::makeQuestionControls()
 
 void frmPractice::makeAnswerControls()
 {
-    lblAnswer = ui::makeLabel(this, u"lblAnswer"_s, u"저항값(&V)"_s, kAnswerCaption);
     txtAnswer = ui::makeEntry(this, u"txtAnswer"_s, u"저항값"_s, kAnswer);
-    lblAnswer->setBuddy(txtAnswer);
+    lblAnswer = ui::makeLabel(this, u"lblAnswer"_s, u"저항값(&V)"_s, txtAnswer, kAnswerCaption);
     cboUnit = ui::makeList(this, u"cboUnit"_s, colorcode::itemTexts(colorcode::kUnitList),
                            u"단위"_s, kUnit);
-    lblTolerance = ui::makeLabel(this, u"lblTolerance"_s, u"허용오차(&T)"_s, kToleranceCaption);
-    lblTolerance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cboTolerance = ui::makeList(this, u"cboTolerance"_s, practice::toleranceTexts(),
                                 colorcode::kToleranceRole.toString(), kTolerance);
-    lblTolerance->setBuddy(cboTolerance);
+    lblTolerance =
+        ui::makeLabel(this, u"lblTolerance"_s, u"허용오차(&T)"_s, cboTolerance, kToleranceCaption);
+    lblTolerance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Plain list rows rather than the style's menu rows, which are wider
     // than these short lists and would stick out of them.
     for (QComboBox *list : {cboUnit, cboTolerance})

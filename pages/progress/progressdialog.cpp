@@ -56,14 +56,6 @@ constexpr QSize kLeastDailyChart{300, 220};
 // Room the window manager's frame and a panel take off the screen.
 constexpr QSize kScreenRoom{40, 80};
 
-// A caption that gives its access key to what it names.
-QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, QWidget *buddy)
-{
-    QLabel *label = ui::makeLabel(parent, name, text);
-    label->setBuddy(buddy);
-    return label;
-}
-
 QString shortDate(QDate day)
 {
     return u"%1/%2"_s.arg(day.month()).arg(day.day());
@@ -117,7 +109,7 @@ void frmProgress::makeSkillChart()
     skillChart->setMinimumHeight(skillChart->minimumSizeHint().height());
     skillChart->setMaximumWidth(skillChart->minimumSizeHint().width());
     skillChart->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
-    lblSkillChart = makeCaption(this, u"lblSkillChart"_s, u"익힌 정도(&K)"_s, skillChart);
+    lblSkillChart = ui::makeLabel(this, u"lblSkillChart"_s, u"익힌 정도(&K)"_s, skillChart);
 }
 
 void frmProgress::makeDailyChart()
@@ -133,7 +125,7 @@ void frmProgress::makeDailyChart()
     dailyChart->setRenderHint(QPainter::Antialiasing);
     dailyChart->setFocusPolicy(Qt::StrongFocus);
     dailyChart->setMinimumSize(kLeastDailyChart);
-    lblDailyChart = makeCaption(this, u"lblDailyChart"_s, u"최근 30일(&A)"_s, dailyChart);
+    lblDailyChart = ui::makeLabel(this, u"lblDailyChart"_s, u"최근 30일(&A)"_s, dailyChart);
 }
 
 void frmProgress::makeConfusionTable()
@@ -144,8 +136,8 @@ void frmProgress::makeConfusionTable()
     tblConfusion->setObjectName(u"tblConfusion"_s);
     tblConfusion->setAccessibleName(u"헷갈린 색"_s);
     tblConfusion->setAccessibleDescription(u"행은 물은 색, 열은 답한 색"_s);
-    lblConfusion = makeCaption(this, u"lblConfusion"_s,
-                               u"헷갈린 색(&M): 행은 물은 색, 열은 답한 색"_s, tblConfusion);
+    lblConfusion = ui::makeLabel(this, u"lblConfusion"_s,
+                                 u"헷갈린 색(&M): 행은 물은 색, 열은 답한 색"_s, tblConfusion);
 }
 
 void frmProgress::makeButtons()

@@ -48,15 +48,6 @@ constexpr QRect kMarkingsRect{10, 56, 444, 24}; // 10-point bold
 constexpr QRect kGuideFrameRect{8, 196, 461, 100};
 constexpr QRect kGuideRect{10, 22, 444, 74};
 
-// An entry with its caption, which names it without the access key.
-QLineEdit *makeEntry(QWidget *parent, const QString &name, const QRect &place, QLabel *caption,
-                     QStringView captionWords)
-{
-    QLineEdit *entry = ui::makeEntry(parent, name, captionWords.toString(), place);
-    caption->setBuddy(entry);
-    return entry;
-}
-
 // A result: the page writes it, the screen reader hears it after its
 // description, and Tab reaches it.
 QLabel *makeResult(QWidget *parent, const QString &name, const QRect &place,
@@ -94,10 +85,11 @@ SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
 {
     setObjectName(u"pageSmd"_s);
     fraReadMarking = ui::makeFrame(this, u"fraReadMarking"_s, u"표시 → 저항값"_s, kReadFrameRect);
-    lblMarking = ui::makeLabel(fraReadMarking, u"lblMarking"_s,
-                               kMarkingCaption.toString() + u"(&M)"_s, kMarkingCaptionRect);
     txtMarking =
-        makeEntry(fraReadMarking, u"txtMarking"_s, kMarkingRect, lblMarking, kMarkingCaption);
+        ui::makeEntry(fraReadMarking, u"txtMarking"_s, kMarkingCaption.toString(), kMarkingRect);
+    lblMarking =
+        ui::makeLabel(fraReadMarking, u"lblMarking"_s, kMarkingCaption.toString() + u"(&M)"_s,
+                      txtMarking, kMarkingCaptionRect);
     const QStringList examples{u"472"_s, u"4R7"_s, u"01C"_s};
     txtMarking->setToolTip(kMarkingHint.toString() + examples.join(u", "_s));
     // Heard spelled, one example from the next, none as a number.
@@ -115,10 +107,11 @@ SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
     picChip = new ui::ChipPicture(fraReadMarking, u"picChip", kChipRect);
 
     fraMakeMarking = ui::makeFrame(this, u"fraMakeMarking"_s, u"저항값 → 표시"_s, kMakeFrameRect);
-    lblChipValue = ui::makeLabel(fraMakeMarking, u"lblChipValue"_s,
-                                 kValueCaption.toString() + u"(&K)"_s, kValueCaptionRect);
     txtChipValue =
-        makeEntry(fraMakeMarking, u"txtChipValue"_s, kValueRect, lblChipValue, kValueCaption);
+        ui::makeEntry(fraMakeMarking, u"txtChipValue"_s, kValueCaption.toString(), kValueRect);
+    lblChipValue =
+        ui::makeLabel(fraMakeMarking, u"lblChipValue"_s, kValueCaption.toString() + u"(&K)"_s,
+                      txtChipValue, kValueCaptionRect);
     ui::setPointFont(txtChipValue, 12, false);
     cboChipUnit = ui::makeList(fraMakeMarking, u"cboChipUnit"_s,
                                colorcode::itemTexts(colorcode::kUnitList), u"단위"_s, kUnitRect);

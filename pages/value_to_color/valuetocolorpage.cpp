@@ -142,20 +142,19 @@ ValueToColorPage::ValueToColorPage(QWidget *parent) : ui::LearnerPage(parent)
 void ValueToColorPage::buildInputs()
 {
     Frame5 = ui::makeFrame(this, u"Frame5"_s, u"입력정보"_s, kInputFrameRect);
-    Label1 = ui::makeLabel(Frame5, u"Label1"_s, kEntryCaption.toString(), kEntryCaptionRect);
     Text25 = ui::makeEntry(Frame5, u"Text25"_s, kEntryCaption.toString(), kEntryRect);
     // No length limit of its own: a key always appends, and an entry too long
     // for a colour code is the result button's to refuse.
     Text25->setMaxLength(std::numeric_limits<int>::max());
-    Label1->setBuddy(Text25);
+    Label1 =
+        ui::makeLabel(Frame5, u"Label1"_s, kEntryCaption.toString(), Text25, kEntryCaptionRect);
     Combo1 = makeEditableList(Frame5, u"Combo1"_s, colorcode::itemTexts(colorcode::kUnitList), 0,
                               kUnitRect, u"단위");
-    Label2 =
-        ui::makeLabel(Frame5, u"Label2"_s, kToleranceCaption.toString(), kToleranceCaptionRect);
     Combo2 =
         makeEditableList(Frame5, u"Combo2"_s, colorcode::itemTexts(colorcode::kEncoderTolerances),
                          kFourBandStartingTolerance, kToleranceBoxRect, kToleranceCaption);
-    Label2->setBuddy(Combo2);
+    Label2 = ui::makeLabel(Frame5, u"Label2"_s, kToleranceCaption.toString(), Combo2,
+                           kToleranceCaptionRect);
     Combo2->setItemDelegate(new ui::SwatchDelegate(Combo2));
     ui::setToleranceSwatches(Combo2, colorcode::Palette::Encoder);
 }

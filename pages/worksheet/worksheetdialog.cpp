@@ -43,13 +43,12 @@ frmWorksheet::frmWorksheet(QWidget *owner) : QDialog(owner)
 
     // Made in tab order. Laid out rather than placed, so no text is cut
     // whatever face the desktop falls back to.
-    lblQuestions = ui::makeLabel(this, u"lblQuestions"_s, u"문제 수(&N)"_s);
     spnQuestions = new QSpinBox(this);
     spnQuestions->setObjectName(u"spnQuestions"_s);
     spnQuestions->setAccessibleName(u"문제 수"_s);
     spnQuestions->setRange(practice::kWorksheetFewest, practice::kWorksheetMost);
     spnQuestions->setValue(practice::kWorksheetDefault);
-    lblQuestions->setBuddy(spnQuestions);
+    lblQuestions = ui::makeLabel(this, u"lblQuestions"_s, u"문제 수(&N)"_s, spnQuestions);
 
     fraKind = ui::makeFrame(this, u"fraKind"_s, u"문제 종류(&T)"_s, {});
     chkRead = ui::makeCheck(fraKind, u"chkRead"_s,
@@ -68,13 +67,12 @@ frmWorksheet::frmWorksheet(QWidget *owner) : QDialog(owner)
     chkGrey = ui::makeCheck(this, u"chkGrey"_s, u"흑백 인쇄(&G)"_s, false);
     chkGrey->setToolTip(u"읽기 문제의 색띠마다 아래에 색 이름을 적습니다."_s);
 
-    lblCode = ui::makeLabel(this, u"lblCode"_s, u"연습지 코드(&O)"_s);
     txtCode = ui::makeEntry(this, u"txtCode"_s, u"연습지 코드"_s);
     txtCode->setAccessibleDescription(
         u"전에 만든 연습지의 코드를 넣으면 같은 연습지를 다시 만듭니다."_s);
     txtCode->setToolTip(txtCode->accessibleDescription());
     txtCode->setMaxLength(kCodeLength);
-    lblCode->setBuddy(txtCode);
+    lblCode = ui::makeLabel(this, u"lblCode"_s, u"연습지 코드(&O)"_s, txtCode);
     cmdNewCode = ui::makeButton(this, u"cmdNewCode"_s, u"다른 문제로(&D)"_s);
 
     cmdSavePdf = ui::makeButton(this, u"cmdSavePdf"_s, u"PDF로 저장(&S)"_s);

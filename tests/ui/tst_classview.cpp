@@ -2,7 +2,8 @@
 // a class of three pupils, one who has not answered yet; answers sent from
 // the pupils' own connections while the view is open; the pupil's progress
 // view and the class worksheet opened from it through the main window; the
-// CSV files; and a class of the first version brought up to date.
+// CSV files; a class of the first version brought up to date; and the server
+// going away under the open view and coming back.
 
 #include "pages/classview/classdialog.h"
 #include "pages/classview/classfigures.h"
@@ -15,13 +16,18 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QUuid>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -80,11 +86,14 @@ private slots:
     void daysReplayedAsAnswered();
     void pupilRows_data();
     void pupilRows();
+    void cellsHeard_data();
+    void cellsHeard();
     void followsTheClass();
     void keyboardReachesEverything();
     void pupilProgressAndClassSheet();
     void csvFiles();
     void versionOneBroughtUpToDate();
+    void carriesOnWhenTheServerComesBack();
 
 private:
     std::unique_ptr<ScratchClass> m_server;
@@ -154,13 +163,15 @@ void tst_ClassView::pupilRows_data()
     QTest::addColumn<QString>("share");
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("weak");
+    QTest::addColumn<QString>("shareHeard");
     QTest::newRow("practising, one miss")
-        << kMinsu << u"3"_s << u"3"_s << u"66%"_s << u"지금 연습 중"_s << u"숫자 보라 (7)"_s;
+        << kMinsu << u"3"_s << u"3"_s << u"66%"_s << u"지금 연습 중"_s << u"숫자 보라 (7)"_s
+        << u"정답률 66퍼센트"_s;
     QTest::newRow("two skills missed, the box and share alike")
         << kSeoyeon << u"1"_s << u"1"_s << u"0%"_s << u"지금 연습 중"_s
-        << u"숫자 보라 (7), 승수 적색 (×10²)"_s;
-    QTest::newRow("no answer yet")
-        << kNone << u"0"_s << u"0"_s << u"\u2013"_s << u"\u2013"_s << u"\u2013"_s;
+        << u"숫자 보라 (7), 승수 적색 (×10²)"_s << u"정답률 0퍼센트"_s;
+    QTest::newRow("no answer yet") << kNone << u"0"_s << u"0"_s << u"\u2013"_s << u"\u2013"_s
+                                   << u"\u2013"_s << u"정답률 없음"_s;
 }
 
 void tst_ClassView::pupilRows()
@@ -175,10 +186,27 @@ void tst_ClassView::pupilRows()
     QTEST(cell(table, name, classview::Share), "share");
     QTEST(cell(table, name, classview::Last), "last");
     QTEST(cell(table, name, classview::Weak), "weak");
-    // A screen reader hears the pupil and the column with the value.
-    const int row = rowOf(table, name);
-    QCOMPARE(table->item(row, classview::Share)->data(Qt::AccessibleTextRole).toString(),
-             u"%1, 정답률 %2"_s.arg(name, table->item(row, classview::Share)->text()));
+    // A screen reader hears the column with the value, in words.
+    QTEST(
+        table->item(rowOf(table, name), classview::Share)->data(Qt::AccessibleTextRole).toString(),
+        "shareHeard");
+}
+
+void tst_ClassView::cellsHeard_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("heard");
+    // "07:05" is read as a clock, its zeros not read out.
+    QTest::newRow("a day before, and its time")
+        << int(classview::Last) << u"12월 8일 07:05"_s << u"마지막 답 12월 8일 7시 5분"_s;
+}
+
+void tst_ClassView::cellsHeard()
+{
+    QFETCH(int, column);
+    QFETCH(QString, shown);
+    QTEST(classview::spokenCell(column, shown), "heard");
 }
 
 void tst_ClassView::followsTheClass()
@@ -237,6 +265,19 @@ void tst_ClassView::keyboardReachesEverything()
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view.tblPupils));
+    // Ctrl+Down sorts by the current cell's column, most first, and the
+    // teacher stays on the same pupil; Ctrl+Up the other way.
+    QTableWidget *table = view.tblPupils;
+    table->setCurrentCell(rowOf(table, kNone), classview::Share);
+    QTest::keyClick(table, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(table->horizontalHeader()->sortIndicatorSection(), int(classview::Share));
+    QCOMPARE(table->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(table->item(0, classview::Name)->text(), kMinsu);
+    QCOMPARE(table->item(2, classview::Name)->text(), kNone);
+    QCOMPARE(table->currentRow(), 2);
+    QTest::keyClick(table, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(table->item(0, classview::Name)->text(), kNone);
+    QCOMPARE(table->currentRow(), 0);
     QStringList reached;
     for (int i = 0; i < 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -378,6 +419,64 @@ void tst_ClassView::versionOneBroughtUpToDate()
     QCOMPARE(states[std::size_t(violet)].asked, 2);
     QVERIFY(q.exec(u"SELECT version FROM class_version"_s) && q.next());
     QCOMPARE(q.value(0).toInt(), classdb::kVersion);
+}
+
+void tst_ClassView::carriesOnWhenTheServerComesBack()
+{
+    frmClass view(nullptr, m_server->login(kTeacher));
+    QVERIFY(view.Form_Load());
+    view.show();
+    QTableWidget *table = view.tblPupils;
+    table->setFocus();
+    table->setCurrentCell(0, classview::Name);
+    const QString following = view.lblStatus->text();
+    const int before = cell(table, kSeoyeon, classview::Answers).toInt();
+    // A second view, closed while its thread waits on the network.
+    auto other = std::make_unique<frmClass>(nullptr, m_server->login(kTeacher));
+    QVERIFY(other->Form_Load());
+    QCOMPARE(classdb::ClassWatch::threadsRunning(), 2);
+
+    // The server goes away: the status line says so.
+    m_server->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(view.lblStatus->text().contains(u"연결할 수 없습니다"_s), 10000);
+
+    // In its place, something that takes connections and never answers:
+    // the views' next tries wait on it for the connection's time-out.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost, quint16(m_server->port())));
+    std::vector<QTcpSocket *> waiting;
+    connect(&silent, &QTcpServer::newConnection, this,
+            [&] { waiting.push_back(silent.nextPendingConnection()); });
+    QTRY_COMPARE_WITH_TIMEOUT(waiting.size(), std::size_t(2), 10000);
+    const auto stillWaiting = [&] {
+        return std::all_of(waiting.begin(), waiting.end(), [](QTcpSocket *s) {
+            return s->state() == QAbstractSocket::ConnectedState;
+        });
+    };
+    // Meanwhile the view answers the teacher's keys through the event loop,
+    // and the other closes without waiting for its thread.
+    QCoreApplication::postEvent(table,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
+    QTRY_COMPARE(table->currentRow(), 1);
+    other.reset();
+    QCoreApplication::processEvents();
+    QVERIFY(stillWaiting());
+    QCOMPARE(classdb::ClassWatch::threadsRunning(), 2);
+
+    // The server comes back, and an answer sent since shows by itself; the
+    // window's own connection, dropped with the server, serves again.
+    for (QTcpSocket *s : waiting)
+        s->abort();
+    silent.close();
+    QVERIFY(m_server->start());
+    QVERIFY(!m_server->send(kSeoyeon, {answer(true, {}, kRightPairs)}));
+    QTRY_COMPARE_WITH_TIMEOUT(cell(table, kSeoyeon, classview::Answers),
+                              QString::number(before + 1), 10000);
+    QCOMPARE(view.lblStatus->text(), following);
+    QCOMPARE(table->currentRow(), 1);
+    QVERIFY(view.exportAnswers(m_files.filePath(u"다시 모든 답.csv"_s)));
+    // The closed view's thread has ended by itself.
+    QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 1);
 }
 
 QTEST_MAIN(tst_ClassView)
