@@ -36,6 +36,8 @@ namespace {
 constexpr QStringView kAnnouncerName = u"announcer";
 // The property of a label that names the chip marking its text is about.
 constexpr char kChipMarking[] = "chipMarking";
+// The property of a group of options whose choice moves the focus on.
+constexpr char kOptionsMoveFocus[] = "optionsMoveFocus";
 
 // The text item of a kind of boundary at, before or after an offset, for
 // the text interfaces below. Qt's own answer loops for good when asked for
@@ -869,12 +871,18 @@ private:
     // moment later, so a screen reader announces it as not selected. Here
     // it is selected first, and takes the focus only if its handler left the
     // focus where it was; where the handler moved the focus on, the choice
-    // is announced ("5색저항 선택함").
+    // is announced ("5색저항 선택함"). A handler that gives the focus to the
+    // control that had it looks as if it left it there, so a group whose
+    // choice moves the focus says so (letOptionsMoveFocus): else the option
+    // took the focus from the answer box, and the next key typed was lost.
     static void selectThenFocus(QRadioButton *option)
     {
         const QWidget *focus = QApplication::focusWidget();
+        const QWidget *group = option->parentWidget();
+        const bool movesFocus = group && group->property(kOptionsMoveFocus).toBool();
         option->click();
-        if (QApplication::focusWidget() == focus && (option->focusPolicy() & Qt::ClickFocus))
+        if (!movesFocus && QApplication::focusWidget() == focus &&
+            (option->focusPolicy() & Qt::ClickFocus))
             option->setFocus(Qt::ShortcutFocusReason);
         else if (QApplication::focusWidget() != option)
             ui::announce(option, colorcode::withoutAccessKey(option->text()) + u" 선택함"_s);
@@ -891,6 +899,11 @@ void installAccessibility()
     // the widgets' own, which QApplication installed.
     QAccessible::installFactory(interfaceFor);
     qApp->installEventFilter(new KeyboardSpeech(qApp));
+}
+
+void letOptionsMoveFocus(QWidget *group)
+{
+    group->setProperty(kOptionsMoveFocus, true);
 }
 
 void makeTabReachable(QLabel *label)
