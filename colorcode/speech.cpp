@@ -17,6 +17,7 @@ namespace colorcode {
 namespace {
 
 constexpr char16_t kGreekOmega = u'\u03A9'; // as a tips file may write the ohm
+constexpr char16_t kDash = u'\u2013';       // a value not there: "정답률 –"
 
 struct Word {
     QStringView symbol;
@@ -345,6 +346,15 @@ private:
     bool sign()
     {
         const QChar c = m_in[m_pos];
+        // A value's place: a word of its own, as in "정답률 –" or a lone "?".
+        const QChar before = at(m_pos - 1);
+        const QChar after = at(m_pos + 1);
+        if ((c == u'?' || c == kDash) && (before.isNull() || before == u' ') &&
+            (after.isNull() || QStringView(u" ,.").contains(after))) {
+            m_out += kNoValueWord;
+            ++m_pos;
+            return true;
+        }
         if (c == u'=') {
             m_out = tidy(m_out);
             m_out += particleAfterSpoken(m_out);

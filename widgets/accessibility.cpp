@@ -511,7 +511,13 @@ public:
             if (label()->buddy())
                 shown = colorcode::withoutAccessKey(shown);
         }
-        return colorcode::spokenText(shown, label()->property(kChipMarking).toString());
+        const QString spoken =
+            colorcode::spokenText(shown, label()->property(kChipMarking).toString());
+        // A result that Tab reaches says that it holds nothing yet, rather
+        // than leave the screen reader with the role alone.
+        if (spoken.isEmpty() && label()->focusPolicy() & Qt::TabFocus)
+            return colorcode::kNoValueWord.toString();
+        return spoken;
     }
 
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>

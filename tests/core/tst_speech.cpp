@@ -83,6 +83,10 @@ void tst_Speech::spoken_data()
         << u"E24 제1색띠 LED전류 4색저항 5Vx"_s << u"E24 제1색띠 LED전류 4색저항 5Vx"_s;
     QTest::newRow("a sentence's full stop, a version")
         << u"47. 다음은 1.0.22"_s << u"47. 다음은 1점0점22"_s;
+    QTest::newRow("a result not yet worked out") << u"?"_s << u"없음"_s;
+    QTest::newRow("a share with no answers, a dash in a range")
+        << u"푼 문제 0 · 정답률 \u2013 · 연속 0일, 10\u201320, 정말?"_s
+        << u"푼 문제 0. 정답률 없음. 연속 0일, 10\u201320, 정말?"_s;
     QTest::newRow("empty") << QString() << QString();
 }
 

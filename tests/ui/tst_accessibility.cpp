@@ -12,6 +12,7 @@
 #include "pages/progress/skillchart.h"
 #include "pages/worksheet/worksheetdialog.h"
 #include "shell/tipdialog.h"
+#include "widgets/accessibility.h"
 #include "widgets/chippicture.h"
 
 #include <QAccessible>
@@ -202,6 +203,8 @@ private slots:
     void optionGroupTabStop_data();
     void optionGroupTabStop();
     void resultFieldInWords();
+    void emptyResultSaysSo_data();
+    void emptyResultSaysSo();
     void markingsSpelled();
     void descriptionInWords_data();
     void descriptionInWords();
@@ -587,6 +590,38 @@ void tst_Accessibility::resultFieldInWords()
     QCOMPARE(text->text(0, text->characterCount()), heard);
     // The caret at the end of the box is at the end of the words.
     QCOMPARE(text->cursorPosition(), heard.size());
+}
+
+void tst_Accessibility::emptyResultSaysSo_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a value's \"?\" before any reading") << 4 << u"lblMarkingValue"_s << u"?"_s;
+    QTest::newRow("page 1's \"?\"") << 1 << u"Label3"_s << u"?"_s;
+    // -1: a label of the test's own.
+    QTest::newRow("a result left empty") << -1 << u"lblEmpty"_s << QString();
+}
+
+// A result Tab reaches, with nothing in it yet, is heard as a word that says
+// so, never as a question mark or the role alone.
+void tst_Accessibility::emptyResultSaysSo()
+{
+    QFETCH(int, page);
+    QFETCH(QString, result);
+    QFETCH(QString, shown);
+    auto w = uitest::openWindow();
+    if (page < 0) {
+        auto *own = new QLabel(w.get());
+        own->setObjectName(result);
+        ui::makeTabReachable(own);
+    } else {
+        w->SSTab1->setCurrentIndex(page);
+    }
+    auto *label = uitest::find<QLabel>(w.get(), result);
+    QCOMPARE(label->text(), shown);
+    QVERIFY(label->focusPolicy() & Qt::TabFocus);
+    QCOMPARE(iface(label)->text(QAccessible::Name), u"없음"_s);
 }
 
 // The markings the SMD page writes are spelled, never read as numbers.
