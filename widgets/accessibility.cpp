@@ -821,6 +821,9 @@ public:
                 return true;
             if (auto *list = qobject_cast<QComboBox *>(watched))
                 speakNewEntry(list);
+        } else if (event->type() == QEvent::FocusIn) {
+            if (focusThenSelect(watched, static_cast<QFocusEvent *>(event)))
+                return true;
         } else if (event->type() == QEvent::ToolTipChange && watched->isWidgetType()) {
             describeByTip(static_cast<QWidget *>(watched));
         } else if (event->type() == QEvent::Shortcut) {
@@ -848,6 +851,35 @@ public:
     }
 
 private:
+    // A line edit given the focus by Tab selects its text, which moves its
+    // caret, before Qt tells the screen reader of the focus. Orca takes a
+    // caret moving in a focused field as the focus having moved there,
+    // silently, and passes over the focus event that follows as old news:
+    // the password field ("password text") was silent on Tab, its name and
+    // role unsaid. (In a field of plain text the caret's event did not reach
+    // Orca first; only the hidden kind is handled here, so that nothing
+    // changes for the others.) It takes the focus as from a click, which
+    // selects nothing, and its text is selected once the focus is told.
+    static bool focusThenSelect(QObject *watched, const QFocusEvent *event)
+    {
+        auto *edit = qobject_cast<QLineEdit *>(watched);
+        const Qt::FocusReason reason = event->reason();
+        if (!edit || edit->echoMode() == QLineEdit::Normal ||
+            (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+             reason != Qt::ShortcutFocusReason))
+            return false;
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(edit, &plain);
+        QMetaObject::invokeMethod(
+            edit,
+            [edit] {
+                if (edit->hasFocus())
+                    edit->selectAll();
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+
     void optionToggled()
     {
         if (auto *option = qobject_cast<QRadioButton *>(sender()))

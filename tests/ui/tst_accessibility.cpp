@@ -7,6 +7,7 @@
 #include "colorcode/speech.h"
 #include "learner/record.h"
 #include "pages/guide/guidetexts.h"
+#include "pages/join/joindialog.h"
 #include "pages/practice/practicedialog.h"
 #include "pages/progress/progressdialog.h"
 #include "pages/progress/skillchart.h"
@@ -204,6 +205,8 @@ private slots:
     void optionGroupTabStop();
     void resultFieldInWords();
     void emptyResultSaysSo_data();
+    void passwordFocusToldFirst_data();
+    void passwordFocusToldFirst();
     void emptyResultSaysSo();
     void markingsSpelled();
     void descriptionInWords_data();
@@ -622,6 +625,54 @@ void tst_Accessibility::emptyResultSaysSo()
     QCOMPARE(label->text(), shown);
     QVERIFY(label->focusPolicy() & Qt::TabFocus);
     QCOMPARE(iface(label)->text(QAccessible::Name), u"없음"_s);
+}
+
+void tst_Accessibility::passwordFocusToldFirst_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Tab from the name") << u"txtName"_s << int(Qt::Key_Tab) << int(Qt::NoModifier);
+    QTest::newRow("Shift+Tab from 들어가기")
+        << u"cmdJoin"_s << int(Qt::Key_Backtab) << int(Qt::ShiftModifier);
+    QTest::newRow("its caption's access key")
+        << u"txtServer"_s << int(Qt::Key_P) << int(Qt::AltModifier);
+}
+
+// A password field selects its text only once its focus is told: selected
+// first, its caret's move made the screen reader pass over the focus and
+// say nothing of the field. Typed text still replaces what was there.
+void tst_Accessibility::passwordFocusToldFirst()
+{
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto w = uitest::openWindow();
+    // What the field held as the focus reached it, what it held a moment
+    // later, and after a typed key.
+    QString focus, selectedAtOnce, selectedLater, typed;
+    auto ran = uitest::onNextDialog(u"frmJoin"_s, [&](QWidget *d) {
+        auto *join = qobject_cast<frmJoin *>(d);
+        (void)QTest::qWaitFor(
+            [join] { return join->isActiveWindow() && QApplication::focusWidget(); });
+        join->txtPassword->setText(u"ab"_s);
+        uitest::find<QWidget>(join, from)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        Qt::KeyboardModifiers(modifiers));
+        focus = focusName();
+        selectedAtOnce = join->txtPassword->selectedText();
+        (void)QTest::qWaitFor([&] { return join->txtPassword->hasSelectedText(); }, 1000);
+        selectedLater = join->txtPassword->selectedText();
+        QTest::keyClick(join->txtPassword, Qt::Key_C);
+        typed = join->txtPassword->text();
+        join->reject();
+    });
+    w->Menu_join->trigger();
+    QVERIFY(*ran);
+    QCOMPARE(focus, u"txtPassword"_s);
+    QCOMPARE(selectedAtOnce, QString());
+    QCOMPARE(selectedLater, u"ab"_s);
+    QCOMPARE(typed, u"c"_s);
 }
 
 // The markings the SMD page writes are spelled, never read as numbers.
