@@ -50,8 +50,9 @@ printf 'AudioOutputMethod "alsa"\nDefaultModule espeak-ng\nDefaultLanguage "ko"\
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 sleep 1
 # Orca speaks in the language of its locale, as on a Korean learner's
-# desktop: its own words in Korean and every text in espeak-ng's Korean
-# voice. The speech server refuses a locale the C library lacks, so the
+# desktop: its own words in Korean (as far as its Korean catalogue goes:
+# "selected" for an option and "List with N items" are not in it) and every
+# text in espeak-ng's Korean voice. The speech server refuses a locale the C library lacks, so the
 # Korean one is built here, for these programs only.
 localedef -i ko_KR -f UTF-8 "$work/locale/ko_KR.UTF-8" 2>/dev/null
 LOCPATH=$work/locale LANG=ko_KR.UTF-8 LANGUAGE=ko \
