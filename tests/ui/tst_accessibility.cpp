@@ -601,7 +601,6 @@ void tst_Accessibility::emptyResultSaysSo_data()
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("shown");
     QTest::newRow("a value's \"?\" before any reading") << 4 << u"lblMarkingValue"_s << u"?"_s;
-    QTest::newRow("page 1's \"?\"") << 1 << u"Label3"_s << u"?"_s;
     // -1: a label of the test's own.
     QTest::newRow("a result left empty") << -1 << u"lblEmpty"_s << QString();
 }
@@ -633,8 +632,6 @@ void tst_Accessibility::passwordFocusToldFirst_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::newRow("Tab from the name") << u"txtName"_s << int(Qt::Key_Tab) << int(Qt::NoModifier);
-    QTest::newRow("Shift+Tab from 들어가기")
-        << u"cmdJoin"_s << int(Qt::Key_Backtab) << int(Qt::ShiftModifier);
     QTest::newRow("its caption's access key")
         << u"txtServer"_s << int(Qt::Key_P) << int(Qt::AltModifier);
 }

@@ -412,14 +412,10 @@ void tst_PracticeDialog::accessKeys_data()
     // was once lost to the option.
     QTest::newRow("read to marking, the answer box kept")
         << u"read"_s << int(Qt::Key_D) << u"optSmd"_s << u"txtAnswer"_s << u"4"_s;
-    QTest::newRow("marking to read")
-        << u"marking"_s << int(Qt::Key_R) << u"optRead"_s << u"txtAnswer"_s << u"4"_s;
     QTest::newRow("marking chosen again")
         << u"marking"_s << int(Qt::Key_D) << u"optSmd"_s << u"txtAnswer"_s << u"4"_s;
     QTest::newRow("read to pick") << u"read"_s << int(Qt::Key_W) << u"optWrite"_s << u"cboDigit1"_s
                                   << u"4 노랑"_s;
-    QTest::newRow("pick to marking")
-        << u"write"_s << int(Qt::Key_D) << u"optSmd"_s << u"txtAnswer"_s << u"4"_s;
 }
 
 // An access key chooses the kind and the focus lands on its first answer,
