@@ -2,6 +2,7 @@
 
 #include "colorcode/colortables.h"
 #include "colorcode/korean.h"
+#include "colorcode/marking.h"
 #include "colorcode/numbertext.h"
 
 #include <QStringList>
@@ -16,6 +17,7 @@ namespace colorcode {
 namespace {
 
 constexpr char16_t kGreekOmega = u'\u03A9'; // as a tips file may write the ohm
+constexpr char16_t kDash = u'\u2013';       // a value not there: "정답률 –"
 
 struct Word {
     QStringView symbol;
@@ -68,7 +70,12 @@ constexpr QStringView kMultiplierLetters = u"ZYRXSABHCDEF";
 // Signs read as words wherever they stand. "→" and the "->" of the guide
 // join steps of a working: a pause, as a comma gives. "@" in a page's name
 // stands for "from one into the other" ("컬러@저항값").
-constexpr std::array<Word, 6> kSignWords{{
+// A spaced "·" parts items of their own ("3자리 103 · 4자리 1002"), heard
+// as sentences; one between two words joins them ("금색·은색"). The voice
+// says nothing for it.
+constexpr std::array<Word, 8> kSignWords{{
+    {u" · ", u". "},
+    {u"·", u", "},
     {u"±", u" 플러스마이너스 "},
     {u"×", u" 곱하기 "},
     {u"÷", u" 나누기 "},
@@ -112,6 +119,20 @@ bool looksLikeMarking(QStringView word)
            std::all_of(word.begin(), word.end(), [](QChar c) { return isDigit(c) || c == u'R'; });
 }
 
+// A word that reads as a marking of any form, the jumper's "0" and "000"
+// too.
+bool isMarking(QStringView word)
+{
+    return std::holds_alternative<smd::Marking>(smd::readMarking(word));
+}
+
+bool isJumper(QStringView word)
+{
+    const auto read = smd::readMarking(word);
+    const auto *marking = std::get_if<smd::Marking>(&read);
+    return marking && marking->reading.form == smd::Form::Jumper;
+}
+
 // "=" is read as the topic particle that fits the words before it.
 QStringView particleAfterSpoken(QStringView spoken)
 {
@@ -141,7 +162,9 @@ private:
     bool startsWith(QStringView s) const { return m_in.sliced(m_pos).startsWith(s); }
     QChar at(qsizetype i) const { return i >= 0 && i < m_in.size() ? m_in[i] : QChar(); }
 
-    // A marking is spelled, so the voice reads no number in it.
+    // A marking is spelled, so the voice reads no number in it. Markings
+    // listed one after another (", ") are told apart by "또는": spelled and
+    // parted by commas alone, "0, 000" would be heard as four zeros.
     bool marking()
     {
         if (isLatinOrDigit(at(m_pos - 1)))
@@ -150,11 +173,38 @@ private:
         while (isLatinOrDigit(at(end)))
             ++end;
         const QStringView word = m_in.sliced(m_pos, end - m_pos);
-        if (!looksLikeMarking(word) && !(!word.isEmpty() && word == m_marking && standsAlone(end)))
+        if (word.isEmpty())
             return false;
+        const bool listed = m_spelledEnd >= 0 &&
+                            m_in.sliced(m_spelledEnd, m_pos - m_spelledEnd) == u", " &&
+                            standsAlone(end) && isMarking(word);
+        if (!listed && !looksLikeMarking(word) && !(word == m_marking && standsAlone(end)) &&
+            !besideJumperName(word, end))
+            return false;
+        if (listed && m_out.endsWith(u", "))
+            m_out.replace(m_out.size() - 2, 2, u" 또는 "_s);
+        spell(word, end);
+        return true;
+    }
+
+    void spell(QStringView word, qsizetype end)
+    {
         m_out += spelledMarking(word);
         m_pos = end;
-        return true;
+        m_spelledEnd = end;
+    }
+
+    // A jumper's marking after the jumper's name ("0Ω 점퍼: 0, 000, 0R") or
+    // before it ("000: 0Ω 점퍼"): of zeros alone, it would be read as a
+    // number.
+    bool besideJumperName(QStringView word, qsizetype end) const
+    {
+        if (!standsAlone(end) || !isJumper(word))
+            return false;
+        const QString name = smd::formName(smd::Form::Jumper);
+        const QStringView before = m_in.first(m_pos);
+        return before.endsWith(name + u' ') || before.endsWith(name + u": "_s) ||
+               m_in.sliced(end).startsWith(u": "_s + name);
     }
 
     // The word from m_pos to `end` is a word of its own, not a part of a
@@ -197,8 +247,7 @@ private:
     {
         qsizetype end = digitsFrom(m_pos);
         if (besideFormName(end)) {
-            m_out += spelledMarking(m_in.sliced(m_pos, end - m_pos));
-            m_pos = end;
+            spell(m_in.sliced(m_pos, end - m_pos), end);
             return;
         }
         QString whole = m_in.sliced(m_pos, end - m_pos).toString();
@@ -297,6 +346,15 @@ private:
     bool sign()
     {
         const QChar c = m_in[m_pos];
+        // A value's place: a word of its own, as in "정답률 –" or a lone "?".
+        const QChar before = at(m_pos - 1);
+        const QChar after = at(m_pos + 1);
+        if ((c == u'?' || c == kDash) && (before.isNull() || before == u' ') &&
+            (after.isNull() || QStringView(u" ,.").contains(after))) {
+            m_out += kNoValueWord;
+            ++m_pos;
+            return true;
+        }
         if (c == u'=') {
             m_out = tidy(m_out);
             m_out += particleAfterSpoken(m_out);
@@ -354,6 +412,7 @@ private:
     QStringView m_in;
     QStringView m_marking;
     qsizetype m_pos = 0;
+    qsizetype m_spelledEnd = -1; // where the last marking spelled ends in m_in
     QString m_out;
 };
 

@@ -21,9 +21,15 @@ namespace colorcode {
 // as a decimal fraction is read aloud; "=" becomes the particle that fits the
 // word before it (은 or 는). A marking with a letter in it ("4R7", "01C"),
 // or of digits beside the name of its form ("3자리 103", "3자리: 472",
-// "472(3자리)"), is spelled as spelledMarking spells it. Everything else is
+// "472(3자리)"), or of zeros beside the jumper's name ("0Ω 점퍼: 0, 000"),
+// is spelled as spelledMarking spells it; markings listed one after another
+// are parted by "또는" ("0 또는 0, 0, 0"), so that none runs into the next.
+// Items parted by a spaced "·" are heard as sentences. Everything else is
 // passed through, with runs of blanks made one.
 QString spokenText(QStringView shown);
+
+// What a screen reader hears for a value that is not there.
+inline constexpr QStringView kNoValueWord = u"없음";
 
 // The same, for a text about one chip: its `marking`, of digits alone too,
 // is spelled wherever it stands as a word of its own ("472 → 47에 0을 2개

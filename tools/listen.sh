@@ -10,6 +10,8 @@
 # for typed text, "wait:SECONDS", or "focus" to give the main window the
 # focus again after a dialog has closed. Example:
 #   tools/listen.sh build Down alt+r type:4.7 alt+v wait:3
+# LISTEN_DEBUG=FILE keeps Orca's whole debug file there (the events it got,
+# in order, and what it made of them).
 # Needs: tools/install-deps.sh xvfb xdotool at-spi2-core dbus orca \
 #        speech-dispatcher-espeak-ng locales
 set -euo pipefail
@@ -25,6 +27,7 @@ if [[ "${LISTEN_INSIDE:-}" != 1 ]]; then
     sleep 2
     LISTEN_INSIDE=1 LISTEN_WORK="$work" LISTEN_BUILD="$build" DISPLAY="$display" \
         dbus-run-session -- "$0" "$@" 2>/dev/null
+    [[ -n "${LISTEN_DEBUG:-}" ]] && cp "$work/orca.debug" "$LISTEN_DEBUG"
     grep -m1 -o "SD rate .*language [^ ]*" "$work/orca.debug" || true
     # An utterance of several lines runs on to the voice settings after it.
     awk '/SPEECH OUTPUT: / { sub(/^.*SPEECH OUTPUT: /, ""); speaking = 1 }
@@ -47,14 +50,21 @@ printf 'AudioOutputMethod "alsa"\nDefaultModule espeak-ng\nDefaultLanguage "ko"\
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 sleep 1
 # Orca speaks in the language of its locale, as on a Korean learner's
-# desktop: its own words in Korean and every text in espeak-ng's Korean
-# voice. The speech server refuses a locale the C library lacks, so the
+# desktop: its own words in Korean (as far as its Korean catalogue goes:
+# "selected" for an option and "List with N items" are not in it) and every
+# text in espeak-ng's Korean voice. The speech server refuses a locale the C library lacks, so the
 # Korean one is built here, for these programs only.
 localedef -i ko_KR -f UTF-8 "$work/locale/ko_KR.UTF-8" 2>/dev/null
 LOCPATH=$work/locale LANG=ko_KR.UTF-8 LANGUAGE=ko \
     orca --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
 orca=$!
-sleep 6
+# Ready when it has said so; on a busy machine that takes far longer than
+# its usual few seconds.
+for _ in $(seq 120); do
+    grep -q "SPEECH OUTPUT" "$work/orca.debug" 2>/dev/null && break
+    sleep 0.5
+done
+sleep 1
 "$LISTEN_BUILD/pallado" >"$work/pallado.log" 2>&1 &
 program=$!
 sleep 3

@@ -36,6 +36,8 @@ namespace {
 constexpr QStringView kAnnouncerName = u"announcer";
 // The property of a label that names the chip marking its text is about.
 constexpr char kChipMarking[] = "chipMarking";
+// The property of a group of options whose choice moves the focus on.
+constexpr char kOptionsMoveFocus[] = "optionsMoveFocus";
 
 // The text item of a kind of boundary at, before or after an offset, for
 // the text interfaces below. Qt's own answer loops for good when asked for
@@ -509,7 +511,13 @@ public:
             if (label()->buddy())
                 shown = colorcode::withoutAccessKey(shown);
         }
-        return colorcode::spokenText(shown, label()->property(kChipMarking).toString());
+        const QString spoken =
+            colorcode::spokenText(shown, label()->property(kChipMarking).toString());
+        // A result that Tab reaches says that it holds nothing yet, rather
+        // than leave the screen reader with the role alone.
+        if (spoken.isEmpty() && label()->focusPolicy() & Qt::TabFocus)
+            return colorcode::kNoValueWord.toString();
+        return spoken;
     }
 
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
@@ -813,6 +821,9 @@ public:
                 return true;
             if (auto *list = qobject_cast<QComboBox *>(watched))
                 speakNewEntry(list);
+        } else if (event->type() == QEvent::FocusIn) {
+            if (focusThenSelect(watched, static_cast<QFocusEvent *>(event)))
+                return true;
         } else if (event->type() == QEvent::ToolTipChange && watched->isWidgetType()) {
             describeByTip(static_cast<QWidget *>(watched));
         } else if (event->type() == QEvent::Shortcut) {
@@ -840,6 +851,35 @@ public:
     }
 
 private:
+    // A line edit given the focus by Tab selects its text, which moves its
+    // caret, before Qt tells the screen reader of the focus. Orca takes a
+    // caret moving in a focused field as the focus having moved there,
+    // silently, and passes over the focus event that follows as old news:
+    // the password field ("password text") was silent on Tab, its name and
+    // role unsaid. (In a field of plain text the caret's event did not reach
+    // Orca first; only the hidden kind is handled here, so that nothing
+    // changes for the others.) It takes the focus as from a click, which
+    // selects nothing, and its text is selected once the focus is told.
+    static bool focusThenSelect(QObject *watched, const QFocusEvent *event)
+    {
+        auto *edit = qobject_cast<QLineEdit *>(watched);
+        const Qt::FocusReason reason = event->reason();
+        if (!edit || edit->echoMode() == QLineEdit::Normal ||
+            (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+             reason != Qt::ShortcutFocusReason))
+            return false;
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(edit, &plain);
+        QMetaObject::invokeMethod(
+            edit,
+            [edit] {
+                if (edit->hasFocus())
+                    edit->selectAll();
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+
     void optionToggled()
     {
         if (auto *option = qobject_cast<QRadioButton *>(sender()))
@@ -869,12 +909,18 @@ private:
     // moment later, so a screen reader announces it as not selected. Here
     // it is selected first, and takes the focus only if its handler left the
     // focus where it was; where the handler moved the focus on, the choice
-    // is announced ("5색저항 선택함").
+    // is announced ("5색저항 선택함"). A handler that gives the focus to the
+    // control that had it looks as if it left it there, so a group whose
+    // choice moves the focus says so (letOptionsMoveFocus): else the option
+    // took the focus from the answer box, and the next key typed was lost.
     static void selectThenFocus(QRadioButton *option)
     {
         const QWidget *focus = QApplication::focusWidget();
+        const QWidget *group = option->parentWidget();
+        const bool movesFocus = group && group->property(kOptionsMoveFocus).toBool();
         option->click();
-        if (QApplication::focusWidget() == focus && (option->focusPolicy() & Qt::ClickFocus))
+        if (!movesFocus && QApplication::focusWidget() == focus &&
+            (option->focusPolicy() & Qt::ClickFocus))
             option->setFocus(Qt::ShortcutFocusReason);
         else if (QApplication::focusWidget() != option)
             ui::announce(option, colorcode::withoutAccessKey(option->text()) + u" 선택함"_s);
@@ -891,6 +937,11 @@ void installAccessibility()
     // the widgets' own, which QApplication installed.
     QAccessible::installFactory(interfaceFor);
     qApp->installEventFilter(new KeyboardSpeech(qApp));
+}
+
+void letOptionsMoveFocus(QWidget *group)
+{
+    group->setProperty(kOptionsMoveFocus, true);
 }
 
 void makeTabReachable(QLabel *label)

@@ -24,6 +24,13 @@ namespace ui {
 // built, so the screen reader never sees Qt's own for these.
 void installAccessibility();
 
+// The options in `group` move the focus on by themselves: choosing one
+// gives the focus to the control the learner answers with, though that be
+// the control that had it. Their access keys then leave the focus where the
+// choice put it and announce the choice ("SMD 표시 읽기 선택함"), where an
+// option's access key otherwise gives the option the focus.
+void letOptionsMoveFocus(QWidget *group);
+
 // Tab stops at the label, which shows a frame while it has the focus.
 void makeTabReachable(QLabel *label);
 

@@ -117,6 +117,8 @@ frmPractice::frmPractice(QWidget *owner, practice::Session &session, practice::R
 void frmPractice::makeKindOptions()
 {
     fraKind = ui::makeFrame(this, u"fraKind"_s, u"문제 종류"_s, kKindFrame);
+    // A kind chosen puts the focus on its first answer.
+    ui::letOptionsMoveFocus(fraKind);
     QPoint at = kFirstOption;
     for (const practice::QuestionKind *k : m_kinds) {
         QRadioButton *option =

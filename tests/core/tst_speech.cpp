@@ -67,11 +67,26 @@ void tst_Speech::spoken_data()
     QTest::newRow("digit markings before their form's name in brackets, a number not")
         << u"472(3자리), 4701(4자리), 47(2자리)"_s
         << u"4, 7, 2(3자리), 4, 7, 0, 1(4자리), 47(2자리)"_s;
+    QTest::newRow("the guide's jumper markings, each spelled, told apart")
+        << u"0\u2126 점퍼: 0, 000, 0R"_s << u"0옴 점퍼: 0 또는 0, 0, 0 또는 0, 알"_s;
+    QTest::newRow("a jumper's marking before its name")
+        << u"000: 0\u2126 점퍼 — 저항이 아니라 두 곳을 잇는 연결선입니다."_s
+        << u"0, 0, 0: 0옴 점퍼 — 저항이 아니라 두 곳을 잇는 연결선입니다."_s;
+    QTest::newRow("markings of one form listed, forms parted")
+        << u"3자리 100 · R 표기 10R0, 10R(EIA-96으로는 1.24\u2126) · EIA-96 01X, 01S"_s
+        << u"3자리 1, 0, 0. R 표기 1, 0, 알, 0 또는 1, 0, 알(EIA-96으로는 1점2 4옴). EIA-96 0, "
+           u"1, 엑스 또는 0, 1, 에스"_s;
+    QTest::newRow("a number after a marking is no marking")
+        << u"4R7, 47, 4700\u2126, 470 · 금색·은색"_s << u"4, 알, 7, 47, 4700옴, 470. 금색, 은색"_s;
     QTest::newRow("a letter marking inside a word is none") << u"AB01C 10RX"_s << u"AB01C 10RX"_s;
     QTest::newRow("letters and digits in words stay")
         << u"E24 제1색띠 LED전류 4색저항 5Vx"_s << u"E24 제1색띠 LED전류 4색저항 5Vx"_s;
     QTest::newRow("a sentence's full stop, a version")
         << u"47. 다음은 1.0.22"_s << u"47. 다음은 1점0점22"_s;
+    QTest::newRow("a result not yet worked out") << u"?"_s << u"없음"_s;
+    QTest::newRow("a share with no answers, a dash in a range")
+        << u"푼 문제 0 · 정답률 \u2013 · 연속 0일, 10\u201320, 정말?"_s
+        << u"푼 문제 0. 정답률 없음. 연속 0일, 10\u201320, 정말?"_s;
     QTest::newRow("empty") << QString() << QString();
 }
 

@@ -7,11 +7,13 @@
 #include "colorcode/speech.h"
 #include "learner/record.h"
 #include "pages/guide/guidetexts.h"
+#include "pages/join/joindialog.h"
 #include "pages/practice/practicedialog.h"
 #include "pages/progress/progressdialog.h"
 #include "pages/progress/skillchart.h"
 #include "pages/worksheet/worksheetdialog.h"
 #include "shell/tipdialog.h"
+#include "widgets/accessibility.h"
 #include "widgets/chippicture.h"
 
 #include <QAccessible>
@@ -202,6 +204,8 @@ private slots:
     void optionGroupTabStop_data();
     void optionGroupTabStop();
     void resultFieldInWords();
+    void emptyResultSaysSo();
+    void passwordFocusToldFirst();
     void markingsSpelled();
     void descriptionInWords_data();
     void descriptionInWords();
@@ -587,6 +591,47 @@ void tst_Accessibility::resultFieldInWords()
     QCOMPARE(text->text(0, text->characterCount()), heard);
     // The caret at the end of the box is at the end of the words.
     QCOMPARE(text->cursorPosition(), heard.size());
+}
+
+// A result Tab reaches, with nothing in it yet, is heard as a word that says
+// so, never as the role alone. (A "?" is 없음 in the spoken words.)
+void tst_Accessibility::emptyResultSaysSo()
+{
+    QLabel result;
+    ui::makeTabReachable(&result);
+    QCOMPARE(iface(&result)->text(QAccessible::Name), u"없음"_s);
+}
+
+// A password field selects its text only once its focus is told: selected
+// first, its caret's move made the screen reader pass over the focus and
+// say nothing of the field. Typed text still replaces what was there.
+void tst_Accessibility::passwordFocusToldFirst()
+{
+    auto w = uitest::openWindow();
+    // What the field held as the focus reached it, what it held a moment
+    // later, and after a typed key.
+    QString focus, selectedAtOnce, selectedLater, typed;
+    auto ran = uitest::onNextDialog(u"frmJoin"_s, [&](QWidget *d) {
+        auto *join = qobject_cast<frmJoin *>(d);
+        (void)QTest::qWaitFor(
+            [join] { return join->isActiveWindow() && QApplication::focusWidget(); });
+        join->txtPassword->setText(u"ab"_s);
+        join->txtName->setFocus();
+        QTest::keyClick(join->txtName, Qt::Key_Tab);
+        focus = focusName();
+        selectedAtOnce = join->txtPassword->selectedText();
+        (void)QTest::qWaitFor([&] { return join->txtPassword->hasSelectedText(); }, 1000);
+        selectedLater = join->txtPassword->selectedText();
+        QTest::keyClick(join->txtPassword, Qt::Key_C);
+        typed = join->txtPassword->text();
+        join->reject();
+    });
+    w->Menu_join->trigger();
+    QVERIFY(*ran);
+    QCOMPARE(focus, u"txtPassword"_s);
+    QCOMPARE(selectedAtOnce, QString());
+    QCOMPARE(selectedLater, u"ab"_s);
+    QCOMPARE(typed, u"c"_s);
 }
 
 // The markings the SMD page writes are spelled, never read as numbers.

@@ -181,6 +181,7 @@ private slots:
     void readByKeyboard_data();
     void readByKeyboard();
     void writeByMouse();
+    void accessKeys_data();
     void accessKeys();
 };
 
@@ -400,21 +401,53 @@ void tst_PracticeDialog::writeByMouse()
     QVERIFY(d.lblScore->text().startsWith(u"맞힌 문제 1 / "));
 }
 
+void tst_PracticeDialog::accessKeys_data()
+{
+    QTest::addColumn<QString>("from"); // the kind the dialog opens on
+    QTest::addColumn<int>("key");      // pressed with Alt
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("focus"); // the control a typed 4 reaches
+    QTest::addColumn<QString>("shows"); // what it shows then
+    // The answer box had the focus before and has it again: the typed digit
+    // was once lost to the option.
+    QTest::newRow("read to marking, the answer box kept")
+        << u"read"_s << int(Qt::Key_D) << u"optSmd"_s << u"txtAnswer"_s << u"4"_s;
+    QTest::newRow("marking chosen again")
+        << u"marking"_s << int(Qt::Key_D) << u"optSmd"_s << u"txtAnswer"_s << u"4"_s;
+    QTest::newRow("read to pick") << u"read"_s << int(Qt::Key_W) << u"optWrite"_s << u"cboDigit1"_s
+                                  << u"4 노랑"_s;
+}
+
+// An access key chooses the kind and the focus lands on its first answer,
+// where the next key typed goes, as real key events reach it.
 void tst_PracticeDialog::accessKeys()
 {
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, chosen);
+    QFETCH(QString, focus);
+    QFETCH(QString, shows);
     auto w = uitest::openWindow();
     practice::Session session;
+    session.kind = from;
     frmPractice d(w.get(), session, m_record);
     d.show();
     d.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&d));
-    QTRY_COMPARE(QApplication::focusWidget(), d.txtAnswer);
-    // An access key clicks its button a moment later, as a mouse would.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
-    QTRY_VERIFY(d.optWrite->isChecked());
-    QTRY_COMPARE(QApplication::focusWidget(), d.cboDigit1);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
-    QTRY_VERIFY(d.optRead->isChecked());
+    QTRY_VERIFY(QApplication::focusWidget() == d.txtAnswer ||
+                QApplication::focusWidget() == d.cboDigit1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+    QTRY_VERIFY(d.findChild<QRadioButton *>(chosen)->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), focus);
+    // Longer than an access key's click takes.
+    QTest::qWait(200);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_4);
+    const QWidget *now = QApplication::focusWidget();
+    QCOMPARE(now->objectName(), focus);
+    if (auto *list = qobject_cast<const QComboBox *>(now))
+        QCOMPARE(list->currentText(), shows);
+    else
+        QCOMPARE(qobject_cast<const QLineEdit *>(now)->text(), shows);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(!d.isVisible());
 }
