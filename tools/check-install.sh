@@ -22,6 +22,8 @@ desktop-file-validate "$root"/usr/share/applications/org.pallado.Pallado.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/org.pallado.Pallado.metainfo.xml
 test -f "$root"/usr/share/icons/hicolor/scalable/apps/org.pallado.Pallado.svg
 test -x "$root"/usr/lib/pallado/pallado
+test -f "$root"/usr/lib/pallado/pallado-dialogs.so ||
+    { echo "the learner's dialogs are not beside the program"; exit 1; }
 test -f "$root"/usr/lib/pallado/RESISTOR.TXT || { echo "RESISTOR.TXT is not beside the program"; exit 1; }
 test -L "$root"/usr/bin/pallado
 "$root"/usr/bin/pallado-class --help | grep -q "setup URL" ||
