@@ -13,8 +13,8 @@ namespace {
 
 LearnerDialogsMaker linkedMaker = nullptr;
 
-// Beside the program: the build folder, where `make run` finds it, and the
-// program's own folder when installed.
+// Below the program's folder: the build folder, where `make run` finds it,
+// and the program's own folder when installed.
 QString modulePlace()
 {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(PALLADO_DIALOGS_FILE));

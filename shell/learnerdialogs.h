@@ -64,8 +64,8 @@ inline constexpr char kMakerSymbol[] = "pallado_make_learner_dialogs";
 // no module is opened.
 void setLinkedLearnerDialogs(LearnerDialogsMaker maker);
 
-// The maker: the linked one, else the module's, opened from beside the
-// program (the build folder, or the program's own folder when installed).
+// The maker: the linked one, else the module's, opened from modules/ in the
+// program's folder (the build folder, or the program's own when installed).
 // Why it could not be opened, in words, otherwise.
 std::variant<LearnerDialogsMaker, QString> loadLearnerDialogs();
 
