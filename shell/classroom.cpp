@@ -247,8 +247,7 @@ void Classroom::showClassState()
             lblClass->setToolTip(join::waitingNotice());
             if (!m_waitingTold) {
                 m_waitingTold = true;
-                m_parts.window->statusBar()->showMessage(join::waitingNotice(),
-                                                         kWaitingNoticeMs);
+                m_parts.window->statusBar()->showMessage(join::waitingNotice(), kWaitingNoticeMs);
                 ui::announce(m_parts.window, join::waitingNotice());
             }
         }

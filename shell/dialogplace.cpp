@@ -22,8 +22,7 @@ PagesAside::~PagesAside()
 
 void showDialog(const QWidget &window, QDialog &dialog, int offsetTopTwips, int offsetLeftTwips)
 {
-    dialog.move(window.frameGeometry().topLeft() +
-                ui::twipsPoint(offsetLeftTwips, offsetTopTwips));
+    dialog.move(window.frameGeometry().topLeft() + ui::twipsPoint(offsetLeftTwips, offsetTopTwips));
     dialog.exec();
 }
 

@@ -17,7 +17,8 @@ LearnerDialogsMaker linkedMaker = nullptr;
 // and the program's own folder when installed.
 QString modulePlace()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(PALLADO_DIALOGS_FILE));
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral(PALLADO_DIALOGS_FILE));
 }
 
 } // namespace

@@ -28,8 +28,8 @@ namespace shell {
 // The parts of the main window the dialogs use and write back to.
 struct WindowParts {
     QMainWindow *window = nullptr;
-    QWidget *pages = nullptr;     // disabled while a dialog is open
-    QLabel *lblClass = nullptr;   // who is practising, and where
+    QWidget *pages = nullptr;      // disabled while a dialog is open
+    QLabel *lblClass = nullptr;    // who is practising, and where
     QAction *Menu_leave = nullptr; // enabled while joined
     QAction *Menu_class = nullptr; // enabled while a teacher is joined
 };
