@@ -88,7 +88,8 @@ public:
 
     // The record the practice, the progress view and the worksheet read and
     // write: a joined pupil's own (classdb::pupilRecordPath), else this
-    // computer's home record. Made when first needed.
+    // computer's home record. Made when first needed, with the learner's
+    // dialogs, which must be there (the tests link them in).
     practice::Record &record();
 
     // The login joined, pupil or teacher; nullopt while nobody is.
