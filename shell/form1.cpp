@@ -1,22 +1,13 @@
 #include "shell/form1.h"
 
 #include "colorcode/speech.h"
-#include "learner/record.h"
-#include "pages/classview/classdialog.h"
 #include "pages/color_to_value/colortovaluepage.h"
 #include "pages/guide/guidepage.h"
-#include "pages/join/joindialog.h"
-#include "pages/join/jointexts.h"
-#include "pages/join/keyring.h"
 #include "pages/led/ledpage.h"
-#include "pages/practice/practicedialog.h"
-#include "pages/progress/progressdialog.h"
 #include "pages/smd/smdpage.h"
 #include "pages/value_to_color/valuetocolorpage.h"
-#include "pages/worksheet/worksheetdialog.h"
-#include "pages/worksheet/worksheetquestions.h"
-#include "server/joining.h"
 #include "shell/aboutdialog.h"
+#include "shell/dialogplace.h"
 #include "shell/placement.h"
 #include "shell/tipdialog.h"
 #include "widgets/accessibility.h"
@@ -25,23 +16,19 @@
 #include "widgets/twips.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPointer>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
-#include <QtConcurrent/QtConcurrentRun>
 
 using namespace Qt::StringLiterals;
 
@@ -60,58 +47,14 @@ constexpr int kTipOffsetTop = 1500;
 constexpr int kTipOffsetLeft = 800;
 constexpr int kAboutOffsetTop = 1100;
 constexpr int kAboutOffsetLeft = 830;
-// The worksheet dialog, small, over the middle of the pages.
-constexpr int kWorksheetOffsetTop = 1500;
-constexpr int kWorksheetOffsetLeft = 1800;
-// The join dialog, likewise.
-constexpr int kJoinOffsetTop = 1500;
-constexpr int kJoinOffsetLeft = 1800;
-// The practice and the progress view go over the main window, a little
-// inside its corner.
-constexpr int kPracticeOffsetTop = 300;
-constexpr int kPracticeOffsetLeft = 240;
-
 // How long after the first frame the hidden pages are built: long enough
 // for the display to show the frame, far shorter than a learner takes to
 // pick a tab.
 constexpr int kBuildAfterFrameMs = 20;
 // A remembered login joins again after the hidden pages are built: the
-// keyring and the network never delay the first frame.
+// learner's dialogs, the keyring and the network never delay the first
+// frame.
 constexpr int kRejoinAfterFrameMs = 200;
-// How often a join that finished while a dialog held the record looks
-// again whether the dialog is closed.
-constexpr int kPendingJoinRetryMs = 300;
-// How long the once-told note that answers wait stays in the status bar.
-constexpr int kWaitingNoticeMs = 15000;
-
-// While a dialog is open the pages are disabled. However it ends (OK, its
-// close button, Escape, the close box, or closing itself while loading),
-// they are usable again and the focus goes back to the control that had it,
-// not to the tab bar that disabling the pages pushed it to.
-class PagesAside {
-public:
-    explicit PagesAside(QWidget *pages)
-        : m_pages(pages), m_wereEnabled(pages->isEnabled()), m_focus(QApplication::focusWidget())
-    {
-        m_pages->setEnabled(false);
-    }
-    // A dialog opened from another leaves the pages as the other one has
-    // them.
-    ~PagesAside()
-    {
-        m_pages->setEnabled(m_wereEnabled);
-        if (m_focus)
-            m_focus->setFocus(Qt::OtherFocusReason);
-    }
-    PagesAside(const PagesAside &) = delete;
-    PagesAside &operator=(const PagesAside &) = delete;
-
-private:
-    QWidget *m_pages;
-    bool m_wereEnabled;
-    QPointer<QWidget> m_focus;
-};
-
 // The working line's height, in lines.
 constexpr int kWorkingLines = 2;
 
@@ -134,8 +77,7 @@ constexpr TabPicture kTabPictures[] = {
 
 } // namespace
 
-Form1::Form1(QWidget *parent)
-    : QMainWindow(parent), m_practice(std::make_unique<practice::Session>())
+Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Pallado"_s);
@@ -416,104 +358,55 @@ void Form1::SSTab1_Click()
         page->firstFocus()->setFocus();
 }
 
-void Form1::showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips)
-{
-    dialog.move(frameGeometry().topLeft() + ui::twipsPoint(offsetLeftTwips, offsetTopTwips));
-    dialog.exec();
-}
-
 void Form1::Menu_r_Click()
 {
-    const PagesAside aside(SSTab1);
+    const shell::PagesAside aside(SSTab1);
     frmTip dialog(this);
     if (dialog.Form_Load())
-        showDialog(dialog, kTipOffsetTop, kTipOffsetLeft);
+        shell::showDialog(*this, dialog, kTipOffsetTop, kTipOffsetLeft);
 }
 
 void Form1::Menu_practice_Click()
 {
-    const PagesAside aside(SSTab1);
-    frmPractice dialog(this, *m_practice, record());
-    // The progress view opens over the practice; a record emptied there
-    // leaves the practice's skills new again.
-    connect(&dialog, &frmPractice::progressRequested, this, [this, &dialog] {
-        Menu_progress_Click();
-        dialog.reloadSkills();
-    });
-    showDialog(dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
+    if (shell::LearnerDialogs *dialogs = learnerDialogs())
+        dialogs->practice();
 }
 
 void Form1::Menu_progress_Click()
 {
-    const PagesAside aside(SSTab1);
-    frmProgress dialog(this, record());
-    showDialog(dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
-}
-
-practice::Record &Form1::record()
-{
-    if (!m_record)
-        m_record = std::make_unique<practice::Record>(
-            m_joined && m_joined->kind == classdb::PersonKind::Pupil
-                ? classdb::pupilRecordPath(m_joined->login)
-                : practice::Record::defaultPath());
-    return *m_record;
-}
-
-void Form1::Menu_about_Click()
-{
-    const PagesAside aside(SSTab1);
-    fmAbout dialog(this);
-    showDialog(dialog, kAboutOffsetTop, kAboutOffsetLeft);
+    if (shell::LearnerDialogs *dialogs = learnerDialogs())
+        dialogs->progress();
 }
 
 void Form1::Menu_worksheet_Click()
 {
-    const PagesAside aside(SSTab1);
-    frmWorksheet dialog(this);
-    // The colours the learner often misses, for a sheet that asks mostly
-    // those; the record is opened only now.
-    dialog.setWeakDigits(practice::weakDigits(record().skills()));
-    showDialog(dialog, kWorksheetOffsetTop, kWorksheetOffsetLeft);
-}
-
-void Form1::setTeacher(std::optional<classdb::Server> teacher)
-{
-    m_teacher = std::move(teacher);
-    Menu_class->setEnabled(m_teacher.has_value());
+    if (shell::LearnerDialogs *dialogs = learnerDialogs())
+        dialogs->worksheet();
 }
 
 void Form1::Menu_class_Click()
 {
-    if (!m_teacher)
-        return;
-    const PagesAside aside(SSTab1);
-    frmClass dialog(this, *m_teacher);
-    // A pupil's progress view, read-only, over a record of their answers
-    // kept only while it shows, so no answer of theirs mixes with this
-    // computer's own.
-    connect(&dialog, &frmClass::pupilProgressRequested, this,
-            [&dialog](const QString &pupil, const std::vector<practice::Row> &rows) {
-                const QTemporaryDir folder;
-                practice::Record record(folder.filePath(u"record.sqlite"_s));
-                record.addRows(rows);
-                record.waitWritten(practice::Record::kExitWaitMs);
-                frmProgress progress(&dialog, record);
-                progress.setReadOnly(true);
-                progress.setWindowTitle(u"학습 기록: %1"_s.arg(pupil));
-                progress.exec();
-            });
-    // The worksheet with the colours most of the class misses first.
-    connect(&dialog, &frmClass::classSheetRequested, this,
-            [&dialog](const std::vector<practice::SkillStates> &pupils) {
-                frmWorksheet sheet(&dialog);
-                sheet.chkWeakFirst->setText(u"반이 자주 틀리는 색 위주로(&F)"_s);
-                sheet.chkWeakFirst->setChecked(true);
-                sheet.setWeakDigits(practice::classWeakDigits(pupils));
-                sheet.exec();
-            });
-    if (dialog.Form_Load())
-        showDialog(dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
+    if (shell::LearnerDialogs *dialogs = learnerDialogs())
+        dialogs->classView();
+}
+
+void Form1::Menu_join_Click()
+{
+    if (shell::LearnerDialogs *dialogs = learnerDialogs())
+        dialogs->join();
+}
+
+void Form1::Menu_leave_Click()
+{
+    if (m_learnerDialogs)
+        m_learnerDialogs->leave();
+}
+
+void Form1::Menu_about_Click()
+{
+    const shell::PagesAside aside(SSTab1);
+    fmAbout dialog(this);
+    shell::showDialog(*this, dialog, kAboutOffsetTop, kAboutOffsetLeft);
 }
 
 void Form1::Menu_exit_Click()
@@ -546,174 +439,56 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Joining and leaving the class. A pupil's record is their own
-// (classdb::pupilRecordPath), kept in step with the server by a ClassSync;
-// a teacher keeps this computer's home record (a teacher's login adds no
-// answers) and opens the class view. Whoever joins or leaves, the practice
-// starts a new session on the record that is now the window's.
-
-void Form1::Menu_join_Click()
+// The learner's dialogs are opened when first asked for: the module they
+// live in loads Qt Charts, Print Support, Sql and the keyring, which the
+// first frame does not need.
+shell::LearnerDialogs *Form1::learnerDialogs()
 {
-    std::optional<join::Joined> joined;
-    QString address;
-    bool remember = false;
-    {
-        const PagesAside aside(SSTab1);
-        frmJoin dialog(this);
-        showDialog(dialog, kJoinOffsetTop, kJoinOffsetLeft);
-        joined = dialog.joined();
-        address = dialog.address();
-        remember = dialog.remember();
+    if (m_learnerDialogs)
+        return m_learnerDialogs.get();
+    const std::variant<shell::LearnerDialogsMaker, QString> maker = shell::loadLearnerDialogs();
+    if (const QString *why = std::get_if<QString>(&maker)) {
+        QMessageBox::warning(this, windowTitle(),
+                             u"학습 기록과 반 기능을 열지 못했습니다. 프로그램을 다시 "
+                             "설치해 보세요.\n\n%1"_s.arg(*why));
+        return nullptr;
     }
-    if (!joined)
-        return;
-    // A join from the start-up still on its way is passed over.
-    ++m_joinTurn;
-    m_pendingJoin.reset();
-    // A password remembered for another login on this desktop goes.
-    const join::Remembered before = join::remembered();
-    if (before.remember) {
-        classdb::Server old = classdb::parseAddress(before.server).value_or(classdb::Server{});
-        old.user = before.name;
-        if (old.user != joined->login.user ||
-            classdb::addressText(old) != classdb::addressText(joined->login))
-            join::forgetPassword(old);
-    }
-    join::keep(address, joined->login.user, remember);
-    if (remember)
-        join::keepPassword(joined->login);
-    else
-        join::forgetPassword(joined->login);
-    joinAs(*joined);
+    m_learnerDialogs.reset(std::get<shell::LearnerDialogsMaker>(maker)(
+        {this, SSTab1, lblClass, Menu_leave, Menu_class}));
+    return m_learnerDialogs.get();
 }
 
-void Form1::Menu_leave_Click()
+void Form1::setTeacher(std::optional<classdb::Server> teacher)
 {
-    if (!m_joined)
-        return;
-    ++m_joinTurn;
-    m_pendingJoin.reset();
-    join::forgetPassword(m_joined->login);
-    join::forgetRemembering();
-    leave();
-    ui::announce(this, u"반에서 나왔습니다."_s);
+    if (shell::LearnerDialogs *dialogs = learnerDialogs())
+        dialogs->setTeacher(std::move(teacher));
 }
 
-void Form1::joinAs(const join::Joined &joined)
+practice::Record &Form1::record()
 {
-    // An open dialog holds the record: the switch waits until it closes.
-    if (QApplication::activeModalWidget()) {
-        m_pendingJoin = joined;
-        QTimer::singleShot(kPendingJoinRetryMs, this, [this, turn = m_joinTurn] {
-            if (turn == m_joinTurn && m_pendingJoin)
-                joinAs(*std::exchange(m_pendingJoin, std::nullopt));
-        });
-        return;
-    }
-    leave();
-    m_joined = joined;
-    m_waitingTold = false;
-    if (joined.kind == classdb::PersonKind::Teacher) {
-        setTeacher(joined.login);
-    } else {
-        m_sync = std::make_unique<classdb::ClassSync>(joined.login,
-                                                      classdb::pupilRecordPath(joined.login));
-        connect(m_sync.get(), &classdb::ClassSync::stateChanged, this, &Form1::showClassState);
-        // Answers from other computers: what shows the record reads it again.
-        connect(m_sync.get(), &classdb::ClassSync::fetched, this, [this] {
-            for (frmPractice *practice : findChildren<frmPractice *>())
-                practice->reloadSkills();
-            for (frmProgress *progress : findChildren<frmProgress *>())
-                progress->refresh();
-        });
-    }
-    Menu_leave->setEnabled(true);
-    showClassState();
-    ui::announce(this, lblClass->text());
+    shell::LearnerDialogs *dialogs = learnerDialogs();
+    Q_ASSERT(dialogs);
+    return dialogs->record();
 }
 
-void Form1::leave()
+const std::optional<join::Joined> &Form1::joined() const
 {
-    m_sync.reset();
-    m_record.reset();
-    m_practice = std::make_unique<practice::Session>();
-    m_joined.reset();
-    setTeacher(std::nullopt);
-    Menu_leave->setEnabled(false);
-    showClassState();
+    static const std::optional<join::Joined> nobody;
+    return m_learnerDialogs ? m_learnerDialogs->joined() : nobody;
 }
 
-void Form1::showClassState()
+classdb::ClassSync *Form1::classSync() const
 {
-    lblClass->setToolTip({});
-    lblClass->setAccessibleDescription({});
-    if (!m_joined) {
-        lblClass->clear();
-        lblClass->setAccessibleName({});
-        lblClass->hide();
-        return;
-    }
-    QString text = join::practisingText(m_joined->serverName, m_joined->login.user);
-    if (m_sync) {
-        const classdb::ClassSync::State state = m_sync->state();
-        if (const QString word = join::syncStateText(state); !word.isEmpty())
-            text += u" · "_s + word;
-        // Told once while joined, in the status bar and to a screen reader,
-        // never in a box that would stop the practice.
-        if (state == classdb::ClassSync::State::Waiting) {
-            lblClass->setToolTip(join::waitingNotice());
-            if (!m_waitingTold) {
-                m_waitingTold = true;
-                statusBar()->showMessage(join::waitingNotice(), kWaitingNoticeMs);
-                ui::announce(this, join::waitingNotice());
-            }
-        }
-    }
-    lblClass->setText(text);
-    lblClass->setAccessibleName(text);
-    lblClass->show();
+    return m_learnerDialogs ? m_learnerDialogs->classSync() : nullptr;
 }
 
 // After the first frame: a login whose password the keyring keeps joins
-// again, and the status bar says so; nothing opens by itself.
+// again, and the status bar says so; only then are the learner's dialogs
+// opened.
 void Form1::rejoinRemembered()
 {
-    const join::Remembered last = join::remembered();
-    std::optional<classdb::Server> login = classdb::parseAddress(last.server);
-    if (!last.remember || last.name.isEmpty() || !login || m_joined)
+    if (!QSettings().value(join::kRememberKey).toBool())
         return;
-    login->user = last.name;
-    const int turn = m_joinTurn;
-    const QString serverName = join::serverShownName(*login, last.serverName);
-    lblClass->setText(join::rejoiningText(serverName, login->user));
-    lblClass->setAccessibleName(lblClass->text());
-    lblClass->show();
-    const auto failed = [this](const QString &why) {
-        lblClass->setText(join::rejoinFailedText());
-        lblClass->setAccessibleName(lblClass->text());
-        lblClass->setToolTip(why);
-        lblClass->setAccessibleDescription(why);
-    };
-    join::readPassword(*login, this, [=, this](const join::KeyringAnswer &answer) {
-        if (turn != m_joinTurn)
-            return;
-        if (!answer.password)
-            return failed(answer.available ? QString() : join::noKeyringText());
-        classdb::Server withPassword = *login;
-        withPassword.password = *answer.password;
-        using Outcome = std::variant<classdb::PersonKind, classdb::Error>;
-        auto *watcher = new QFutureWatcher<Outcome>(this);
-        connect(watcher, &QFutureWatcher<Outcome>::finished, this, [=, this] {
-            watcher->deleteLater();
-            if (turn != m_joinTurn)
-                return;
-            const Outcome outcome = watcher->result();
-            if (const auto *kind = std::get_if<classdb::PersonKind>(&outcome))
-                joinAs({withPassword, *kind, serverName});
-            else
-                failed(join::failureText(std::get<classdb::Error>(outcome), withPassword));
-        });
-        watcher->setFuture(
-            QtConcurrent::run([withPassword] { return classdb::joinClass(withPassword); }));
-    });
+    if (shell::LearnerDialogs *dialogs = learnerDialogs())
+        dialogs->rejoinRemembered();
 }

@@ -10,16 +10,15 @@
 // rule files of each page folder) and writes the result back into the same
 // page's controls. Each page keeps its whole state in its own controls and
 // sets up its own starting state; no value passes between pages. The
-// dialogs are opened modally from the menu handlers here.
+// dialogs are opened modally from the menu handlers here; the learner's
+// dialogs and the class (shell/learnerdialogs.h) from a module opened the
+// first time one of them is asked for.
 
-#include "pages/join/jointexts.h"
-#include "server/classdb.h"
-#include "server/classsync.h"
+#include "shell/learnerdialogs.h"
 
 #include <QMainWindow>
 
 #include <memory>
-#include <optional>
 
 class ColorToValuePage;
 class GuidePage;
@@ -30,11 +29,6 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 class SmdPage;
-
-namespace practice {
-class Record;
-struct Session;
-} // namespace practice
 
 namespace ui {
 class LearnerPage;
@@ -94,13 +88,14 @@ public:
 
     // The record the practice, the progress view and the worksheet read and
     // write: a joined pupil's own (classdb::pupilRecordPath), else this
-    // computer's home record. Made when first needed.
+    // computer's home record. Made when first needed, with the learner's
+    // dialogs, which must be there (the tests link them in).
     practice::Record &record();
 
     // The login joined, pupil or teacher; nullopt while nobody is.
-    const std::optional<join::Joined> &joined() const { return m_joined; }
+    const std::optional<join::Joined> &joined() const;
     // The joined pupil's sync with the server; null for a teacher or nobody.
-    classdb::ClassSync *classSync() const { return m_sync.get(); }
+    classdb::ClassSync *classSync() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -112,35 +107,17 @@ private:
     QList<ui::LearnerPage *> learnerPages() const;
     void showAllTabs(QWidget *client);
     void showWorking();
-    void showDialog(QDialog &dialog, int offsetTopTwips, int offsetLeftTwips);
+    void rejoinRemembered();
+    // Null, after telling the learner why, when the module cannot be opened.
+    shell::LearnerDialogs *learnerDialogs();
 
     ColorToValuePage *m_colorToValue = nullptr;
     ValueToColorPage *m_valueToColor = nullptr;
     LedPage *m_led = nullptr;
     GuidePage *m_guide = nullptr;
     SmdPage *m_smd = nullptr;
-    // The practice's score and missed questions, kept while the program runs.
-    std::unique_ptr<practice::Session> m_practice;
-    // The learner's record, made when the practice or the progress view
-    // first needs it.
-    std::unique_ptr<practice::Record> m_record;
-    std::optional<classdb::Server> m_teacher;
-
-    // Joining and leaving the class.
-    void joinAs(const join::Joined &joined);
-    void leave();
-    void rejoinRemembered();
-    void showClassState();
-    std::optional<join::Joined> m_joined;
-    std::unique_ptr<classdb::ClassSync> m_sync;
-    // A join that finished while a dialog held the record: applied once the
-    // dialog is closed.
-    std::optional<join::Joined> m_pendingJoin;
-    // The pupil was told that their answers wait for the server.
-    bool m_waitingTold = false;
-    // Counts joins and leaves from the menu, so a join from the start-up
-    // that finishes after one is passed over.
-    int m_joinTurn = 0;
+    // Made the first time a learner's dialog is asked for.
+    std::unique_ptr<shell::LearnerDialogs> m_learnerDialogs;
     // The hidden pages' building is timed from the first frame.
     bool m_buildArmed = false;
 };

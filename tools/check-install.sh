@@ -22,6 +22,13 @@ desktop-file-validate "$root"/usr/share/applications/org.pallado.Pallado.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/org.pallado.Pallado.metainfo.xml
 test -f "$root"/usr/share/icons/hicolor/scalable/apps/org.pallado.Pallado.svg
 test -x "$root"/usr/lib/pallado/pallado
+# The learner's dialogs, opened at run time: every library and symbol they
+# need is on this system (the package's Depends).
+module="$root"/usr/lib/pallado/modules/pallado-dialogs.so
+test -f "$module" || { echo "the learner's dialogs are not in the program's folder"; exit 1; }
+if ldd -r "$module" 2>&1 | grep -E 'not found|undefined symbol'; then
+    echo "the learner's dialogs cannot be opened"; exit 1
+fi
 test -f "$root"/usr/lib/pallado/RESISTOR.TXT || { echo "RESISTOR.TXT is not beside the program"; exit 1; }
 test -L "$root"/usr/bin/pallado
 "$root"/usr/bin/pallado-class --help | grep -q "setup URL" ||

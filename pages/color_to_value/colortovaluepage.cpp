@@ -318,7 +318,6 @@ void ColorToValuePage::takeStartingState()
         list->setMaxVisibleItems(kDigitEntries);
     ui::setPointFont(Text17, 16, true);
     ui::setPointFont(Text18, 12, true);
-    ui::setPointFont(lblTempco, 9, true);
     // The digit holders are the page's memory, never shown.
     for (QLineEdit *holder : {Text19, Text20, Text33, Text34})
         holder->hide();
@@ -511,8 +510,13 @@ void ColorToValuePage::setSixBandShown(bool shown)
     for (QWidget *w : std::initializer_list<QWidget *>{cboTempco, lblTempcoCaption, shpTempco,
                                                        linTempco1, linTempco2, lblTempco})
         w->setVisible(shown);
-    if (shown)
+    if (shown) {
+        // The readout's bold face is given when it is first shown: set on the
+        // hidden label at the start, it was loaded before the first frame
+        // for nothing.
+        ui::setPointFont(lblTempco, 9, true);
         cboTempco_Click();
+    }
 }
 
 void ColorToValuePage::cboTempco_Click()

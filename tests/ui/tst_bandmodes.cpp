@@ -165,6 +165,9 @@ void tst_BandModes::sixBandLayout()
     ColorToValuePage *page = w->colorToValuePage();
     QTest::mouseClick(page->optSixBand, Qt::LeftButton);
     QVERIFY(page->cboTempco->isVisible());
+    // The readout's bold face, given when it is first shown.
+    QCOMPARE(page->lblTempco->font().pointSize(), 9);
+    QVERIFY(page->lblTempco->font().bold());
 
     // The list and its caption stand beside the drawing, clear of its frame;
     // nothing meets anything but the leader that runs to the list, and the
