@@ -157,8 +157,9 @@ void tst_Progress::openedFromMenu()
                << cells->cellAt(blue, violet)->text(QAccessible::Name);
         diagonalGreyed = table->item(blue, blue)->background().style() != Qt::NoBrush &&
                          table->item(blue, violet)->background().style() == Qt::NoBrush;
-        // Tab goes through everything, the charts and the table too.
-        QTest::qWait(20);
+        // Tab goes through everything, the charts and the table too, once
+        // the dialog has the focus.
+        (void)QTest::qWaitFor([d] { return d->isActiveWindow() && QApplication::focusWidget(); });
         for (int i = 0; i < 7; ++i) {
             tabStops << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -319,7 +320,7 @@ void tst_Progress::fitsSmallScreen()
     w->move(screen.bottomRight() - QPoint(200, 200));
     QRect frame;
     auto ran = uitest::onNextDialog(u"frmProgress"_s, [&](QWidget *d) {
-        QTest::qWait(20);
+        (void)QTest::qWaitForWindowExposed(d);
         frame = d->frameGeometry();
         QTest::keyClick(d, Qt::Key_Escape);
     });
