@@ -49,19 +49,6 @@ QString focusName()
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
-// What the screen reader is told as a notification appears.
-class Announcements : public QObject {
-public:
-    QStringList spoken;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        QAccessibleInterface *shown = event->type() == QEvent::Show ? iface(watched) : nullptr;
-        if (shown && shown->role() == QAccessible::Notification)
-            spoken.append(shown->text(QAccessible::Name));
-        return false;
-    }
-};
-
 // Whether an option button is reported selected as the focus reaches it,
 // when a screen reader reads it.
 class SelectedOnFocus : public QObject {
@@ -227,7 +214,7 @@ private:
         m_announcements.spoken.clear();
     }
 
-    Announcements m_announcements;
+    uitest::Announcements m_announcements;
     QTemporaryDir m_tipsFolder;
 };
 
@@ -235,7 +222,6 @@ void tst_Accessibility::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     uitest::setUp();
-    qApp->installEventFilter(&m_announcements);
     QVERIFY(m_tipsFolder.isValid());
     frmTip::setTipsFolder(m_tipsFolder.path());
 }

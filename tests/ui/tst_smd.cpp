@@ -24,21 +24,6 @@ namespace {
 const QString kOhm = u"\u2126"_s;
 const QString kKiloOhm = u"K\u2126"_s;
 
-// What the screen reader is told as a notification appears.
-class Announcements : public QObject {
-public:
-    QStringList spoken;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        QAccessibleInterface *shown = event->type() == QEvent::Show
-                                          ? QAccessible::queryAccessibleInterface(watched)
-                                          : nullptr;
-        if (shown && shown->role() == QAccessible::Notification)
-            spoken.append(shown->text(QAccessible::Name));
-        return false;
-    }
-};
-
 // The SMD page of a fresh main window, reached by its tab's access key.
 struct Page {
     std::unique_ptr<Form1> window = [] {
@@ -119,14 +104,13 @@ private slots:
     void resultsAnnounced();
 
 private:
-    Announcements m_announcements;
+    uitest::Announcements m_announcements;
 };
 
 void tst_Smd::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     uitest::setUp();
-    qApp->installEventFilter(&m_announcements);
 }
 
 void tst_Smd::startingState()
