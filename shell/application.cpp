@@ -8,9 +8,33 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <fontconfig/fontconfig.h>
+
+#include <system_error>
+
 using namespace Qt::StringLiterals;
 
 namespace shell {
+
+FontsReadAhead::FontsReadAhead()
+{
+    try {
+        m_reading = std::thread([] { FcInit(); });
+    } catch (const std::system_error &) {
+        // No thread to be had: Qt reads them itself, as it always would.
+    }
+}
+
+FontsReadAhead::~FontsReadAhead()
+{
+    wait();
+}
+
+void FontsReadAhead::wait()
+{
+    if (m_reading.joinable())
+        m_reading.join();
+}
 
 void setUpApplication(QApplication &app)
 {

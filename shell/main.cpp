@@ -5,7 +5,9 @@
 
 int main(int argc, char *argv[])
 {
+    shell::FontsReadAhead fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     shell::setUpApplication(app);
     Form1 window;
     window.show();

@@ -15,6 +15,7 @@ set -euo pipefail
 # libqt6sql6-psql: the class record's server, which the tests start in a
 # scratch folder, and the driver that reaches it. qtkeychain-qt6-dev: the
 # desktop's keyring, where a joined pupil's password is remembered.
+# libfontconfig-dev: start-up reads fontconfig's caches ahead, on a thread.
 packages=(
     cmake make g++ pkg-config dpkg-dev file
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libqt6sql6-sqlite
@@ -22,7 +23,7 @@ packages=(
     fonts-nanum qt6-translations-l10n
     poppler-utils libsqlite3-dev
     postgresql libqt6sql6-psql
-    qtkeychain-qt6-dev
+    qtkeychain-qt6-dev libfontconfig-dev
     "$@"
 )
 
