@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -161,6 +162,19 @@ public:
 private:
     bool startsWith(QStringView s) const { return m_in.sliced(m_pos).startsWith(s); }
     QChar at(qsizetype i) const { return i >= 0 && i < m_in.size() ? m_in[i] : QChar(); }
+
+    // The words of the first of `words` whose symbol stands here.
+    bool wordOf(std::span<const Word> words)
+    {
+        for (const Word &word : words) {
+            if (startsWith(word.symbol)) {
+                m_out += word.words;
+                m_pos += word.symbol.size();
+                return true;
+            }
+        }
+        return false;
+    }
 
     // A marking is spelled, so the voice reads no number in it. Markings
     // listed one after another (", ") are told apart by "또는": spelled and
@@ -316,17 +330,7 @@ private:
     {
         if (isLatinLetter(at(m_pos - 1)))
             return false;
-        if (ohmUnit())
-            return true;
-        for (std::size_t i = 0; i < kUnitsAnywhere; ++i) {
-            const Word &unit = kUnitWords[i];
-            if (startsWith(unit.symbol)) {
-                m_out += unit.words;
-                m_pos += unit.symbol.size();
-                return true;
-            }
-        }
-        return false;
+        return ohmUnit() || wordOf(std::span(kUnitWords).first(kUnitsAnywhere));
     }
 
     // "10²" is "10의 2제곱", "10⁻¹" "10의 마이너스 1제곱".
@@ -375,14 +379,7 @@ private:
             ++m_pos;
             return true;
         }
-        for (const Word &sign : kSignWords) {
-            if (startsWith(sign.symbol)) {
-                m_out += sign.words;
-                m_pos += sign.symbol.size();
-                return true;
-            }
-        }
-        return false;
+        return wordOf(kSignWords);
     }
 
     void other()
