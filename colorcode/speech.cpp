@@ -437,6 +437,21 @@ QString spelledMarking(QStringView marking)
     return said.join(u", "_s);
 }
 
+QString spokenMarkings(const smd::Markings &markings)
+{
+    QStringList forms;
+    for (const smd::FormMarkings &form : markings.byForm) {
+        QStringList spelled;
+        for (const QString &marking : form.texts) {
+            const QString other = smd::otherReadingWords(marking, form.form);
+            spelled << spelledMarking(marking) +
+                           (other.isEmpty() ? QString() : u", "_s + spokenText(other));
+        }
+        forms << smd::formName(form.form) + u' ' + spelled.join(u" 또는 "_s);
+    }
+    return forms.join(u". "_s);
+}
+
 QString withoutAccessKey(QStringView caption)
 {
     QString out;

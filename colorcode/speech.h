@@ -10,6 +10,10 @@
 #include <QString>
 #include <QStringView>
 
+namespace smd {
+struct Markings;
+}
+
 namespace colorcode {
 
 // The shown text in words the Korean voice reads right:
@@ -41,6 +45,11 @@ QString spokenText(QStringView shown, QStringView marking);
 // so that it is not read as a number: "223" → "2, 2, 3" (not 이백이십삼),
 // "4R7" → "4, 알, 7", "68E" → "6, 8, 영문자 이" (이 alone is a 2).
 QString spelledMarking(QStringView marking);
+
+// A value's markings as a screen reader says them, in the order shown, each
+// spelled so that none is heard as a number, a marking that reads two ways
+// with the words that say so: "3자리 1, 0, 3. 4자리 1, 0, 0, 2. EIA-96 0, 1, 씨".
+QString spokenMarkings(const smd::Markings &markings);
 
 // A control's caption without its access-key marker, as it is spoken:
 // "저항값@컬러(&R)" → "저항값@컬러", "&4색저항" → "4색저항", "&&" → "&".

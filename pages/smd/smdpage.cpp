@@ -60,25 +60,6 @@ QLabel *makeResult(QWidget *parent, const QString &name, const QRect &place,
     return label;
 }
 
-// The markings as a screen reader says them, in the order shown, each
-// spelled so that none is heard as a number: "3자리 1, 0, 3. 4자리 1, 0, 0,
-// 2. EIA-96 0, 1, 씨".
-QString spokenMarkings(const smd::Markings &markings)
-{
-    QStringList forms;
-    for (const smd::FormMarkings &form : markings.byForm) {
-        QStringList spelled;
-        for (const QString &marking : form.texts) {
-            // A marking that reads two ways is heard with the words that say so.
-            const QString other = smd::otherReadingWords(marking, form.form);
-            spelled << colorcode::spelledMarking(marking) +
-                           (other.isEmpty() ? QString() : u", "_s + colorcode::spokenText(other));
-        }
-        forms << smd::formName(form.form) + u' ' + spelled.join(u" 또는 "_s);
-    }
-    return forms.join(u". "_s);
-}
-
 } // namespace
 
 SmdPage::SmdPage(QWidget *parent) : ui::LearnerPage(parent)
@@ -213,6 +194,6 @@ void SmdPage::cmdMakeMarking_Click()
     }
     const smd::Markings &markings = std::get<smd::Markings>(result);
     lblMarkings->setText(smd::markingsText(markings));
-    lblMarkings->setAccessibleName(spokenMarkings(markings));
+    lblMarkings->setAccessibleName(colorcode::spokenMarkings(markings));
     ui::announceResults(this, {lblMarkings});
 }
