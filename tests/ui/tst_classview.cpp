@@ -75,6 +75,17 @@ QString cell(QTableWidget *table, const QString &name, int column)
     return row < 0 ? QString() : table->item(row, column)->text();
 }
 
+// The class is read (on the view's thread) once what needs it is enabled.
+bool hasRead(frmClass &view)
+{
+    return QTest::qWaitFor([&] { return view.cmdExportClass->isEnabled(); }, 10000);
+}
+
+bool opened(frmClass &view)
+{
+    return view.Form_Load() && hasRead(view);
+}
+
 } // namespace
 
 class tst_ClassView : public QObject {
@@ -178,7 +189,7 @@ void tst_ClassView::pupilRows()
 {
     QFETCH(QString, name);
     frmClass view(nullptr, m_server->login(kTeacher));
-    QVERIFY(view.Form_Load());
+    QVERIFY(opened(view));
     QTableWidget *table = view.tblPupils;
     QCOMPARE(table->rowCount(), 3);
     QTEST(cell(table, name, classview::Answers), "answers");
@@ -212,7 +223,7 @@ void tst_ClassView::cellsHeard()
 void tst_ClassView::followsTheClass()
 {
     frmClass view(nullptr, m_server->login(kTeacher));
-    QVERIFY(view.Form_Load());
+    QVERIFY(opened(view));
     view.show();
     QTableWidget *table = view.tblPupils;
     // The teacher sorts by answers, most first, and picks Seoyeon.
@@ -264,7 +275,11 @@ void tst_ClassView::keyboardReachesEverything()
     view.show();
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
+    // The class comes after the view is shown: the focus is on the table,
+    // at its first pupil.
+    QVERIFY(hasRead(view));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view.tblPupils));
+    QCOMPARE(view.tblPupils->currentRow(), 0);
     // Ctrl+Down sorts by the current cell's column, most first, and the
     // teacher stays on the same pupil; Ctrl+Up the other way.
     QTableWidget *table = view.tblPupils;
@@ -303,6 +318,8 @@ void tst_ClassView::pupilProgressAndClassSheet()
     bool closed = false;
     auto watch = uitest::onNextDialog(u"frmClass"_s, [&](QWidget *dialog) {
         auto *view = static_cast<frmClass *>(dialog);
+        if (!hasRead(*view))
+            return view->reject();
         QTableWidget *table = view->tblPupils;
         table->setFocus();
         table->setCurrentCell(rowOf(table, kMinsu), classview::Weak);
@@ -344,7 +361,7 @@ void tst_ClassView::pupilProgressAndClassSheet()
 void tst_ClassView::csvFiles()
 {
     frmClass view(nullptr, m_server->login(kTeacher));
-    QVERIFY(view.Form_Load());
+    QVERIFY(opened(view));
     const QString pupils = m_files.filePath(u"반 현황.csv"_s);
     const QString answers = m_files.filePath(u"반 모든 답.csv"_s);
     QVERIFY(view.exportPupils(pupils));
@@ -424,7 +441,7 @@ void tst_ClassView::versionOneBroughtUpToDate()
 void tst_ClassView::carriesOnWhenTheServerComesBack()
 {
     frmClass view(nullptr, m_server->login(kTeacher));
-    QVERIFY(view.Form_Load());
+    QVERIFY(opened(view));
     view.show();
     QTableWidget *table = view.tblPupils;
     table->setFocus();
@@ -433,8 +450,10 @@ void tst_ClassView::carriesOnWhenTheServerComesBack()
     const int before = cell(table, kSeoyeon, classview::Answers).toInt();
     // A second view, closed while its thread waits on the network.
     auto other = std::make_unique<frmClass>(nullptr, m_server->login(kTeacher));
-    QVERIFY(other->Form_Load());
+    QVERIFY(opened(*other));
     QCOMPARE(classdb::ClassWatch::threadsRunning(), 2);
+    // The window's own connection, made as the teacher first asks for answers.
+    QVERIFY(view.exportAnswers(m_files.filePath(u"먼저 모든 답.csv"_s)));
 
     // The server goes away: the status line says so.
     m_server->stop();
