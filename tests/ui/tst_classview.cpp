@@ -2,8 +2,9 @@
 // a class of three pupils, one who has not answered yet; answers sent from
 // the pupils' own connections while the view is open; the pupil's progress
 // view and the class worksheet opened from it through the main window; the
-// CSV files; a class of the first version brought up to date; and the server
-// going away under the open view and coming back.
+// CSV files; a class of the first version brought up to date; the server
+// going away under the open view and coming back; and a server that never
+// answers or refuses as the view opens.
 
 #include "pages/classview/classdialog.h"
 #include "pages/classview/classfigures.h"
@@ -105,6 +106,8 @@ private slots:
     void csvFiles();
     void versionOneBroughtUpToDate();
     void carriesOnWhenTheServerComesBack();
+    void closedWhileTheServerIsSilent();
+    void refusedSaidThenClosed();
 
 private:
     std::unique_ptr<ScratchClass> m_server;
@@ -496,6 +499,70 @@ void tst_ClassView::carriesOnWhenTheServerComesBack()
     QVERIFY(view.exportAnswers(m_files.filePath(u"다시 모든 답.csv"_s)));
     // The closed view's thread has ended by itself.
     QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 1);
+}
+
+void tst_ClassView::closedWhileTheServerIsSilent()
+{
+    QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 0);
+    // Something takes the connection and never answers, as a host that
+    // drops packets after the handshake.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    QTcpSocket *waiting = nullptr;
+    connect(&silent, &QTcpServer::newConnection, this,
+            [&] { waiting = silent.nextPendingConnection(); });
+    classdb::Server teacher = m_server->login(kTeacher);
+    teacher.port = silent.serverPort();
+    uitest::Announcements heard;
+
+    // The view is on screen at once, saying what it waits for.
+    auto view = std::make_unique<frmClass>(nullptr, teacher);
+    QVERIFY(view->Form_Load());
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+    QTRY_VERIFY(waiting);
+    QVERIFY(view->lblStatus->text().endsWith(u"서버에서 반 기록을 읽는 중입니다…"_s));
+    QTRY_VERIFY(heard.spoken.join(u' ').contains(u"반 기록을 읽는 중입니다"_s));
+    QVERIFY(!view->cmdExportClass->isEnabled() && !view->cmdClassSheet->isEnabled());
+
+    // Escape closes it while the connect still waits. The closed view hears
+    // no more of the read: its thread, left to end by itself, ends when the
+    // connect gives up, and no box comes of it.
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QCOMPARE(view->result(), int(QDialog::Rejected));
+    uitest::BoxAnswerer box;
+    QTRY_VERIFY(!view->findChild<classdb::ClassWatch *>());
+    QCOMPARE(waiting->state(), QAbstractSocket::ConnectedState);
+    QCOMPARE(classdb::ClassWatch::threadsRunning(), 1);
+    silent.close();
+    waiting->abort();
+    QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 0);
+    QVERIFY(!box.seen().seen);
+}
+
+void tst_ClassView::refusedSaidThenClosed()
+{
+    // A port nothing listens on: the connection is refused at once.
+    QTcpServer gone;
+    QVERIFY(gone.listen(QHostAddress::LocalHost));
+    classdb::Server teacher = m_server->login(kTeacher);
+    teacher.port = gone.serverPort();
+    gone.close();
+    auto window = uitest::openWindow();
+    window->setTeacher(teacher);
+    uitest::BoxAnswerer box;
+    // A view that stays open is closed for the test to go on, and fails it.
+    bool leftOpen = false;
+    QTimer::singleShot(10000, window.get(), [&] {
+        if (auto *view = window->findChild<frmClass *>())
+            leftOpen = view->close();
+    });
+    // Returns once the view has closed itself after the box.
+    window->Menu_class->trigger();
+    QVERIFY(!leftOpen);
+    QCOMPARE(box.seen().title, u"반 현황"_s);
+    QCOMPARE(box.seen().text, u"127.0.0.1:%1 서버에 연결할 수 없습니다. 주소와 포트, 서버가 켜져 "
+                              "있는지 확인하세요."_s.arg(teacher.port));
 }
 
 QTEST_MAIN(tst_ClassView)
