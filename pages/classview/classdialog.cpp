@@ -200,6 +200,8 @@ void frmClass::showClass(const classdb::ClassSums &sums)
                    .boundedTo(screen->availableGeometry().size() - kScreenRoom));
     cmdClassSheet->setEnabled(true);
     cmdExportClass->setEnabled(true);
+    // Heard as the reading was: the wait is over.
+    ui::announce(this, lblStatus->text());
     m_clock->start();
 }
 

@@ -273,6 +273,7 @@ void tst_ClassView::followsTheClass()
 
 void tst_ClassView::keyboardReachesEverything()
 {
+    uitest::Announcements heard;
     frmClass view(nullptr, m_server->login(kTeacher));
     QVERIFY(view.Form_Load());
     view.show();
@@ -283,6 +284,7 @@ void tst_ClassView::keyboardReachesEverything()
     QVERIFY(hasRead(view));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view.tblPupils));
     QCOMPARE(view.tblPupils->currentRow(), 0);
+    QTRY_VERIFY(heard.spoken.join(u' ').contains(u"학생 3명"_s));
     // Ctrl+Down sorts by the current cell's column, most first, and the
     // teacher stays on the same pupil; Ctrl+Up the other way.
     QTableWidget *table = view.tblPupils;
