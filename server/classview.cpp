@@ -303,20 +303,33 @@ constexpr int kStopWaitMs = 200;
 
 std::atomic<int> g_watchThreads{0};
 
+// The whole class into `sums` when it has not been read yet (no news then),
+// else what came in since.
+std::variant<ClassNews, Error> readOn(QSqlDatabase &db, std::optional<ClassSums> &sums)
+{
+    if (sums)
+        return readNews(db, *sums);
+    auto whole = readClass(db);
+    if (auto *e = std::get_if<Error>(&whole))
+        return *e;
+    sums = std::move(std::get<ClassSums>(whole));
+    return ClassNews{};
+}
+
 } // namespace
 
 // What the window and the reading thread share. The thread may outlive the
 // ClassWatch, so it holds this, never the ClassWatch itself.
 struct ClassWatch::Shared : Background<ClassWatch> {
     // The reading thread's work, on a connection of its own.
-    void work(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
-              const QString &connection);
+    void work(const Server &teacher, int everyMs, int retryMs, const QString &connection);
 };
 
-void ClassWatch::Shared::work(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
+void ClassWatch::Shared::work(const Server &teacher, int everyMs, int retryMs,
                               const QString &connection)
 {
-    std::optional<Error> told; // the failure said, until the class is read again
+    std::optional<ClassSums> sums; // none until the class is first read
+    std::optional<Error> told;     // the failure said, until the class is read again
     const auto fail = [&](const Error &error) {
         // A server shutting down, then gone, is said as it stands now.
         if (!told || told->failure != error.failure || told->detail != error.detail)
@@ -342,7 +355,8 @@ void ClassWatch::Shared::work(const Server &teacher, ClassSums sums, int everyMs
             db = std::get<QSqlDatabase>(opened);
             fresh = true;
         }
-        auto read = readNews(db, sums);
+        const bool first = !sums;
+        auto read = readOn(db, sums);
         if (auto *e = std::get_if<Error>(&read)) {
             drop();
             // A connection the server dropped (a restart) is made again at
@@ -354,6 +368,8 @@ void ClassWatch::Shared::work(const Server &teacher, ClassSums sums, int everyMs
             }
             continue;
         }
+        if (first)
+            post([whole = *sums](ClassWatch *watch) { emit watch->classRead(whole); });
         if (told) {
             told.reset();
             post([](ClassWatch *watch) { emit watch->following(); });
@@ -372,16 +388,15 @@ void ClassWatch::Shared::work(const Server &teacher, ClassSums sums, int everyMs
         (void)new QSqlDatabase(std::move(db));
 }
 
-ClassWatch::ClassWatch(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
-                       QObject *parent)
+ClassWatch::ClassWatch(const Server &teacher, int everyMs, int retryMs, QObject *parent)
     : QObject(parent), m_shared(std::make_shared<Shared>())
 {
     m_shared->owner = this;
     ++g_watchThreads;
-    std::thread([shared = m_shared, teacher, sums = std::move(sums), everyMs, retryMs]() mutable {
+    std::thread([shared = m_shared, teacher, everyMs, retryMs] {
         const QString connection =
             u"pallado-class-watch-"_s + QUuid::createUuid().toString(QUuid::Id128);
-        shared->work(teacher, std::move(sums), everyMs, retryMs, connection);
+        shared->work(teacher, everyMs, retryMs, connection);
         --g_watchThreads;
         shared->finish();
     }).detach();

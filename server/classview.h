@@ -97,10 +97,11 @@ std::variant<std::vector<ClassAnswer>, Error> pupilAnswers(QSqlDatabase &db, con
 std::optional<Error>
 eachAnswer(QSqlDatabase &db, const std::function<void(const QString &, const ClassAnswer &)> &take);
 
-// The class followed on a thread of its own, over a connection of its own,
-// from `sums` read before: what came in is read every `everyMs` and handed
-// to the window by `news`; a server that cannot be reached is tried again
-// every `retryMs`. The window never waits on the network.
+// The class followed on a thread of its own, over a connection of its own:
+// the whole class is read first and handed to the window by `classRead`,
+// then what came in is read every `everyMs` and handed over by `news`; a
+// server that cannot be reached is tried again every `retryMs`. The window
+// never waits on the network, not even for the first read.
 //
 // Closing waits a moment for a thread between reads, never for one caught
 // in the network: a connect to a server that does not answer takes its
@@ -110,8 +111,7 @@ class ClassWatch : public QObject {
     Q_OBJECT
 
 public:
-    ClassWatch(const Server &teacher, ClassSums sums, int everyMs, int retryMs,
-               QObject *parent = nullptr);
+    ClassWatch(const Server &teacher, int everyMs, int retryMs, QObject *parent = nullptr);
     ~ClassWatch() override;
 
     // Watches' threads not yet ended, those left to end by themselves among
@@ -119,6 +119,9 @@ public:
     static int threadsRunning();
 
 signals:
+    // The whole class, read once as the watch starts; `news` after it
+    // changes these sums. A failure before it is told by `failed`.
+    void classRead(const classdb::ClassSums &sums);
     // Answers came in, or pupils came or went.
     void news(const classdb::ClassNews &news);
     // The class cannot be read now: said once until it can again.

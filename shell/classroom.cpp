@@ -130,8 +130,10 @@ void Classroom::classView()
                 sheet.setWeakDigits(practice::classWeakDigits(pupils));
                 sheet.exec();
             });
-    if (dialog.Form_Load())
-        showDialog(*m_parts.window, dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
+    // Shown at once, the class read meanwhile; a class that cannot be read
+    // is said in a message box over the view, which then closes itself.
+    dialog.Form_Load();
+    showDialog(*m_parts.window, dialog, kPracticeOffsetTop, kPracticeOffsetLeft);
 }
 
 void Classroom::join()

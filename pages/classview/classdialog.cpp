@@ -160,18 +160,29 @@ frmClass::~frmClass()
 
 bool frmClass::Form_Load()
 {
-    auto opened = classdb::connect(m_teacher, m_connection);
-    if (auto *e = std::get_if<classdb::Error>(&opened)) {
-        showMessage(classdb::message(*e, m_teacher));
-        return false;
-    }
-    m_db = std::get<QSqlDatabase>(opened);
-    auto read = classdb::readClass(m_db);
-    if (auto *e = std::get_if<classdb::Error>(&read)) {
-        showMessage(classdb::message(*e, m_teacher));
-        return false;
-    }
-    m_sums = std::move(std::get<classdb::ClassSums>(read));
+    // What needs the class waits for it.
+    cmdClassSheet->setEnabled(false);
+    cmdExportClass->setEnabled(false);
+    lblStatus->setText(u"%1 서버에서 반 기록을 읽는 중입니다…"_s.arg(m_teacher.host));
+    ui::announce(this, lblStatus->text());
+    m_watch = new classdb::ClassWatch(m_teacher, kRefreshMs, kRetryMs, this);
+    connect(m_watch, &classdb::ClassWatch::classRead, this, &frmClass::showClass);
+    connect(m_watch, &classdb::ClassWatch::news, this, &frmClass::takeNews);
+    connect(m_watch, &classdb::ClassWatch::failed, this, &frmClass::showFailure);
+    connect(m_watch, &classdb::ClassWatch::following, this, [this] {
+        m_failure.reset();
+        // The server may have restarted under the window's connection.
+        m_reopen = true;
+        showFollowing();
+        ui::announce(this, lblStatus->text());
+    });
+    return true;
+}
+
+void frmClass::showClass(const classdb::ClassSums &sums)
+{
+    m_read = true;
+    m_sums = sums;
     for (const auto &[name, pupil] : m_sums.pupils) {
         m_states[name] = classdb::skillStates(pupil);
         showPupil(name);
@@ -187,18 +198,28 @@ bool frmClass::Form_Load()
         resize(sizeHint()
                    .expandedTo(QSize(tblPupils->horizontalHeader()->length() + 40, 0))
                    .boundedTo(screen->availableGeometry().size() - kScreenRoom));
-    m_watch = new classdb::ClassWatch(m_teacher, m_sums, kRefreshMs, kRetryMs, this);
-    connect(m_watch, &classdb::ClassWatch::news, this, &frmClass::takeNews);
-    connect(m_watch, &classdb::ClassWatch::failed, this, &frmClass::showFailure);
-    connect(m_watch, &classdb::ClassWatch::following, this, [this] {
-        m_failure.reset();
-        // The server may have restarted under the window's connection.
-        m_reopen = true;
-        showFollowing();
-        ui::announce(this, lblStatus->text());
-    });
+    cmdClassSheet->setEnabled(true);
+    cmdExportClass->setEnabled(true);
+    // Heard as the reading was: the wait is over.
+    ui::announce(this, lblStatus->text());
     m_clock->start();
-    return true;
+}
+
+void frmClass::stopReading()
+{
+    // Nothing of the watch arrives any more; its thread, caught in the
+    // network or not, is told to stop as the watch goes.
+    m_watch->disconnect(this);
+    m_watch->deleteLater();
+    m_watch = nullptr;
+}
+
+void frmClass::done(int result)
+{
+    // Closed before the class was read: the read is given up, not waited for.
+    if (!m_read && m_watch)
+        stopReading();
+    QDialog::done(result);
 }
 
 void frmClass::takeNews(const classdb::ClassNews &news)
@@ -238,6 +259,14 @@ void frmClass::showFollowing()
 
 void frmClass::showFailure(const classdb::Error &error)
 {
+    // A class never read leaves nothing to show: the view says why and
+    // closes, as the first read is not tried again.
+    if (!m_read) {
+        stopReading();
+        showMessage(classdb::message(error, m_teacher));
+        reject();
+        return;
+    }
     const bool first = !m_failure;
     m_failure = error;
     lblStatus->setText(classdb::message(error, m_teacher) + u" 다시 연결되면 이어서 보입니다."_s);
@@ -254,8 +283,16 @@ std::optional<classdb::Error> frmClass::askable()
         m_reopen = false;
         m_db.close();
     }
-    if (!m_db.isOpen() && !m_db.open())
+    // Made when first asked for: the class itself is read by the watch.
+    if (!m_db.isValid()) {
+        auto opened = classdb::connect(m_teacher, m_connection);
+        // Kept though it did not open: it is opened again as after a restart.
+        m_db = QSqlDatabase::database(m_connection, false);
+        if (auto *e = std::get_if<classdb::Error>(&opened))
+            return *e;
+    } else if (!m_db.isOpen() && !m_db.open()) {
         return classdb::errorOf(m_db.lastError());
+    }
     return std::nullopt;
 }
 

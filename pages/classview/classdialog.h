@@ -8,9 +8,13 @@
 //
 // Modal, as the other dialogs: the teacher's computer watches the class
 // rather than practising beside it, and a modal view keeps the dialogs'
-// contract (the pages set aside, the focus given back). It follows the
-// class by itself: a thread of its own (classdb::ClassWatch) reads what
-// came in every kRefreshMs over a connection of its own (a short query that
+// contract (the pages set aside, the focus given back). It opens at once,
+// empty, the status line saying that the class is being read: a thread of
+// its own (classdb::ClassWatch) connects and reads the whole class, and the
+// tables fill when it hands the class over (showClass); a server that does
+// not answer leaves the view to its keys, and Escape closes it without
+// waiting on the network. It then follows the class by itself: the same
+// thread reads what came in every kRefreshMs (a short query that
 // finds nothing new costs the server an index probe) and hands it over;
 // only the rows whose pupils answered change, in place, so the teacher's
 // sort, selection and scroll stay. A server gone away stalls nothing: the
@@ -48,8 +52,10 @@ public:
     // How often a server that cannot be reached is tried again.
     static constexpr int kRetryMs = 3000;
 
-    // Connects and reads the class; says why in a message box and is false
-    // when it cannot, and the view is then not shown.
+    // Starts reading the class on the watch's thread and says so; what
+    // needs the class (the worksheet, the CSV) waits for it. When the class
+    // cannot be read, the view says why in a message box and closes itself.
+    // Always true: the view is shown at once, whatever the network does.
     bool Form_Load();
 
     // Shows what came in: the rows of the pupils in it, the confusion
@@ -90,8 +96,14 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void done(int result) override;
 
 private:
+    // The class as first read: the tables filled, the view sized to them,
+    // what needs the class enabled.
+    void showClass(const classdb::ClassSums &sums);
+    // Drops the watch before the class was read: nothing more of it comes.
+    void stopReading();
     void showPupil(const QString &name);
     void showPupils();
     void showConfusions();
@@ -101,8 +113,9 @@ private:
     // Says why the class cannot be read now, once to a screen reader.
     void showFailure(const classdb::Error &error);
     // The connection for what the teacher asks for (a pupil's answers,
-    // every answer), opened again after the server came back; the failure
-    // while the class cannot be read, without waiting on the network.
+    // every answer), made when first asked for and opened again after the
+    // server came back; the failure while the class cannot be read, without
+    // waiting on the network.
     std::optional<classdb::Error> askable();
 
     classdb::Server m_teacher;
@@ -113,5 +126,6 @@ private:
     classdb::ClassWatch *m_watch = nullptr;
     QTimer *m_clock = nullptr; // today's answers and who practises now follow it
     std::optional<classdb::Error> m_failure;
+    bool m_read = false; // the class has been read once
     bool m_reopen = false;
 };

@@ -2,8 +2,9 @@
 // a class of three pupils, one who has not answered yet; answers sent from
 // the pupils' own connections while the view is open; the pupil's progress
 // view and the class worksheet opened from it through the main window; the
-// CSV files; a class of the first version brought up to date; and the server
-// going away under the open view and coming back.
+// CSV files; a class of the first version brought up to date; the server
+// going away under the open view and coming back; and a server that never
+// answers or refuses as the view opens.
 
 #include "pages/classview/classdialog.h"
 #include "pages/classview/classfigures.h"
@@ -75,6 +76,17 @@ QString cell(QTableWidget *table, const QString &name, int column)
     return row < 0 ? QString() : table->item(row, column)->text();
 }
 
+// The class is read (on the view's thread) once what needs it is enabled.
+bool hasRead(frmClass &view)
+{
+    return QTest::qWaitFor([&] { return view.cmdExportClass->isEnabled(); }, 10000);
+}
+
+bool opened(frmClass &view)
+{
+    return view.Form_Load() && hasRead(view);
+}
+
 } // namespace
 
 class tst_ClassView : public QObject {
@@ -94,6 +106,8 @@ private slots:
     void csvFiles();
     void versionOneBroughtUpToDate();
     void carriesOnWhenTheServerComesBack();
+    void closedWhileTheServerIsSilent();
+    void refusedSaidThenClosed();
 
 private:
     std::unique_ptr<ScratchClass> m_server;
@@ -178,7 +192,7 @@ void tst_ClassView::pupilRows()
 {
     QFETCH(QString, name);
     frmClass view(nullptr, m_server->login(kTeacher));
-    QVERIFY(view.Form_Load());
+    QVERIFY(opened(view));
     QTableWidget *table = view.tblPupils;
     QCOMPARE(table->rowCount(), 3);
     QTEST(cell(table, name, classview::Answers), "answers");
@@ -212,7 +226,7 @@ void tst_ClassView::cellsHeard()
 void tst_ClassView::followsTheClass()
 {
     frmClass view(nullptr, m_server->login(kTeacher));
-    QVERIFY(view.Form_Load());
+    QVERIFY(opened(view));
     view.show();
     QTableWidget *table = view.tblPupils;
     // The teacher sorts by answers, most first, and picks Seoyeon.
@@ -259,12 +273,18 @@ void tst_ClassView::followsTheClass()
 
 void tst_ClassView::keyboardReachesEverything()
 {
+    uitest::Announcements heard;
     frmClass view(nullptr, m_server->login(kTeacher));
     QVERIFY(view.Form_Load());
     view.show();
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
+    // The class comes after the view is shown: the focus is on the table,
+    // at its first pupil.
+    QVERIFY(hasRead(view));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view.tblPupils));
+    QCOMPARE(view.tblPupils->currentRow(), 0);
+    QTRY_VERIFY(heard.spoken.join(u' ').contains(u"학생 3명"_s));
     // Ctrl+Down sorts by the current cell's column, most first, and the
     // teacher stays on the same pupil; Ctrl+Up the other way.
     QTableWidget *table = view.tblPupils;
@@ -303,6 +323,8 @@ void tst_ClassView::pupilProgressAndClassSheet()
     bool closed = false;
     auto watch = uitest::onNextDialog(u"frmClass"_s, [&](QWidget *dialog) {
         auto *view = static_cast<frmClass *>(dialog);
+        if (!hasRead(*view))
+            return view->reject();
         QTableWidget *table = view->tblPupils;
         table->setFocus();
         table->setCurrentCell(rowOf(table, kMinsu), classview::Weak);
@@ -344,7 +366,7 @@ void tst_ClassView::pupilProgressAndClassSheet()
 void tst_ClassView::csvFiles()
 {
     frmClass view(nullptr, m_server->login(kTeacher));
-    QVERIFY(view.Form_Load());
+    QVERIFY(opened(view));
     const QString pupils = m_files.filePath(u"반 현황.csv"_s);
     const QString answers = m_files.filePath(u"반 모든 답.csv"_s);
     QVERIFY(view.exportPupils(pupils));
@@ -424,7 +446,7 @@ void tst_ClassView::versionOneBroughtUpToDate()
 void tst_ClassView::carriesOnWhenTheServerComesBack()
 {
     frmClass view(nullptr, m_server->login(kTeacher));
-    QVERIFY(view.Form_Load());
+    QVERIFY(opened(view));
     view.show();
     QTableWidget *table = view.tblPupils;
     table->setFocus();
@@ -433,8 +455,10 @@ void tst_ClassView::carriesOnWhenTheServerComesBack()
     const int before = cell(table, kSeoyeon, classview::Answers).toInt();
     // A second view, closed while its thread waits on the network.
     auto other = std::make_unique<frmClass>(nullptr, m_server->login(kTeacher));
-    QVERIFY(other->Form_Load());
+    QVERIFY(opened(*other));
     QCOMPARE(classdb::ClassWatch::threadsRunning(), 2);
+    // The window's own connection, made as the teacher first asks for answers.
+    QVERIFY(view.exportAnswers(m_files.filePath(u"먼저 모든 답.csv"_s)));
 
     // The server goes away: the status line says so.
     m_server->stop();
@@ -477,6 +501,70 @@ void tst_ClassView::carriesOnWhenTheServerComesBack()
     QVERIFY(view.exportAnswers(m_files.filePath(u"다시 모든 답.csv"_s)));
     // The closed view's thread has ended by itself.
     QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 1);
+}
+
+void tst_ClassView::closedWhileTheServerIsSilent()
+{
+    QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 0);
+    // Something takes the connection and never answers, as a host that
+    // drops packets after the handshake.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    QTcpSocket *waiting = nullptr;
+    connect(&silent, &QTcpServer::newConnection, this,
+            [&] { waiting = silent.nextPendingConnection(); });
+    classdb::Server teacher = m_server->login(kTeacher);
+    teacher.port = silent.serverPort();
+    uitest::Announcements heard;
+
+    // The view is on screen at once, saying what it waits for.
+    auto view = std::make_unique<frmClass>(nullptr, teacher);
+    QVERIFY(view->Form_Load());
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+    QTRY_VERIFY(waiting);
+    QVERIFY(view->lblStatus->text().endsWith(u"서버에서 반 기록을 읽는 중입니다…"_s));
+    QTRY_VERIFY(heard.spoken.join(u' ').contains(u"반 기록을 읽는 중입니다"_s));
+    QVERIFY(!view->cmdExportClass->isEnabled() && !view->cmdClassSheet->isEnabled());
+
+    // Escape closes it while the connect still waits. The closed view hears
+    // no more of the read: its thread, left to end by itself, ends when the
+    // connect gives up, and no box comes of it.
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QCOMPARE(view->result(), int(QDialog::Rejected));
+    uitest::BoxAnswerer box;
+    QTRY_VERIFY(!view->findChild<classdb::ClassWatch *>());
+    QCOMPARE(waiting->state(), QAbstractSocket::ConnectedState);
+    QCOMPARE(classdb::ClassWatch::threadsRunning(), 1);
+    silent.close();
+    waiting->abort();
+    QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 0);
+    QVERIFY(!box.seen().seen);
+}
+
+void tst_ClassView::refusedSaidThenClosed()
+{
+    // A port nothing listens on: the connection is refused at once.
+    QTcpServer gone;
+    QVERIFY(gone.listen(QHostAddress::LocalHost));
+    classdb::Server teacher = m_server->login(kTeacher);
+    teacher.port = gone.serverPort();
+    gone.close();
+    auto window = uitest::openWindow();
+    window->setTeacher(teacher);
+    uitest::BoxAnswerer box;
+    // A view that stays open is closed for the test to go on, and fails it.
+    bool leftOpen = false;
+    QTimer::singleShot(10000, window.get(), [&] {
+        if (auto *view = window->findChild<frmClass *>())
+            leftOpen = view->close();
+    });
+    // Returns once the view has closed itself after the box.
+    window->Menu_class->trigger();
+    QVERIFY(!leftOpen);
+    QCOMPARE(box.seen().title, u"반 현황"_s);
+    QCOMPARE(box.seen().text, u"127.0.0.1:%1 서버에 연결할 수 없습니다. 주소와 포트, 서버가 켜져 "
+                              "있는지 확인하세요."_s.arg(teacher.port));
 }
 
 QTEST_MAIN(tst_ClassView)
