@@ -101,7 +101,8 @@ int main(int argc, char *argv[])
         QElapsedTimer open;
         open.start();
         frmClass view(nullptr, server.as(u"선생님"_s, u"pw"_s));
-        if (!view.Form_Load())
+        view.Form_Load();
+        if (!QTest::qWaitFor([&] { return view.cmdExportClass->isEnabled(); }, 10000))
             return 1;
         const double openMs = double(open.nsecsElapsed()) / 1e6;
         const double openCpu = cpuMs() - cpu0;

@@ -260,7 +260,8 @@ int main(int argc, char *argv[])
         }
         QSqlDatabase::removeDatabase(QStringLiteral("admin"));
         frmClass view(&window, server.as(teacher, QStringLiteral("pw")));
-        if (view.Form_Load()) {
+        view.Form_Load();
+        if (QTest::qWaitFor([&] { return view.cmdExportClass->isEnabled(); }, 10000)) {
             view.resize(view.sizeHint());
             view.show();
             ok &= save(view, QStringLiteral("%1/class%2.png").arg(folder, suffix));

@@ -158,7 +158,7 @@ frmClass::~frmClass()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-bool frmClass::Form_Load()
+void frmClass::Form_Load()
 {
     // What needs the class waits for it.
     cmdClassSheet->setEnabled(false);
@@ -176,7 +176,6 @@ bool frmClass::Form_Load()
         showFollowing();
         ui::announce(this, lblStatus->text());
     });
-    return true;
 }
 
 void frmClass::showClass(const classdb::ClassSums &sums)

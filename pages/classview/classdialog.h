@@ -55,8 +55,9 @@ public:
     // Starts reading the class on the watch's thread and says so; what
     // needs the class (the worksheet, the CSV) waits for it. When the class
     // cannot be read, the view says why in a message box and closes itself.
-    // Always true: the view is shown at once, whatever the network does.
-    bool Form_Load();
+    // The view is shown at once, whatever the network does; the class is in
+    // once cmdExportClass is enabled.
+    void Form_Load();
 
     // Shows what came in: the rows of the pupils in it, the confusion
     // table, and every row's clock (today's answers, who practises now).

@@ -84,7 +84,8 @@ bool hasRead(frmClass &view)
 
 bool opened(frmClass &view)
 {
-    return view.Form_Load() && hasRead(view);
+    view.Form_Load();
+    return hasRead(view);
 }
 
 } // namespace
@@ -275,7 +276,7 @@ void tst_ClassView::keyboardReachesEverything()
 {
     uitest::Announcements heard;
     frmClass view(nullptr, m_server->login(kTeacher));
-    QVERIFY(view.Form_Load());
+    view.Form_Load();
     view.show();
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
@@ -519,7 +520,7 @@ void tst_ClassView::closedWhileTheServerIsSilent()
 
     // The view is on screen at once, saying what it waits for.
     auto view = std::make_unique<frmClass>(nullptr, teacher);
-    QVERIFY(view->Form_Load());
+    view->Form_Load();
     view->show();
     QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     QTRY_VERIFY(waiting);
