@@ -17,8 +17,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QSqlError>
 #include <QTableWidget>
+#include <QTest>
 #include <QUuid>
 
 #include <algorithm>
