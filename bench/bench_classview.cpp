@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSqlError>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 
@@ -150,6 +151,16 @@ int main(int argc, char *argv[])
                     kAnswersPerRefresh, walls[walls.size() / 2], walls.back(),
                     cpus[cpus.size() / 2], idle[idle.size() / 2]);
         if (walls.back() >= 200)
+            code = 1;
+
+        // Every answer as CSV, as the teacher saves it from the view.
+        const QTemporaryDir folder;
+        QElapsedTimer saved;
+        saved.start();
+        const bool ok = view.exportAnswers(folder.filePath(u"answers.csv"_s));
+        std::printf("class view: every answer saved as CSV in %.1f s%s\n",
+                    double(saved.elapsed()) / 1e3, ok ? "" : " (failed)");
+        if (!ok)
             code = 1;
     }
     QSqlDatabase::removeDatabase(u"teacher"_s);

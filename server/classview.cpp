@@ -4,6 +4,7 @@
 #include "server/background.h"
 
 #include <QCoreApplication>
+#include <QSaveFile>
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
@@ -283,14 +284,16 @@ std::variant<std::vector<ClassAnswer>, Error> pupilAnswers(QSqlDatabase &db, con
 }
 
 std::optional<Error>
-eachAnswer(QSqlDatabase &db, const std::function<void(const QString &, const ClassAnswer &)> &take)
+eachAnswer(QSqlDatabase &db, const std::function<bool(const QString &, const ClassAnswer &)> &take)
 {
     QSqlQuery q(db);
     if (auto e = select(
             q, u"SELECT pupil, %1 FROM answer ORDER BY pupil, at, seq"_s.arg(kAnswerColumns)))
         return e;
-    while (q.next())
-        take(q.value(0).toString(), answerOf(q, 1));
+    while (q.next()) {
+        if (!take(q.value(0).toString(), answerOf(q, 1)))
+            return std::nullopt;
+    }
     if (q.lastError().isValid())
         return errorOf(q.lastError());
     return std::nullopt;
@@ -410,6 +413,83 @@ ClassWatch::~ClassWatch()
 int ClassWatch::threadsRunning()
 {
     return g_watchThreads;
+}
+
+namespace {
+
+std::atomic<int> g_exportThreads{0};
+
+} // namespace
+
+struct AnswersExport::Shared : Background<AnswersExport> {
+    std::atomic<qint64> written{0};
+    // The thread's work: the file written, then `finished` posted.
+    void work(const Server &teacher, const QString &path, const QString &header, const Line &line,
+              const QString &connection);
+};
+
+void AnswersExport::Shared::work(const Server &teacher, const QString &path, const QString &header,
+                                 const Line &line, const QString &connection)
+{
+    std::optional<Error> error;
+    QSaveFile file(path);
+    bool fine = file.open(QIODevice::WriteOnly) && file.write(header.toUtf8()) >= 0;
+    QSqlDatabase db;
+    if (fine) {
+        auto opened = classdb::connect(teacher, connection);
+        if (auto *e = std::get_if<Error>(&opened)) {
+            error = *e;
+        } else {
+            db = std::get<QSqlDatabase>(opened);
+            error = eachAnswer(db, [&](const QString &pupil, const ClassAnswer &answer) {
+                fine = fine && !stopped() && file.write(line(pupil, answer).toUtf8()) >= 0;
+                ++written;
+                return fine;
+            });
+        }
+    }
+    const bool saved = fine && !error && !stopped() && file.commit();
+    if (!saved)
+        file.cancelWriting();
+    // As the watch's: after the program has closed, the connection goes with
+    // the process.
+    if (QCoreApplication::instance()) {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connection);
+    } else {
+        (void)new QSqlDatabase(std::move(db));
+    }
+    post([error, saved](AnswersExport *owner) { emit owner->finished(error, saved); });
+}
+
+AnswersExport::AnswersExport(const Server &teacher, const QString &path, const QString &header,
+                             Line line, QObject *parent)
+    : QObject(parent), m_shared(std::make_shared<Shared>())
+{
+    m_shared->owner = this;
+    ++g_exportThreads;
+    std::thread([shared = m_shared, teacher, path, header, line = std::move(line)] {
+        const QString connection =
+            u"pallado-class-export-"_s + QUuid::createUuid().toString(QUuid::Id128);
+        shared->work(teacher, path, header, line, connection);
+        --g_exportThreads;
+        shared->finish();
+    }).detach();
+}
+
+AnswersExport::~AnswersExport()
+{
+    m_shared->stop(kStopWaitMs);
+}
+
+qint64 AnswersExport::written() const
+{
+    return m_shared->written;
+}
+
+int AnswersExport::threadsRunning()
+{
+    return g_exportThreads;
 }
 
 } // namespace classdb

@@ -93,9 +93,40 @@ practice::SkillStates skillStates(const PupilSums &pupil);
 std::variant<std::vector<ClassAnswer>, Error> pupilAnswers(QSqlDatabase &db, const QString &pupil);
 
 // Every answer of the class, pupil by pupil, each oldest first, handed to
-// `take` as it is read.
+// `take` as it is read; reading stops when `take` is false.
 std::optional<Error>
-eachAnswer(QSqlDatabase &db, const std::function<void(const QString &, const ClassAnswer &)> &take);
+eachAnswer(QSqlDatabase &db, const std::function<bool(const QString &, const ClassAnswer &)> &take);
+
+// Every answer of the class written to the file at `path` on a thread of
+// its own, over a connection of its own, so the window draws and hears its
+// keys while a large class is read: `header` first, then a line an answer
+// made by `line`, and the file takes its place only when whole. `written()`
+// counts the answers written so far, `finished` tells how it ended (on the
+// window's thread). Dropped before it ends, it leaves no file and no half
+// file, and a thread caught in the network ends by itself.
+class AnswersExport : public QObject {
+    Q_OBJECT
+
+public:
+    using Line = std::function<QString(const QString &pupil, const ClassAnswer &answer)>;
+    AnswersExport(const Server &teacher, const QString &path, const QString &header, Line line,
+                  QObject *parent = nullptr);
+    ~AnswersExport() override;
+
+    qint64 written() const;
+    // Exports' threads not yet ended, those left to end by themselves
+    // among them.
+    static int threadsRunning();
+
+signals:
+    // The file is whole in its place when `saved`; else `error` says why the
+    // class could not be read, or, with none, the file could not be written.
+    void finished(std::optional<classdb::Error> error, bool saved);
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> m_shared;
+};
 
 // The class followed on a thread of its own, over a connection of its own:
 // the whole class is read first and handed to the window by `classRead`,

@@ -10,11 +10,13 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -22,6 +24,8 @@
 #include <QTimer>
 #include <QUuid>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using classview::Column;
@@ -34,6 +38,10 @@ constexpr QStringView kTitle = u"반 현황";
 constexpr int kSortRole = Qt::UserRole;
 // The pupil a cell belongs to.
 constexpr int kNameRole = Qt::UserRole + 1;
+// How long saving every answer goes before it shows how far it has got,
+// and how often it says so then.
+constexpr int kProgressAfterMs = 400;
+constexpr int kProgressTickMs = 100;
 // Room the window manager's frame and a panel take off the screen.
 constexpr QSize kScreenRoom{40, 80};
 
@@ -429,20 +437,47 @@ bool frmClass::exportPupils(const QString &path)
 
 bool frmClass::exportAnswers(const QString &path)
 {
-    // Written beside the file and put in its place only when whole.
-    QSaveFile file(path);
-    bool written =
-        file.open(QIODevice::WriteOnly) && file.write(classview::answersCsvHeader().toUtf8()) >= 0;
-    std::optional<classdb::Error> error = askable();
-    if (written && !error) {
-        error = classdb::eachAnswer(m_db, [&](const QString &pupil, const classdb::ClassAnswer &a) {
-            written = written && file.write(classview::answerCsvLine(pupil, a).toUtf8()) >= 0;
-        });
+    // A class that cannot be read now is said at once, not waited for.
+    if (m_failure) {
+        showMessage(classdb::message(*m_failure, m_teacher));
+        return false;
     }
-    if (written && !error && file.commit())
-        return true;
-    file.cancelWriting();
-    m_reopen = m_reopen || (error && !m_failure);
+    int total = 0;
+    for (const auto &[name, pupil] : m_sums.pupils) {
+        for (const auto &[day, sums] : pupil.days)
+            total += sums.answers;
+    }
+    // A million answers take a while: they are read and written on a thread
+    // of the export's own, while the view draws and the teacher may cancel.
+    QProgressDialog progress(u"모든 답을 CSV로 저장하는 중입니다…"_s, u"취소"_s, 0, total, this);
+    progress.setObjectName(u"dlgExportProgress"_s);
+    progress.setWindowTitle(kTitle.toString());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setMinimumDuration(kProgressAfterMs);
+    classdb::AnswersExport job(m_teacher, path, classview::answersCsvHeader(),
+                               &classview::answerCsvLine);
+    QEventLoop loop;
+    std::optional<classdb::Error> error;
+    bool ended = false;
+    bool saved = false;
+    connect(&job, &classdb::AnswersExport::finished, &loop,
+            [&](const std::optional<classdb::Error> &e, bool whole) {
+                ended = true;
+                error = e;
+                saved = whole;
+                loop.quit();
+            });
+    connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, &progress,
+            [&] { progress.setValue(int(std::min<qint64>(job.written(), total))); });
+    tick.start(kProgressTickMs);
+    loop.exec();
+    // Cancelled: no file was made, and nothing is to be said.
+    if (!ended || saved)
+        return saved;
     showMessage(error ? classdb::message(*error, m_teacher)
                       : colorcode::saveFailedSentence(kTitle, QDir::toNativeSeparators(path)));
     return false;

@@ -65,6 +65,9 @@ public:
 
     // Writes the table, or every answer with its pupil's name, to `path`
     // as CSV, whole or not at all; when it cannot, says so and is false.
+    // Every answer is read and written on a thread of its own: a progress
+    // dialog (dlgExportProgress) shows how far it has got once it takes a
+    // while, and its 취소 leaves no file and says nothing.
     bool exportPupils(const QString &path);
     bool exportAnswers(const QString &path);
 

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -81,6 +82,31 @@ bool hasRead(frmClass &view)
 {
     return QTest::qWaitFor([&] { return view.cmdExportClass->isEnabled(); }, 10000);
 }
+
+// Something that takes connections and never answers, as a host that
+// drops packets after the handshake; hangUp() ends the waits.
+struct SilentServer {
+    QTcpServer server;
+    std::vector<QTcpSocket *> waiting;
+    bool listen(quint16 port = 0)
+    {
+        QObject::connect(&server, &QTcpServer::newConnection,
+                         [this] { waiting.push_back(server.nextPendingConnection()); });
+        return server.listen(QHostAddress::LocalHost, port);
+    }
+    bool allWaiting() const
+    {
+        return std::all_of(waiting.begin(), waiting.end(), [](QTcpSocket *s) {
+            return s->state() == QAbstractSocket::ConnectedState;
+        });
+    }
+    void hangUp()
+    {
+        server.close();
+        for (QTcpSocket *s : waiting)
+            s->abort();
+    }
+};
 
 bool opened(frmClass &view)
 {
@@ -458,8 +484,12 @@ void tst_ClassView::carriesOnWhenTheServerComesBack()
     auto other = std::make_unique<frmClass>(nullptr, m_server->login(kTeacher));
     QVERIFY(opened(*other));
     QCOMPARE(classdb::ClassWatch::threadsRunning(), 2);
-    // The window's own connection, made as the teacher first asks for answers.
-    QVERIFY(view.exportAnswers(m_files.filePath(u"먼저 모든 답.csv"_s)));
+    // The window's own connection, made as the teacher first asks for a
+    // pupil's answers.
+    int pupilsAsked = 0;
+    connect(&view, &frmClass::pupilProgressRequested, this, [&] { ++pupilsAsked; });
+    view.tblPupils_DblClick();
+    QCOMPARE(pupilsAsked, 1);
 
     // The server goes away: the status line says so.
     m_server->stop();
@@ -467,17 +497,9 @@ void tst_ClassView::carriesOnWhenTheServerComesBack()
 
     // In its place, something that takes connections and never answers:
     // the views' next tries wait on it for the connection's time-out.
-    QTcpServer silent;
-    QVERIFY(silent.listen(QHostAddress::LocalHost, quint16(m_server->port())));
-    std::vector<QTcpSocket *> waiting;
-    connect(&silent, &QTcpServer::newConnection, this,
-            [&] { waiting.push_back(silent.nextPendingConnection()); });
-    QTRY_COMPARE_WITH_TIMEOUT(waiting.size(), std::size_t(2), 10000);
-    const auto stillWaiting = [&] {
-        return std::all_of(waiting.begin(), waiting.end(), [](QTcpSocket *s) {
-            return s->state() == QAbstractSocket::ConnectedState;
-        });
-    };
+    SilentServer silent;
+    QVERIFY(silent.listen(quint16(m_server->port())));
+    QTRY_COMPARE_WITH_TIMEOUT(silent.waiting.size(), std::size_t(2), 10000);
     // Meanwhile the view answers the teacher's keys through the event loop,
     // and the other closes without waiting for its thread.
     QCoreApplication::postEvent(table,
@@ -485,21 +507,20 @@ void tst_ClassView::carriesOnWhenTheServerComesBack()
     QTRY_COMPARE(table->currentRow(), 1);
     other.reset();
     QCoreApplication::processEvents();
-    QVERIFY(stillWaiting());
+    QVERIFY(silent.allWaiting());
     QCOMPARE(classdb::ClassWatch::threadsRunning(), 2);
 
     // The server comes back, and an answer sent since shows by itself; the
     // window's own connection, dropped with the server, serves again.
-    for (QTcpSocket *s : waiting)
-        s->abort();
-    silent.close();
+    silent.hangUp();
     QVERIFY(m_server->start());
     QVERIFY(!m_server->send(kSeoyeon, {answer(true, {}, kRightPairs)}));
     QTRY_COMPARE_WITH_TIMEOUT(cell(table, kSeoyeon, classview::Answers),
                               QString::number(before + 1), 10000);
     QCOMPARE(view.lblStatus->text(), following);
     QCOMPARE(table->currentRow(), 1);
-    QVERIFY(view.exportAnswers(m_files.filePath(u"다시 모든 답.csv"_s)));
+    view.tblPupils_DblClick();
+    QCOMPARE(pupilsAsked, 2);
     // The closed view's thread has ended by itself.
     QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 1);
 }
@@ -507,15 +528,10 @@ void tst_ClassView::carriesOnWhenTheServerComesBack()
 void tst_ClassView::closedWhileTheServerIsSilent()
 {
     QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 0);
-    // Something takes the connection and never answers, as a host that
-    // drops packets after the handshake.
-    QTcpServer silent;
-    QVERIFY(silent.listen(QHostAddress::LocalHost));
-    QTcpSocket *waiting = nullptr;
-    connect(&silent, &QTcpServer::newConnection, this,
-            [&] { waiting = silent.nextPendingConnection(); });
+    SilentServer silent;
+    QVERIFY(silent.listen());
     classdb::Server teacher = m_server->login(kTeacher);
-    teacher.port = silent.serverPort();
+    teacher.port = silent.server.serverPort();
     uitest::Announcements heard;
 
     // The view is on screen at once, saying what it waits for.
@@ -523,23 +539,36 @@ void tst_ClassView::closedWhileTheServerIsSilent()
     view->Form_Load();
     view->show();
     QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-    QTRY_VERIFY(waiting);
+    QTRY_COMPARE(silent.waiting.size(), std::size_t(1));
     QVERIFY(view->lblStatus->text().endsWith(u"서버에서 반 기록을 읽는 중입니다…"_s));
     QTRY_VERIFY(heard.spoken.join(u' ').contains(u"반 기록을 읽는 중입니다"_s));
     QVERIFY(!view->cmdExportClass->isEnabled() && !view->cmdClassSheet->isEnabled());
+    uitest::BoxAnswerer box;
+
+    // Saving every answer waits on the same silence on a connection of its
+    // own: its progress shows, and 취소 leaves no file, at once.
+    const QString path = m_files.filePath(u"취소한 모든 답.csv"_s);
+    auto cancel = uitest::onNextDialog(u"dlgExportProgress"_s, [](QWidget *progress) {
+        QTest::keyClick(progress, Qt::Key_Escape);
+    });
+    QVERIFY(!view->exportAnswers(path));
+    QVERIFY(*cancel);
+    QVERIFY(!QFileInfo::exists(path));
 
     // Escape closes it while the connect still waits. The closed view hears
     // no more of the read: its thread, left to end by itself, ends when the
-    // connect gives up, and no box comes of it.
+    // connect gives up, and no box comes of it, nor of the save.
     QTest::keyClick(view.get(), Qt::Key_Escape);
     QCOMPARE(view->result(), int(QDialog::Rejected));
-    uitest::BoxAnswerer box;
     QTRY_VERIFY(!view->findChild<classdb::ClassWatch *>());
-    QCOMPARE(waiting->state(), QAbstractSocket::ConnectedState);
+    QCOMPARE(silent.waiting.size(), std::size_t(2));
+    QVERIFY(silent.allWaiting());
     QCOMPARE(classdb::ClassWatch::threadsRunning(), 1);
-    silent.close();
-    waiting->abort();
+    QCOMPARE(classdb::AnswersExport::threadsRunning(), 1);
+    silent.hangUp();
     QTRY_COMPARE(classdb::ClassWatch::threadsRunning(), 0);
+    QTRY_COMPARE(classdb::AnswersExport::threadsRunning(), 0);
+    QVERIFY(!QFileInfo::exists(path));
     QVERIFY(!box.seen().seen);
 }
 
