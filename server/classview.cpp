@@ -417,79 +417,71 @@ int ClassWatch::threadsRunning()
 
 namespace {
 
-std::atomic<int> g_exportThreads{0};
+std::atomic<int> g_taskThreads{0};
 
 } // namespace
 
-struct AnswersExport::Shared : Background<AnswersExport> {
-    std::atomic<qint64> written{0};
-    // The thread's work: the file written, then `finished` posted.
-    void work(const Server &teacher, const QString &path, const QString &header, const Line &line,
-              const QString &connection);
-};
+struct ServerTask::Shared : Background<ServerTask> {};
 
-void AnswersExport::Shared::work(const Server &teacher, const QString &path, const QString &header,
-                                 const Line &line, const QString &connection)
-{
-    std::optional<Error> error;
-    QSaveFile file(path);
-    bool fine = file.open(QIODevice::WriteOnly) && file.write(header.toUtf8()) >= 0;
-    QSqlDatabase db;
-    if (fine) {
-        auto opened = classdb::connect(teacher, connection);
-        if (auto *e = std::get_if<Error>(&opened)) {
-            error = *e;
-        } else {
-            db = std::get<QSqlDatabase>(opened);
-            error = eachAnswer(db, [&](const QString &pupil, const ClassAnswer &answer) {
-                fine = fine && !stopped() && file.write(line(pupil, answer).toUtf8()) >= 0;
-                ++written;
-                return fine;
-            });
-        }
-    }
-    const bool saved = fine && !error && !stopped() && file.commit();
-    if (!saved)
-        file.cancelWriting();
-    // As the watch's: after the program has closed, the connection goes with
-    // the process.
-    if (QCoreApplication::instance()) {
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connection);
-    } else {
-        (void)new QSqlDatabase(std::move(db));
-    }
-    post([error, saved](AnswersExport *owner) { emit owner->finished(error, saved); });
-}
-
-AnswersExport::AnswersExport(const Server &teacher, const QString &path, const QString &header,
-                             Line line, QObject *parent)
+ServerTask::ServerTask(const Server &server, Work work, QObject *parent)
     : QObject(parent), m_shared(std::make_shared<Shared>())
 {
     m_shared->owner = this;
-    ++g_exportThreads;
-    std::thread([shared = m_shared, teacher, path, header, line = std::move(line)] {
+    ++g_taskThreads;
+    std::thread([shared = m_shared, server, work = std::move(work)] {
         const QString connection =
-            u"pallado-class-export-"_s + QUuid::createUuid().toString(QUuid::Id128);
-        shared->work(teacher, path, header, line, connection);
-        --g_exportThreads;
+            u"pallado-class-task-"_s + QUuid::createUuid().toString(QUuid::Id128);
+        std::optional<Error> error;
+        {
+            auto opened = classdb::connect(server, connection);
+            if (auto *e = std::get_if<Error>(&opened)) {
+                error = *e;
+            } else {
+                QSqlDatabase &db = std::get<QSqlDatabase>(opened);
+                error = work(db, [&] { return shared->stopped(); });
+                // As the watch's: after the program has closed, the
+                // connection goes with the process.
+                if (!QCoreApplication::instance())
+                    (void)new QSqlDatabase(std::move(db));
+            }
+        }
+        if (QCoreApplication::instance())
+            QSqlDatabase::removeDatabase(connection);
+        shared->post([error](ServerTask *task) { emit task->finished(error); });
+        --g_taskThreads;
         shared->finish();
     }).detach();
 }
 
-AnswersExport::~AnswersExport()
+ServerTask::~ServerTask()
 {
     m_shared->stop(kStopWaitMs);
 }
 
-qint64 AnswersExport::written() const
+int ServerTask::threadsRunning()
 {
-    return m_shared->written;
+    return g_taskThreads;
 }
 
-int AnswersExport::threadsRunning()
+ServerTask::Work answersToFile(const QString &path, const QString &header, AnswerLine line,
+                               std::shared_ptr<SaveProgress> progress)
 {
-    return g_exportThreads;
+    return [=](QSqlDatabase &db, const std::function<bool()> &dropped) -> std::optional<Error> {
+        QSaveFile file(path);
+        bool fine = file.open(QIODevice::WriteOnly) && file.write(header.toUtf8()) >= 0;
+        std::optional<Error> error;
+        if (fine) {
+            error = eachAnswer(db, [&](const QString &pupil, const ClassAnswer &answer) {
+                fine = fine && !dropped() && file.write(line(pupil, answer).toUtf8()) >= 0;
+                ++progress->written;
+                return fine;
+            });
+        }
+        progress->saved = fine && !error && !dropped() && file.commit();
+        if (!progress->saved)
+            file.cancelWriting();
+        return error;
+    };
 }
 
 } // namespace classdb

@@ -21,6 +21,7 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -97,36 +98,47 @@ std::variant<std::vector<ClassAnswer>, Error> pupilAnswers(QSqlDatabase &db, con
 std::optional<Error>
 eachAnswer(QSqlDatabase &db, const std::function<bool(const QString &, const ClassAnswer &)> &take);
 
-// Every answer of the class written to the file at `path` on a thread of
-// its own, over a connection of its own, so the window draws and hears its
-// keys while a large class is read: `header` first, then a line an answer
-// made by `line`, and the file takes its place only when whole. `written()`
-// counts the answers written so far, `finished` tells how it ended (on the
-// window's thread). Dropped before it ends, it leaves no file and no half
-// file, and a thread caught in the network ends by itself.
-class AnswersExport : public QObject {
+// Work over the class's server on a thread of its own and a connection of
+// its own, so the window draws and hears its keys while a large class is
+// read or a server does not answer: `work` runs there with the open
+// connection and a test of whether the task has been dropped, and
+// `finished` tells, on the window's thread, the server's error (none: the
+// work was done). Dropped before it ends, the task posts nothing more, its
+// work is told so, and a thread caught in the network ends by itself.
+class ServerTask : public QObject {
     Q_OBJECT
 
 public:
-    using Line = std::function<QString(const QString &pupil, const ClassAnswer &answer)>;
-    AnswersExport(const Server &teacher, const QString &path, const QString &header, Line line,
-                  QObject *parent = nullptr);
-    ~AnswersExport() override;
+    using Work =
+        std::function<std::optional<Error>(QSqlDatabase &db, const std::function<bool()> &dropped)>;
+    ServerTask(const Server &server, Work work, QObject *parent = nullptr);
+    ~ServerTask() override;
 
-    qint64 written() const;
-    // Exports' threads not yet ended, those left to end by themselves
-    // among them.
+    // Tasks' threads not yet ended, those left to end by themselves among
+    // them.
     static int threadsRunning();
 
 signals:
-    // The file is whole in its place when `saved`; else `error` says why the
-    // class could not be read, or, with none, the file could not be written.
-    void finished(std::optional<classdb::Error> error, bool saved);
+    void finished(std::optional<classdb::Error> error);
 
 private:
     struct Shared;
     std::shared_ptr<Shared> m_shared;
 };
+
+// How far saving every answer has got: the answers written, and, once the
+// task has finished, whether the file is whole in its place.
+struct SaveProgress {
+    std::atomic<qint64> written{0};
+    std::atomic<bool> saved{false};
+};
+
+// Every answer of the class into the file at `path`, as a task's work:
+// `header` first, then a line an answer made by `line`; the file takes its
+// place only when whole, and a task dropped leaves no file, nor half a file.
+using AnswerLine = std::function<QString(const QString &pupil, const ClassAnswer &answer)>;
+ServerTask::Work answersToFile(const QString &path, const QString &header, AnswerLine line,
+                               std::shared_ptr<SaveProgress> progress);
 
 // The class followed on a thread of its own, over a connection of its own:
 // the whole class is read first and handed to the window by `classRead`,

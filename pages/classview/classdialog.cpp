@@ -20,9 +20,9 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSqlDatabase>
 #include <QTableWidget>
 #include <QTimer>
-#include <QUuid>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -62,8 +62,7 @@ public:
 } // namespace
 
 frmClass::frmClass(QWidget *owner, const classdb::Server &teacher)
-    : QDialog(owner), m_teacher(teacher),
-      m_connection(u"pallado-class-view-"_s + QUuid::createUuid().toString(QUuid::Id128))
+    : QDialog(owner), m_teacher(teacher)
 {
     setObjectName(u"frmClass"_s);
     setWindowTitle(kTitle.toString());
@@ -161,9 +160,6 @@ frmClass::~frmClass()
 {
     // Its thread is left to end by itself if it waits on the network.
     delete m_watch;
-    m_db.close();
-    m_db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(m_connection);
 }
 
 void frmClass::Form_Load()
@@ -179,8 +175,6 @@ void frmClass::Form_Load()
     connect(m_watch, &classdb::ClassWatch::failed, this, &frmClass::showFailure);
     connect(m_watch, &classdb::ClassWatch::following, this, [this] {
         m_failure.reset();
-        // The server may have restarted under the window's connection.
-        m_reopen = true;
         showFollowing();
         ui::announce(this, lblStatus->text());
     });
@@ -282,27 +276,6 @@ void frmClass::showFailure(const classdb::Error &error)
         ui::announce(this, lblStatus->text());
 }
 
-std::optional<classdb::Error> frmClass::askable()
-{
-    if (m_failure)
-        return m_failure;
-    if (m_reopen) {
-        m_reopen = false;
-        m_db.close();
-    }
-    // Made when first asked for: the class itself is read by the watch.
-    if (!m_db.isValid()) {
-        auto opened = classdb::connect(m_teacher, m_connection);
-        // Kept though it did not open: it is opened again as after a restart.
-        m_db = QSqlDatabase::database(m_connection, false);
-        if (auto *e = std::get_if<classdb::Error>(&opened))
-            return *e;
-    } else if (!m_db.isOpen() && !m_db.open()) {
-        return classdb::errorOf(m_db.lastError());
-    }
-    return std::nullopt;
-}
-
 void frmClass::showPupil(const QString &name)
 {
     const QDateTime now = QDateTime::currentDateTime();
@@ -394,18 +367,29 @@ void frmClass::tblPupils_DblClick()
     if (!current)
         return;
     const QString name = current->data(kNameRole).toString();
-    if (auto e = askable()) {
-        showMessage(classdb::message(*e, m_teacher));
+    if (m_failure) {
+        showMessage(classdb::message(*m_failure, m_teacher));
         return;
     }
-    auto answers = classdb::pupilAnswers(m_db, name);
-    if (auto *e = std::get_if<classdb::Error>(&answers)) {
-        m_reopen = true;
-        showMessage(classdb::message(*e, m_teacher));
+    auto answers = std::make_shared<std::vector<classdb::ClassAnswer>>();
+    std::optional<classdb::Error> error;
+    const auto read = [name, answers](QSqlDatabase &db, const auto & /*dropped*/) {
+        auto got = classdb::pupilAnswers(db, name);
+        std::optional<classdb::Error> failed;
+        if (auto *e = std::get_if<classdb::Error>(&got))
+            failed = *e;
+        else
+            *answers = std::move(std::get<std::vector<classdb::ClassAnswer>>(got));
+        return failed;
+    };
+    if (!waitForServer(u"%1 학생의 답을 읽는 중입니다…"_s.arg(name), read, error))
+        return;
+    if (error) {
+        showMessage(classdb::message(*error, m_teacher));
         return;
     }
     std::vector<practice::Row> rows;
-    for (const classdb::ClassAnswer &a : std::get<std::vector<classdb::ClassAnswer>>(answers))
+    for (const classdb::ClassAnswer &a : *answers)
         rows.push_back(classdb::rowOf(a));
     emit pupilProgressRequested(name, rows);
 }
@@ -447,40 +431,47 @@ bool frmClass::exportAnswers(const QString &path)
         for (const auto &[day, sums] : pupil.days)
             total += sums.answers;
     }
-    // A million answers take a while: they are read and written on a thread
-    // of the export's own, while the view draws and the teacher may cancel.
-    QProgressDialog progress(u"모든 답을 CSV로 저장하는 중입니다…"_s, u"취소"_s, 0, total, this);
-    progress.setObjectName(u"dlgExportProgress"_s);
+    auto progress = std::make_shared<classdb::SaveProgress>();
+    std::optional<classdb::Error> error;
+    if (!waitForServer(u"모든 답을 CSV로 저장하는 중입니다…"_s,
+                       classdb::answersToFile(path, classview::answersCsvHeader(),
+                                              &classview::answerCsvLine, progress),
+                       error, total, [progress] { return progress->written.load(); }))
+        return false;
+    if (progress->saved)
+        return true;
+    showMessage(error ? classdb::message(*error, m_teacher)
+                      : colorcode::saveFailedSentence(kTitle, QDir::toNativeSeparators(path)));
+    return false;
+}
+
+bool frmClass::waitForServer(const QString &doing, classdb::ServerTask::Work work,
+                             std::optional<classdb::Error> &error, int total,
+                             const std::function<qint64()> &done)
+{
+    QProgressDialog progress(doing, u"취소"_s, 0, total, this);
+    progress.setObjectName(u"dlgServerProgress"_s);
     progress.setWindowTitle(kTitle.toString());
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
     progress.setMinimumDuration(kProgressAfterMs);
-    classdb::AnswersExport job(m_teacher, path, classview::answersCsvHeader(),
-                               &classview::answerCsvLine);
+    classdb::ServerTask task(m_teacher, std::move(work));
     QEventLoop loop;
-    std::optional<classdb::Error> error;
     bool ended = false;
-    bool saved = false;
-    connect(&job, &classdb::AnswersExport::finished, &loop,
-            [&](const std::optional<classdb::Error> &e, bool whole) {
+    connect(&task, &classdb::ServerTask::finished, &loop,
+            [&](const std::optional<classdb::Error> &e) {
                 ended = true;
                 error = e;
-                saved = whole;
                 loop.quit();
             });
     connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
     QTimer tick;
     connect(&tick, &QTimer::timeout, &progress,
-            [&] { progress.setValue(int(std::min<qint64>(job.written(), total))); });
+            [&] { progress.setValue(done ? int(std::min<qint64>(done(), total)) : 0); });
     tick.start(kProgressTickMs);
     loop.exec();
-    // Cancelled: no file was made, and nothing is to be said.
-    if (!ended || saved)
-        return saved;
-    showMessage(error ? classdb::message(*error, m_teacher)
-                      : colorcode::saveFailedSentence(kTitle, QDir::toNativeSeparators(path)));
-    return false;
+    return ended;
 }
 
 void frmClass::cmdExportClass_Click()

@@ -29,8 +29,8 @@
 #include "widgets/confusiontable.h"
 
 #include <QDialog>
-#include <QSqlDatabase>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -65,9 +65,8 @@ public:
 
     // Writes the table, or every answer with its pupil's name, to `path`
     // as CSV, whole or not at all; when it cannot, says so and is false.
-    // Every answer is read and written on a thread of its own: a progress
-    // dialog (dlgExportProgress) shows how far it has got once it takes a
-    // while, and its 취소 leaves no file and says nothing.
+    // Every answer is read and written on a task of its own (waitForServer),
+    // whose 취소 leaves no file and says nothing.
     bool exportPupils(const QString &path);
     bool exportAnswers(const QString &path);
 
@@ -116,20 +115,20 @@ private:
     void showFollowing();
     // Says why the class cannot be read now, once to a screen reader.
     void showFailure(const classdb::Error &error);
-    // The connection for what the teacher asks for (a pupil's answers,
-    // every answer), made when first asked for and opened again after the
-    // server came back; the failure while the class cannot be read, without
-    // waiting on the network.
-    std::optional<classdb::Error> askable();
+    // What the teacher asks for (a pupil's answers, every answer) read by
+    // `work` on a task of its own: a progress dialog (dlgServerProgress)
+    // says `doing` once it takes a while, counting `done` of `total` (none:
+    // a moving bar), and its 취소 or Escape drops the task. False when
+    // cancelled; else `error` is the server's, if any.
+    bool waitForServer(const QString &doing, classdb::ServerTask::Work work,
+                       std::optional<classdb::Error> &error, int total = 0,
+                       const std::function<qint64()> &done = {});
 
     classdb::Server m_teacher;
-    QString m_connection;
-    QSqlDatabase m_db;
     classdb::ClassSums m_sums;
     std::map<QString, practice::SkillStates> m_states;
     classdb::ClassWatch *m_watch = nullptr;
     QTimer *m_clock = nullptr; // today's answers and who practises now follow it
     std::optional<classdb::Error> m_failure;
     bool m_read = false; // the class has been read once
-    bool m_reopen = false;
 };
