@@ -306,6 +306,19 @@ constexpr int kStopWaitMs = 200;
 
 std::atomic<int> g_watchThreads{0};
 
+// A thread's connection let go: closed and forgotten; or, for a thread left
+// to end by itself after the program has closed, whose Qt state is torn
+// down by then, left to go with the process.
+void letGo(QSqlDatabase &db, const QString &connection)
+{
+    if (QCoreApplication::instance()) {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connection);
+    } else {
+        (void)new QSqlDatabase(std::move(db));
+    }
+}
+
 // The whole class into `sums` when it has not been read yet (no news then),
 // else what came in since.
 std::variant<ClassNews, Error> readOn(QSqlDatabase &db, std::optional<ClassSums> &sums)
@@ -340,16 +353,12 @@ void ClassWatch::Shared::work(const Server &teacher, int everyMs, int retryMs,
         told = error;
     };
     QSqlDatabase db;
-    const auto drop = [&] {
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connection);
-    };
     while (!stopped()) {
         bool fresh = false; // made this turn
         if (!db.isOpen()) {
             auto opened = classdb::connect(teacher, connection);
             if (auto *e = std::get_if<Error>(&opened)) {
-                drop();
+                letGo(db, connection);
                 fail(*e);
                 if (!pause(retryMs))
                     break;
@@ -361,7 +370,7 @@ void ClassWatch::Shared::work(const Server &teacher, int everyMs, int retryMs,
         const bool first = !sums;
         auto read = readOn(db, sums);
         if (auto *e = std::get_if<Error>(&read)) {
-            drop();
+            letGo(db, connection);
             // A connection the server dropped (a restart) is made again at
             // once; a fresh one that cannot read is tried again later.
             if (fresh) {
@@ -382,13 +391,7 @@ void ClassWatch::Shared::work(const Server &teacher, int everyMs, int retryMs,
         if (!pause(everyMs))
             break;
     }
-    // A thread left to end by itself after the program has closed touches
-    // none of Qt's state, already torn down: its connection goes with the
-    // process.
-    if (QCoreApplication::instance())
-        drop();
-    else
-        (void)new QSqlDatabase(std::move(db));
+    letGo(db, connection);
 }
 
 ClassWatch::ClassWatch(const Server &teacher, int everyMs, int retryMs, QObject *parent)
@@ -432,21 +435,17 @@ ServerTask::ServerTask(const Server &server, Work work, QObject *parent)
         const QString connection =
             u"pallado-class-task-"_s + QUuid::createUuid().toString(QUuid::Id128);
         std::optional<Error> error;
+        QSqlDatabase db;
         {
             auto opened = classdb::connect(server, connection);
-            if (auto *e = std::get_if<Error>(&opened)) {
+            if (auto *e = std::get_if<Error>(&opened))
                 error = *e;
-            } else {
-                QSqlDatabase &db = std::get<QSqlDatabase>(opened);
-                error = work(db, [&] { return shared->stopped(); });
-                // As the watch's: after the program has closed, the
-                // connection goes with the process.
-                if (!QCoreApplication::instance())
-                    (void)new QSqlDatabase(std::move(db));
-            }
+            else
+                db = std::get<QSqlDatabase>(opened);
         }
-        if (QCoreApplication::instance())
-            QSqlDatabase::removeDatabase(connection);
+        if (!error)
+            error = work(db, [&] { return shared->stopped(); });
+        letGo(db, connection);
         shared->post([error](ServerTask *task) { emit task->finished(error); });
         --g_taskThreads;
         shared->finish();

@@ -38,8 +38,8 @@ constexpr QStringView kTitle = u"반 현황";
 constexpr int kSortRole = Qt::UserRole;
 // The pupil a cell belongs to.
 constexpr int kNameRole = Qt::UserRole + 1;
-// How long saving every answer goes before it shows how far it has got,
-// and how often it says so then.
+// How long what the teacher asked for is waited for before a progress
+// dialog shows, and how often it is brought up to date then.
 constexpr int kProgressAfterMs = 400;
 constexpr int kProgressTickMs = 100;
 // Room the window manager's frame and a panel take off the screen.
